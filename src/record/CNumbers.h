@@ -1,0 +1,21 @@
+#pragma once
+// Numbers in files are read the way the C library reads them (leading blanks skipped, an optional
+// sign, reading stops at the first character that does not fit, no number gives 0) and written
+// with printf formats, always in the "C" numeric locale whatever the desktop's locale is.
+
+#include <string>
+#include <string_view>
+
+namespace tremora {
+
+// strtol-style decimal integer; values beyond the int range are clamped to it.
+int ReadInt(std::string_view text);
+
+// strtod-style decimal number, decimal notation only (no hex, inf or nan, which no record holds);
+// values beyond the float range are clamped to it so that a float store stays finite.
+double ReadDecimal(std::string_view text);
+
+// printf into a string with the "C" numeric locale.
+std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace tremora

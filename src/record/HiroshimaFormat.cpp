@@ -1,0 +1,103 @@
+#include "record/HiroshimaFormat.h"
+
+#include <algorithm>
+
+#include "record/CNumbers.h"
+#include "record/Errors.h"
+#include "record/TextCoding.h"
+#include "record/TextFields.h"
+#include "record/TextFile.h"
+
+namespace tremora {
+
+namespace {
+
+std::string SecondField(std::string_view line) {
+  const auto fields = SplitFields(line.substr(0, kHiroshimaHeaderLineLimit), kStationFieldRoom);
+  return fields.size() > 1 ? ToUtf8(fields[1]) : std::string();
+}
+
+}  // namespace
+
+HiroshimaHeader ReadHiroshimaHeader(const std::string& path, const StationTables& tables) {
+  return ParseHiroshimaHeader(ReadWholeFile(path), path, tables);
+}
+
+HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string& path, const StationTables& tables) {
+  std::string values[kHiroshimaHeaderLines];
+  LineCursor cursor(content);
+  std::string_view line;
+  int count = 0;
+  while (count < kHiroshimaHeaderLines && cursor.Next(line)) values[count++] = SecondField(line);
+  if (count < kHiroshimaHeaderLines) {
+    throw RecordFormatError(path, count,
+                            FormatC("データファイル %s は広島市消防局の形式ではありません\n"
+                                    "ヘッダーは %d 行のはずですが、%d 行しかありません",
+                                    path.c_str(), kHiroshimaHeaderLines, count));
+  }
+  HiroshimaHeader h;
+  h.StationCode = LimitText(values[0], header_width::kStationCode);
+  h.Station = tables.FindHrsm(h.StationCode);
+  h.Date = LimitText(values[1], header_width::kDateTime);
+  h.Time = LimitText(values[2], header_width::kDateTime);
+  h.AnnouncedSamples = ReadInt(values[3]);
+  h.SampleCount = std::clamp(h.AnnouncedSamples, 0, kChannelCapacity);
+  h.IntervalMs = ReadInt(values[4]);
+  if (h.IntervalMs <= 0) {
+    throw RecordFormatError(path, 5,
+                            FormatC("データファイル %s のサンプリング間隔 (5行目) が読めません\n"
+                                    "1 以上のミリ秒が必要ですが、「%s」でした",
+                                    path.c_str(), values[4].c_str()));
+  }
+  h.SamplingRate = 1000 / h.IntervalMs;
+  h.SamplingInterval = static_cast<float>(h.IntervalMs * 0.001L);
+  return h;
+}
+
+int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity) {
+  return ParseHiroshimaSamples(ReadWholeFile(path), channel, capacity);
+}
+
+int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity) {
+  const int limit = std::min(capacity, kChannelCapacity);
+  LineCursor cursor(content);
+  std::string_view line;
+  for (int skipped = 0; skipped < kHiroshimaHeaderLines; ++skipped) {
+    if (!cursor.Next(line)) return 0;
+  }
+  int stored = 0;
+  bool had_line_end = false;
+  std::string with_end;
+  while (stored < limit && cursor.Next(line, &had_line_end)) {
+    // Every field but the last is a value: a line that ends with a line feed leaves an empty last
+    // field. A last line without a line end is given one, so that its last value is read too.
+    with_end.assign(line);
+    with_end += '\n';
+    const auto fields = SplitFields(with_end, kHiroshimaSampleFieldRoom);
+    for (size_t k = 0; k + 1 < fields.size() && stored < limit; ++k) {
+      channel[stored++] = static_cast<float>(ReadDecimal(fields[k]));
+    }
+  }
+  return stored;
+}
+
+void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& h) {
+  // An unknown station still gets its own code, and no name of an earlier record's station.
+  record.CurrentStation.Code = h.StationCode;
+  record.Header.StationCode = h.StationCode;
+  record.CurrentStation.Name = h.Station != nullptr ? h.Station->Name : std::string();
+  record.Header.RecordDate = record.Header.OriginDate = h.Date;
+  record.Header.RecordTime = record.Header.OriginTime = h.Time;
+  record.SampleCount = h.SampleCount;
+  record.Header.SamplingRate = h.SamplingRate;
+  record.SamplingInterval = h.SamplingInterval;
+}
+
+void ReadHiroshimaChannels(RecordSet& record) {
+  for (int ch = 0; ch < record.ChannelCount; ++ch) {
+    const int stored = ReadHiroshimaSamples(record.ComponentPaths[ch], record.Acceleration[ch].data(), kChannelCapacity);
+    record.SampleCount = std::min(record.SampleCount, stored);
+  }
+}
+
+}  // namespace tremora

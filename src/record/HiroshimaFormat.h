@@ -1,0 +1,49 @@
+#pragma once
+// Component files of the Hiroshima City network (split per station and component): comma-separated
+// text, a 5-line header whose values stand in the second field, then acceleration values in gal.
+
+#include <string>
+#include <string_view>
+
+#include "record/RecordSet.h"
+#include "record/StationTables.h"
+
+namespace tremora {
+
+constexpr int kHiroshimaHeaderLines = 5;
+constexpr int kHiroshimaHeaderLineLimit = 99;
+constexpr int kHiroshimaSampleFieldRoom = 50;
+
+struct HiroshimaHeader {
+  std::string StationCode;      // line 1 as written in the file
+  const StationRecord* Station = nullptr;  // its row of the Hiroshima table, nullptr when none
+  std::string Date;             // line 2
+  std::string Time;             // line 3
+  int AnnouncedSamples = 0;     // line 4 as written
+  int SampleCount = 0;          // line 4, at most kChannelCapacity
+  int IntervalMs = 0;           // line 5
+  int SamplingRate = 0;         // 1000 div interval
+  float SamplingInterval = 0;   // interval x 0.001 s
+};
+
+// Reads the header. Throws FileAccessError when the file cannot be read and RecordFormatError when
+// it has fewer than 5 lines or an interval that is not a positive number of milliseconds (which
+// would divide by zero).
+HiroshimaHeader ReadHiroshimaHeader(const std::string& path, const StationTables& tables);
+HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string& path, const StationTables& tables);
+
+// Reads the values after the header into channel[0 .. capacity), at most kChannelCapacity.
+// Returns the number stored. Throws FileAccessError when the file cannot be read.
+int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity);
+int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity);
+
+// Puts a header into the record: dates and times (record and origin alike), the station code and
+// name, the sample count and the sampling rate and interval.
+void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& header);
+
+// Reads channels 0 .. record.ChannelCount-1 from record.ComponentPaths and keeps SampleCount within
+// what every channel actually holds, so a header that announces more samples than its file has
+// never makes the program read stale samples.
+void ReadHiroshimaChannels(RecordSet& record);
+
+}  // namespace tremora

@@ -1,0 +1,194 @@
+#include "record/KnetFormat.h"
+
+#include <cmath>
+#include <climits>
+
+#include "record/CNumbers.h"
+#include "record/Errors.h"
+#include "record/TextCoding.h"
+#include "record/TextFields.h"
+#include "record/TextFile.h"
+
+namespace tremora {
+
+namespace {
+
+// The value of a header line: the text from column 18 of the trimmed line, empty when the line is
+// not longer than that.
+std::string_view ValueOf(std::string_view trimmed) {
+  return trimmed.size() > kKnetValueColumn ? trimmed.substr(kKnetValueColumn) : std::string_view();
+}
+
+std::string TextValue(std::string_view trimmed, int width) { return LimitText(ToUtf8(ValueOf(trimmed)), width); }
+
+// Lines 1 and 10: date in columns 18-27, clock time from column 29 (column 28 is the blank between).
+void SplitDateTime(std::string_view trimmed, std::string& date, std::string& time) {
+  const std::string_view value = ValueOf(trimmed);
+  date = LimitText(ToUtf8(value.substr(0, 10)), header_width::kDateTime);
+  time = value.size() > 11 ? LimitText(ToUtf8(value.substr(11)), header_width::kDateTime) : std::string();
+}
+
+constexpr int kScaleFactorLine = 14;
+constexpr int kDenominatorColumn = 28;
+
+}  // namespace
+
+RecordHeader ReadKnetHeader(const std::string& path) { return ParseKnetHeader(ReadWholeFile(path), path); }
+
+RecordHeader ParseKnetHeader(std::string_view content, const std::string& path) {
+  std::string_view lines[kKnetHeaderLines];
+  LineCursor cursor(content);
+  int count = 0;
+  std::string_view line;
+  while (count < kKnetHeaderLines && cursor.Next(line)) {
+    lines[count++] = TrimLine(line.substr(0, kKnetHeaderLineLimit));
+  }
+  if (count < kKnetHeaderLines) {
+    throw RecordFormatError(path, count,
+                            FormatC("データファイル %s は K-NET/KiK-net 形式ではありません\n"
+                                    "ヘッダーは %d 行のはずですが、%d 行しかありません",
+                                    path.c_str(), kKnetHeaderLines, count));
+  }
+
+  RecordHeader h;
+  SplitDateTime(lines[0], h.OriginDate, h.OriginTime);
+  h.EpicentreLatitude = static_cast<float>(ReadDecimal(ValueOf(lines[1])));
+  h.EpicentreLongitude = static_cast<float>(ReadDecimal(ValueOf(lines[2])));
+  h.Depth = ReadInt(ValueOf(lines[3]));
+  h.Magnitude = static_cast<float>(ReadDecimal(ValueOf(lines[4])));
+  h.StationCode = TextValue(lines[5], header_width::kStationCode);
+  h.StationLatitude = static_cast<float>(ReadDecimal(ValueOf(lines[6])));
+  h.StationLongitude = static_cast<float>(ReadDecimal(ValueOf(lines[7])));
+  h.StationHeight = ReadInt(ValueOf(lines[8]));
+  SplitDateTime(lines[9], h.RecordDate, h.RecordTime);
+  h.SamplingRate = ReadInt(ValueOf(lines[10]));
+  h.DurationTime = static_cast<float>(ReadDecimal(ValueOf(lines[11])));
+  h.Direction = TextValue(lines[12], header_width::kDirection);
+
+  // "3920(gal)/6182761": a four-digit numerator from column 18, the slash in column 27 and the
+  // denominator from column 28. A denominator of 0 would turn every sample into inf or nan.
+  const std::string_view scale_line = lines[kScaleFactorLine - 1];
+  const int numerator = ReadInt(ValueOf(scale_line));
+  const int denominator =
+      scale_line.size() > kDenominatorColumn ? ReadInt(scale_line.substr(kDenominatorColumn)) : 0;
+  if (denominator == 0) {
+    throw RecordFormatError(path, kScaleFactorLine,
+                            FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
+                                    "「分子(gal)/分母」の形で 28 桁目から 0 でない分母が必要ですが、"
+                                    "「%s」でした",
+                                    path.c_str(), std::string(ValueOf(scale_line)).c_str()));
+  }
+  h.ScaleFactor = static_cast<float>(static_cast<long double>(numerator) / denominator);
+
+  h.MaxAccText = ToUtf8(ValueOf(lines[14]));
+  h.LastCorrection = TextValue(lines[15], header_width::kLastCorrection);
+  h.Memo = TextValue(lines[16], header_width::kMemo);
+  return h;
+}
+
+int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean) {
+  return ParseKnetSamples(ReadWholeFile(path), scale_factor, channel, capacity, remove_mean);
+}
+
+int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean) {
+  const int limit = std::min(capacity, kChannelCapacity);
+  LineCursor cursor(content);
+  std::string_view line;
+  for (int skipped = 0; skipped < kKnetHeaderLines; ++skipped) {
+    if (!cursor.Next(line)) return 0;
+  }
+  const long double scale = scale_factor;
+  int stored = 0;
+  bool had_line_end = false;
+  while (stored < limit && cursor.Next(line, &had_line_end)) {
+    // A line holds L div 9 fields, L counting the line end. A last line without one is counted as
+    // if it had it, so its last value is not lost.
+    const size_t length = line.size() + 1;
+    const size_t fields = length / kKnetFieldWidth;
+    for (size_t k = 0; k < fields && stored < limit; ++k) {
+      const std::string_view field = line.substr(k * kKnetFieldWidth, kKnetFieldWidth - 1);
+      channel[stored++] = static_cast<float>(ReadInt(field) * scale);
+    }
+  }
+  if (remove_mean) RemoveMean(channel, 0, stored);
+  return stored;
+}
+
+void RemoveMean(float* samples, int first, int length) {
+  if (length <= 0) return;
+  float sum = 0.0f;
+  for (int i = first; i < first + length; ++i) sum += samples[i];
+  const float mean = static_cast<float>(static_cast<long double>(sum) / length);
+  for (int i = first; i < first + length; ++i) samples[i] -= mean;
+}
+
+namespace {
+
+// A count of the file: value / scale factor truncated toward zero, kept within what an int holds.
+int ToCount(float value, float scale_factor) {
+  const long double count = std::trunc(static_cast<long double>(value) / scale_factor);
+  if (!(count == count)) return 0;
+  if (count > INT_MAX) return INT_MAX;
+  if (count < INT_MIN) return INT_MIN;
+  return static_cast<int>(count);
+}
+
+constexpr int kMaxAccLine = 15;
+
+}  // namespace
+
+std::string FormatKnetFile(const std::string_view (&header_lines)[kKnetHeaderLines], const float* values, int count,
+                           float scale_factor) {
+  float peak = 0.0f;
+  for (int i = 0; i < count; ++i) peak = std::max(peak, std::fabs(values[i]));
+  const int peak_gal = peak >= static_cast<float>(INT_MAX) ? INT_MAX : static_cast<int>(peak);
+
+  std::string out;
+  out.reserve(17 * 40 + static_cast<size_t>(count) * 9 + static_cast<size_t>(count / 8) * 2 + 8);
+  for (int i = 0; i < kKnetHeaderLines; ++i) {
+    if (i + 1 == kMaxAccLine) out += FormatC("Max. Acc. (gal)   %4d", peak_gal);
+    else out += header_lines[i];
+    out += "\r\n";
+  }
+  for (int i = 0; i < count; ++i) {
+    out += FormatC(i % 8 == 0 ? "%8d" : "%9d", ToCount(values[i], scale_factor));
+    if (i % 8 == 7) out += " \r\n";
+  }
+  if (count % 8 != 0) out += "\r\n";
+  return out;
+}
+
+void WriteKnetFile(const std::string& out_path, const std::string& template_path, const float* values, int count,
+                   float scale_factor) {
+  const std::string template_text = ReadWholeFile(template_path);
+  std::string_view header_lines[kKnetHeaderLines];
+  LineCursor cursor(template_text);
+  int lines = 0;
+  std::string_view line;
+  while (lines < kKnetHeaderLines && cursor.Next(line)) header_lines[lines++] = line;
+  if (lines < kKnetHeaderLines) {
+    throw RecordFormatError(template_path, lines,
+                            FormatC("ひな形のファイル %s は K-NET/KiK-net 形式ではありません（ヘッダーが %d 行しかありません）",
+                                    template_path.c_str(), lines));
+  }
+  if (!(scale_factor != 0.0f) || !std::isfinite(scale_factor)) {
+    throw RecordFormatError(template_path, kScaleFactorLine,
+                            FormatC("Scale Factor が %g なので、加速度をカウント値に直せません", scale_factor));
+  }
+  WriteWholeFile(out_path, FormatKnetFile(header_lines, values, count, scale_factor));
+}
+
+KnetHeaderLabels FormatKnetHeaderLabels(const RecordHeader& h) {
+  KnetHeaderLabels labels;
+  labels.SamplingRate = FormatC("%d 1/s", h.SamplingRate);
+  labels.Duration = FormatC("%.2f s", h.DurationTime);
+  labels.OriginTime = h.OriginDate + "  " + h.OriginTime;
+  labels.Latitude = FormatC("%6.1f", h.EpicentreLatitude);
+  labels.Longitude = FormatC("%6.1f", h.EpicentreLongitude);
+  labels.Depth = FormatC("%4d km", h.Depth);
+  labels.Magnitude = FormatC("%6.1f", h.Magnitude);
+  labels.StationCode = h.StationCode;
+  return labels;
+}
+
+}  // namespace tremora

@@ -1,0 +1,54 @@
+#pragma once
+// K-NET / KiK-net ASCII component files: a 17-line header read by line number and column (the
+// labels are never looked at), then integer counts in 9-character fields, eight to a line.
+
+#include <string>
+#include <string_view>
+
+#include "record/RecordSet.h"
+
+namespace tremora {
+
+constexpr int kKnetHeaderLines = 17;
+constexpr int kKnetValueColumn = 18;      // every header value starts here
+constexpr int kKnetHeaderLineLimit = 99;  // header lines are read up to this many characters
+constexpr int kKnetFieldWidth = 9;        // 8 value characters and one separator
+
+// Header of a file; throws FileAccessError when it cannot be read and RecordFormatError when the
+// file is too short for a header or its scale factor cannot be used (denominator 0).
+RecordHeader ReadKnetHeader(const std::string& path);
+RecordHeader ParseKnetHeader(std::string_view content, const std::string& path);
+
+// Reads the counts after the header into channel[0 .. capacity), converted to gal with
+// scale_factor, at most kChannelCapacity of them; removes their mean when asked. Returns the number
+// stored. Throws FileAccessError when the file cannot be read.
+int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean);
+int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean);
+
+// Subtracts the mean of samples[first, first + length) from each of them (float accumulator, index
+// order, as the network's own processing does).
+void RemoveMean(float* samples, int first, int length);
+
+// Writes a K-NET file of values (gal) with the 17 header lines of template_path, line 15 holding
+// the new peak, counts = value / scale_factor truncated. Throws FileAccessError or
+// RecordFormatError (template too short, scale factor 0); a failed write leaves no file behind.
+void WriteKnetFile(const std::string& out_path, const std::string& template_path, const float* values, int count,
+                   float scale_factor);
+// The file's text for a header of 17 lines (without line ends).
+std::string FormatKnetFile(const std::string_view (&header_lines)[kKnetHeaderLines], const float* values, int count,
+                           float scale_factor);
+
+// The main window's header labels, as the header step fills them.
+struct KnetHeaderLabels {
+  std::string SamplingRate;  // Label30
+  std::string Duration;      // Label28
+  std::string OriginTime;    // Label6
+  std::string Latitude;      // Label7
+  std::string Longitude;     // Label8
+  std::string Depth;         // Label9
+  std::string Magnitude;     // Label10
+  std::string StationCode;   // Label13
+};
+KnetHeaderLabels FormatKnetHeaderLabels(const RecordHeader& header);
+
+}  // namespace tremora

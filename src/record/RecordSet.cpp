@@ -1,0 +1,15 @@
+#include "record/RecordSet.h"
+
+namespace tremora {
+
+RecordSet::RecordSet()
+    : WorkBuffer(kBufferCapacity, 0.0f),
+      WaveNames{"加速度", "速　度", "変　位"} {
+  for (int ch = 0; ch < kMaxChannels; ++ch) {
+    Acceleration[ch].assign(kBufferCapacity, 0.0f);
+    Velocity[ch].assign(kBufferCapacity, 0.0f);
+    Displacement[ch].assign(kBufferCapacity, 0.0f);
+  }
+}
+
+}  // namespace tremora

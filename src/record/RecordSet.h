@@ -1,0 +1,82 @@
+#pragma once
+// The one loaded earthquake record: up to three channels of acceleration from one station,
+// the header values that came with them, where they came from, and the station's table row.
+// Buffers are allocated once and never resized; every load writes over them.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "record/StationRecord.h"
+
+namespace tremora {
+
+// A channel holds at most this many samples; readers stop there.
+constexpr int kChannelCapacity = 70000;
+// The waveform processing works on a section 300 samples longer than it shows, which may run
+// past the last stored sample; every channel buffer has room for that tail.
+constexpr int kProcessingTail = 300;
+constexpr int kBufferCapacity = kChannelCapacity + kProcessingTail;
+constexpr int kFilterCoefficientCount = 500;
+constexpr int kMaxChannels = 3;
+
+struct RecordHeader {
+  std::string OriginDate;          // up to 11 characters
+  std::string OriginTime;          // up to 11 characters
+  float EpicentreLatitude = 0;     // degrees
+  float EpicentreLongitude = 0;    // degrees
+  int Depth = 0;                   // km
+  float Magnitude = 0;
+  std::string StationCode;         // up to 11 characters
+  float StationLatitude = 0;
+  float StationLongitude = 0;
+  int StationHeight = 0;           // m
+  std::string RecordDate;          // up to 11 characters
+  std::string RecordTime;          // up to 11 characters
+  int SamplingRate = 0;            // Hz
+  float DurationTime = 0;          // s
+  std::string Direction;           // up to 7 characters
+  float ScaleFactor = 0;           // gal per count
+  std::string MaxAccText;
+  std::string LastCorrection;      // up to 29 characters
+  std::string Memo;                // up to 32 characters
+};
+
+// Header text limits, in characters of the networks' code page.
+namespace header_width {
+constexpr int kDateTime = 11;
+constexpr int kStationCode = 11;
+constexpr int kDirection = 7;
+constexpr int kLastCorrection = 29;
+constexpr int kMemo = 32;
+}  // namespace header_width
+
+using ChannelBuffer = std::vector<float>;  // kBufferCapacity floats, never resized
+
+struct RecordSet {
+  RecordSet();
+
+  int ChannelCount = 0;   // 1 or 3 once a load has started
+  int SampleCount = 0;    // samples per channel, 0..kChannelCapacity
+
+  std::array<ChannelBuffer, kMaxChannels> Acceleration;  // gal
+  std::array<ChannelBuffer, kMaxChannels> Velocity;      // kine (cm/s)
+  std::array<ChannelBuffer, kMaxChannels> Displacement;  // cm
+  ChannelBuffer WorkBuffer;
+  std::array<float, kFilterCoefficientCount> FilterCoefficients{};
+
+  float SamplingInterval = 0;  // s; the sampling rate is Header.SamplingRate
+
+  RecordHeader Header;
+
+  std::array<std::string, kMaxChannels> ComponentNames{"NS", "EW", "UD"};
+  std::array<std::string, kMaxChannels> WaveNames;
+  std::array<std::string, kMaxChannels> ComponentPaths;
+  std::string RecordBaseName;  // stem of default names for saved files
+  std::string DataFolder;      // folder of the first component file, no trailing separator
+
+  StationRecord CurrentStation;
+  bool RecordLoaded = false;
+};
+
+}  // namespace tremora

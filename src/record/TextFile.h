@@ -1,0 +1,45 @@
+#pragma once
+// Whole-file reading, line splitting and path helpers. Records are small (under a megabyte), so a
+// file is read at once and its lines are views into that text.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tremora {
+
+// The whole content of a file; throws FileAccessError when it cannot be opened or read.
+std::string ReadWholeFile(const std::string& path);
+
+// Writes content to path (created or truncated); throws FileAccessError on any failure and then
+// removes the partly written file, so a failed write never leaves a truncated file looking valid.
+void WriteWholeFile(const std::string& path, std::string_view content);
+
+// Walks the lines of a text. A line ends with a line feed or with a carriage return and line
+// feed; the line end is not part of the line.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) : text_(text) {}
+  // The next line; false at the end of the text. had_line_end tells whether the line ended with a
+  // line feed (only the last line of a file may lack one).
+  bool Next(std::string_view& line, bool* had_line_end = nullptr);
+  int line_number() const { return line_number_; }  // 1-based number of the last line returned
+
+ private:
+  std::string_view text_;
+  size_t position_ = 0;
+  int line_number_ = 0;
+};
+
+bool FileExists(const std::string& path);
+
+// The last path component, and everything before its separator ("/" stays for the root).
+std::string_view FileNameOf(std::string_view path);
+std::string FolderOf(std::string_view path);
+
+// path itself when that file exists; otherwise an existing file in the same folder whose name
+// differs from it only in the case of its extension (published files carry ".NS", ".EW2" while
+// derived names are lower case). nullopt when there is none.
+std::optional<std::string> FindWithExtensionInAnyCase(const std::string& path);
+
+}  // namespace tremora
