@@ -1,0 +1,134 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+
+namespace tremora {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool save) {
+  QFileDialog dialog(QApplication::activeWindow(), Q(options.title), Q(options.initial_folder));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QStringList filters = ToQtFilter(options.filter).split(";;", Qt::SkipEmptyParts);
+  dialog.setNameFilters(filters);
+  if (options.filter_index >= 1 && options.filter_index <= filters.size()) {
+    dialog.selectNameFilter(filters[options.filter_index - 1]);
+  }
+  if (!options.default_name.empty()) dialog.selectFile(Q(options.default_name));
+  if (!options.default_extension.empty()) dialog.setDefaultSuffix(Q(options.default_extension));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwrite_prompt);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+QString ToQtFilter(const std::string& filter) {
+  const QStringList parts = Q(filter).split('|');
+  QStringList entries;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    entries << QString("%1 (%2)").arg(parts[i], patterns);
+  }
+  return entries.join(";;");
+}
+
+MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
+                                      MessageIcon icon) {
+  QMessageBox box(ToQtIcon(icon), Q(caption), Q(text), QMessageBox::NoButton, QApplication::activeWindow());
+  switch (buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return buttons == MessageButtons::YesNo ? MessageAnswer::No
+                    : buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
+                                                          : MessageAnswer::Ok;
+  }
+}
+
+std::optional<std::string> QtPlatform::ChooseOpenFile(const FileDialogOptions& options) {
+  return RunFileDialog(options, false);
+}
+
+std::optional<std::string> QtPlatform::ChooseSaveFile(const FileDialogOptions& options) {
+  return RunFileDialog(options, true);
+}
+
+void QtPlatform::ShowModal(QWidget& window) {
+  if (auto* dialog = qobject_cast<QDialog*>(&window)) {
+    dialog->exec();
+    return;
+  }
+  const Qt::WindowModality previous = window.windowModality();
+  window.setWindowModality(Qt::ApplicationModal);
+  window.show();
+  QEventLoop loop;
+  window.setAttribute(Qt::WA_DeleteOnClose, false);
+  while (window.isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+  window.setWindowModality(previous);
+}
+
+bool QtPlatform::CopyImageToClipboard(const QImage& image) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (clipboard == nullptr || image.isNull()) return false;
+  clipboard->setImage(image);
+  return true;
+}
+
+bool QtPlatform::OpenUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(Q(url))); }
+
+void QtPlatform::RequestTerminate() {
+  QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
+}
+
+void QtPlatform::ShowStandardError(const std::string& text) {
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), Q(text));
+}
+
+namespace {
+Platform* installed = nullptr;
+}
+
+Platform& CurrentPlatform() {
+  static QtPlatform desktop;
+  return installed != nullptr ? *installed : desktop;
+}
+
+Platform* InstallPlatform(Platform* platform) {
+  Platform* previous = installed;
+  installed = platform;
+  return previous;
+}
+
+}  // namespace tremora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/Platform.h"
+
+namespace tremora {
+
+// The desktop itself, through Qt.
+class QtPlatform : public Platform {
+ public:
+  MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
+                            MessageIcon icon) override;
+  std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) override;
+  std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) override;
+  void ShowModal(QWidget& window) override;
+  bool CopyImageToClipboard(const QImage& image) override;
+  bool OpenUrl(const std::string& url) override;
+  void RequestTerminate() override;
+  void ShowStandardError(const std::string& text) override;
+};
+
+// "NS files|*.ns*|All|*.*" to Qt's "NS files (*.ns*);;All (*.*)".
+QString ToQtFilter(const std::string& filter);
+
+}  // namespace tremora
