@@ -62,6 +62,12 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path) 
   h.StationHeight = ReadInt(ValueOf(lines[8]));
   SplitDateTime(lines[9], h.RecordDate, h.RecordTime);
   h.SamplingRate = ReadInt(ValueOf(lines[10]));
+  if (h.SamplingRate <= 0) {
+    throw RecordFormatError(path, 11,
+                            FormatC("データファイル %s のサンプリング周波数 (11行目) が読めません\n"
+                                    "1 以上の整数 (Hz) が必要ですが、「%s」でした",
+                                    path.c_str(), std::string(ValueOf(lines[10])).c_str()));
+  }
   h.DurationTime = static_cast<float>(ReadDecimal(ValueOf(lines[11])));
   h.Direction = TextValue(lines[12], header_width::kDirection);
 

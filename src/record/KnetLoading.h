@@ -1,0 +1,59 @@
+#pragma once
+// Loading a K-NET / KiK-net record from the one component file the user picked: the partner files
+// are derived from its name, the header of the first file and the samples of every file are read,
+// and the station is looked up. The window shows the dialogs and messages around these steps.
+
+#include <string>
+#include <string_view>
+
+#include "record/KnetFormat.h"
+#include "record/RecordSet.h"
+#include "record/StationTables.h"
+
+namespace tremora {
+
+// The parts of a picked file's name. Only the file name is looked at: folders with periods in
+// their names are common on Linux.
+struct KnetFileName {
+  std::string extension;  // after the name's first period, ASCII letters upper-cased ("NS2")
+  std::string suffix;     // extension without its first two characters ("2" for KiK-net, "" for K-NET)
+  std::string base;       // the path up to the name's first period
+};
+KnetFileName SplitKnetFileName(std::string_view path);
+
+// A record file name has an extension of fewer than 4 characters after its first period (or none).
+bool FileNameCheck(std::string_view path);
+
+// Sets ChannelCount, ComponentPaths and ComponentNames for the picked path. Three components:
+// base + ".ns"/".ew"/".ud" + suffix, found whatever the case of the extension on disk. Returns
+// FileNameCheck of the first path; when false the load must stop (the names stay changed).
+bool PrepareKnetLoad(RecordSet& record, const std::string& picked_path, bool three_components);
+
+struct KnetReadResult {
+  bool station_found = false;
+  KnetHeaderLabels labels;
+};
+
+// Reads the header of the first file, looks the station up (K-NET table, then KiK-net), sets
+// RecordBaseName, DataFolder and SamplingInterval and reads every channel (the mean removed when
+// asked). SampleCount is the least count of the channels read. The filter design is the caller's.
+// Throws FileAccessError for a file that cannot be read (a missing partner file included) and
+// RecordFormatError for a file that cannot be used; the header is only stored once it was read
+// whole.
+KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean);
+
+// "AOM001-2018/01/24 19:51:00" without "/" and ":", then without the seconds: "AOM001-201801241951".
+std::string MakeRecordBaseName(const RecordHeader& header);
+
+inline constexpr const char* kBadFileNameMessage =
+    "ファイル名が正しくありません !\n多分，フォルダー名に余分なピリオドが付いていると思われます　　　　　";
+inline constexpr const char* kBadFileNameCaption = "ファイル名エラー";
+inline constexpr const char* kUnknownKnetStationMessage =
+    "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式がK-NET/KiK-netと異なっている恐れがあります　　　\n";
+inline constexpr const char* kUnknownStationCaption = "観測点コードエラー";
+// %s: the full path of the file.
+inline constexpr const char* kMissingDataFileMessage =
+    "\n３成分のデータを読み込めません\n\nデータファイル %s がありません   \n\nプログラムを終了します";
+inline constexpr const char* kDataFileCaption = "データファイルエラー";
+
+}  // namespace tremora
