@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "record/RecordSet.h"
 
@@ -25,8 +26,15 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path);
 int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean);
 int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean);
 
-// Subtracts the mean of samples[first, first + length) from each of them (float accumulator, index
-// order, as the network's own processing does).
+// The counts of the data lines (after the 17 header lines), at most max_count of them: a line holds
+// L div 9 fields, L counting its line end; each field's first 8 characters are the count.
+std::vector<int> ParseKnetCounts(std::string_view content, int max_count);
+// Data lines for counts: eight to a line, "%8d" then seven "%9d", " " and CR LF after every eighth,
+// CR LF after a shorter last line.
+std::string FormatKnetDataLines(const std::vector<int>& counts);
+
+// Subtracts the mean of samples[first, first + length) from each of them; the mean is summed in
+// index order in extended precision and rounded to a float once.
 void RemoveMean(float* samples, int first, int length);
 
 // Writes a K-NET file of values (gal) with the 17 header lines of template_path, line 15 holding

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "record/CNumbers.h"
+#include "record/TextCoding.h"
+#include "record/TextFields.h"
+#include "record/TextFile.h"
+
+namespace tremora {
+namespace {
+
+TEST(CNumbers, ReadLikeTheCLibrary) {
+  EXPECT_EQ(ReadInt("  100Hz"), 100);
+  EXPECT_EQ(ReadInt("-42 km"), -42);
+  EXPECT_EQ(ReadInt("12.7"), 12);
+  EXPECT_EQ(ReadInt("Hz"), 0);
+  EXPECT_EQ(ReadInt(""), 0);
+  EXPECT_EQ(ReadInt("99999999999"), 2147483647);
+  EXPECT_DOUBLE_EQ(ReadDecimal(" 41.5267"), 41.5267);
+  EXPECT_DOUBLE_EQ(ReadDecimal("-2.25,"), -2.25);
+  EXPECT_DOUBLE_EQ(ReadDecimal("1e3x"), 1000.0);
+  EXPECT_DOUBLE_EQ(ReadDecimal(".5"), 0.5);
+  EXPECT_DOUBLE_EQ(ReadDecimal("nan"), 0.0);
+  EXPECT_DOUBLE_EQ(ReadDecimal("0x10"), 0.0);
+  EXPECT_LT(ReadDecimal("1e999"), 3.5e38);
+}
+
+TEST(CNumbers, IgnoreTheDesktopsDecimalComma) {
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
+    GTEST_SKIP() << "no locale with a decimal comma installed";
+  }
+  EXPECT_EQ(FormatC("%.2f", 0.05), "0.05");
+  EXPECT_DOUBLE_EQ(ReadDecimal("0.25"), 0.25);
+  std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(CNumbers, FormatLongTexts) {
+  const std::string long_text(1000, 'x');
+  EXPECT_EQ(FormatC("%s!", long_text.c_str()), long_text + "!");
+}
+
+TEST(TextFields, TrimLineRemovesTrailingBlanksOnly) {
+  EXPECT_EQ(TrimLine("Memo.             "), "Memo.");
+  EXPECT_EQ(TrimLine("  a b  "), "  a b");
+  EXPECT_EQ(TrimLine(""), "");
+}
+
+TEST(TextFields, LimitTextCountsDoubleByteCharactersAsTwoAndNeverSplitsOne) {
+  EXPECT_EQ(CodePageWidth("ｱｲｳ"), 3);  // half-width katakana are single bytes in CP932
+  EXPECT_EQ(CodePageWidth("大間a"), 5);
+  EXPECT_EQ(LimitText("大間a", 3), "大");
+  EXPECT_EQ(LimitText("abc", 10), "abc");
+  EXPECT_EQ(FitField("0123456789AB", 10), "012345678");
+}
+
+TEST(TextCoding, DecodesShiftJisAndKeepsUtf8) {
+  EXPECT_EQ(ToUtf8("\x91\xe5\x8a\xd4"), "大間");
+  EXPECT_EQ(ToUtf8("大間"), "大間");
+  EXPECT_EQ(ToUtf8("abc"), "abc");
+  EXPECT_EQ(ToUtf8("a\x80\x82\xa0" "b"), "a\xEF\xBF\xBDあb");  // a stray byte becomes U+FFFD
+}
+
+TEST(LineCursor, SplitsOnLineFeedsAndDropsCarriageReturns) {
+  LineCursor cursor("a\r\nb\n\nc");
+  std::string_view line;
+  bool ended = false;
+  ASSERT_TRUE(cursor.Next(line, &ended));
+  EXPECT_EQ(line, "a");
+  EXPECT_TRUE(ended);
+  ASSERT_TRUE(cursor.Next(line));
+  EXPECT_EQ(line, "b");
+  ASSERT_TRUE(cursor.Next(line));
+  EXPECT_EQ(line, "");
+  ASSERT_TRUE(cursor.Next(line, &ended));
+  EXPECT_EQ(line, "c");
+  EXPECT_FALSE(ended);
+  EXPECT_EQ(cursor.line_number(), 4);
+  EXPECT_FALSE(cursor.Next(line));
+}
+
+TEST(Paths, SplitIntoFolderAndName) {
+  EXPECT_EQ(FileNameOf("/a.b/c/AOM001.NS"), "AOM001.NS");
+  EXPECT_EQ(FolderOf("/a.b/c/AOM001.NS"), "/a.b/c");
+  EXPECT_EQ(FolderOf("/AOM001.NS"), "/");
+  EXPECT_EQ(FolderOf("AOM001.NS"), "");
+}
+
+}  // namespace
+}  // namespace tremora
