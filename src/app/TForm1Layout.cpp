@@ -104,22 +104,23 @@ void TForm1::CreateHeaderLabels(QWidget& client) {
   Label25 = MakeValue(&client, "Label25", 62, kRow[1]);
   Label16 = MakeCaption(&client, "Label16", "ﾌｧｲﾙ", 12, kRow[2]);
   Label14 = MakeValue(&client, "Label14", 62, kRow[2]);
+  // Origin and epicentre; then magnitude and the recording.
   Label1 = MakeCaption(&client, "Label1", "発震日時", 12, kRow[3]);
-  Label6 = MakeValue(&client, "Label6", 70, kRow[3]);
-  Label3 = MakeCaption(&client, "Label3", "震源緯度", 215, kRow[3]);
-  Label7 = MakeValue(&client, "Label7", 272, kRow[3]);
-  Label2 = MakeCaption(&client, "Label2", "経度", 322, kRow[3]);
-  Label8 = MakeValue(&client, "Label8", 352, kRow[3]);
-  Label4 = MakeCaption(&client, "Label4", "震源深さ", 410, kRow[3]);
-  Label9 = MakeValue(&client, "Label9", 467, kRow[3]);
-  Label5 = MakeCaption(&client, "Label5", "ﾏｸﾞﾆﾁｭｰﾄﾞ", 520, kRow[3]);
-  Label10 = MakeValue(&client, "Label10", 570, kRow[3]);
-  Label11 = MakeCaption(&client, "Label11", "ﾃﾞｰﾀ総数", 12, kRow[4]);
-  Label12 = MakeValue(&client, "Label12", 70, kRow[4]);
-  Label27 = MakeCaption(&client, "Label27", "計測時間", 150, kRow[4]);
-  Label28 = MakeValue(&client, "Label28", 207, kRow[4]);
-  Label29 = MakeCaption(&client, "Label29", "ｻﾝﾌﾟﾘﾝｸﾞ率", 370, kRow[4]);
-  Label30 = MakeValue(&client, "Label30", 430, kRow[4]);
+  Label6 = MakeValue(&client, "Label6", 68, kRow[3]);
+  Label3 = MakeCaption(&client, "Label3", "震源緯度", 220, kRow[3]);
+  Label7 = MakeValue(&client, "Label7", 275, kRow[3]);
+  Label2 = MakeCaption(&client, "Label2", "経度", 350, kRow[3]);
+  Label8 = MakeValue(&client, "Label8", 379, kRow[3]);
+  Label4 = MakeCaption(&client, "Label4", "震源深さ", 455, kRow[3]);
+  Label9 = MakeValue(&client, "Label9", 510, kRow[3]);
+  Label5 = MakeCaption(&client, "Label5", "ﾏｸﾞﾆﾁｭｰﾄﾞ", 12, kRow[4]);
+  Label10 = MakeValue(&client, "Label10", 72, kRow[4]);
+  Label11 = MakeCaption(&client, "Label11", "ﾃﾞｰﾀ総数", 145, kRow[4]);
+  Label12 = MakeValue(&client, "Label12", 203, kRow[4]);
+  Label27 = MakeCaption(&client, "Label27", "計測時間", 262, kRow[4]);
+  Label28 = MakeValue(&client, "Label28", 317, kRow[4]);
+  Label29 = MakeCaption(&client, "Label29", "ｻﾝﾌﾟﾘﾝｸﾞ率", 467, kRow[4]);
+  Label30 = MakeValue(&client, "Label30", 532, kRow[4]);
 }
 
 void TForm1::CreatePanelLinks() {
