@@ -34,15 +34,6 @@ QAction* MakeItem(QMenu* menu, const char* name, const char* caption, bool check
   return item;
 }
 
-// A caption label ("観測点", "発震日時", ...) in purple with its value label beside it, empty.
-TextLabel* MakeCaption(QWidget* parent, const char* name, const char* caption, int x, int y) {
-  auto* label = new TextLabel(parent, name, QString::fromUtf8(caption), x, y);
-  SetTextColour(*label, ColorFromBgr(colours::kPurple));
-  return label;
-}
-
-TextLabel* MakeValue(QWidget* parent, const char* name, int x, int y) { return new TextLabel(parent, name, "", x, y); }
-
 }  // namespace
 
 void TForm1::CreateFrameControls() {
@@ -96,31 +87,49 @@ void TForm1::CreateFrameControls() {
 }
 
 void TForm1::CreateHeaderLabels(QWidget& client) {
-  constexpr int kRow[] = {461, 476, 491, 506, 521};
-  Label15 = MakeCaption(&client, "Label15", "観測点", 12, kRow[0]);
-  Label13 = MakeValue(&client, "Label13", 62, kRow[0]);
-  Label23 = MakeValue(&client, "Label23", 125, kRow[0]);
-  Label24 = MakeValue(&client, "Label24", 220, kRow[0]);
-  Label25 = MakeValue(&client, "Label25", 62, kRow[1]);
-  Label16 = MakeCaption(&client, "Label16", "ﾌｧｲﾙ", 12, kRow[2]);
-  Label14 = MakeValue(&client, "Label14", 62, kRow[2]);
-  // Origin and epicentre; then magnitude and the recording.
-  Label1 = MakeCaption(&client, "Label1", "発震日時", 12, kRow[3]);
-  Label6 = MakeValue(&client, "Label6", 68, kRow[3]);
-  Label3 = MakeCaption(&client, "Label3", "震源緯度", 220, kRow[3]);
-  Label7 = MakeValue(&client, "Label7", 275, kRow[3]);
-  Label2 = MakeCaption(&client, "Label2", "経度", 350, kRow[3]);
-  Label8 = MakeValue(&client, "Label8", 379, kRow[3]);
-  Label4 = MakeCaption(&client, "Label4", "震源深さ", 455, kRow[3]);
-  Label9 = MakeValue(&client, "Label9", 510, kRow[3]);
-  Label5 = MakeCaption(&client, "Label5", "ﾏｸﾞﾆﾁｭｰﾄﾞ", 12, kRow[4]);
-  Label10 = MakeValue(&client, "Label10", 72, kRow[4]);
-  Label11 = MakeCaption(&client, "Label11", "ﾃﾞｰﾀ総数", 145, kRow[4]);
-  Label12 = MakeValue(&client, "Label12", 203, kRow[4]);
-  Label27 = MakeCaption(&client, "Label27", "計測時間", 262, kRow[4]);
-  Label28 = MakeValue(&client, "Label28", 317, kRow[4]);
-  Label29 = MakeCaption(&client, "Label29", "ｻﾝﾌﾟﾘﾝｸﾞ率", 467, kRow[4]);
-  Label30 = MakeValue(&client, "Label30", 532, kRow[4]);
+  // Caption labels (purple) carry their text; value labels start empty and are filled by loading.
+  struct Place {
+    TextLabel* TForm1::*label;
+    const char* name;
+    const char* caption;  // nullptr for a value label
+    int x;
+    int row;
+  };
+  static constexpr Place kPlaces[] = {
+      // Station and file.
+      {&TForm1::Label15, "Label15", "観測点", 12, 0},
+      {&TForm1::Label13, "Label13", nullptr, 62, 0},
+      {&TForm1::Label23, "Label23", nullptr, 125, 0},
+      {&TForm1::Label24, "Label24", nullptr, 220, 0},
+      {&TForm1::Label25, "Label25", nullptr, 62, 1},
+      {&TForm1::Label16, "Label16", "ﾌｧｲﾙ", 12, 2},
+      {&TForm1::Label14, "Label14", nullptr, 62, 2},
+      // Origin and epicentre.
+      {&TForm1::Label1, "Label1", "発震日時", 12, 3},
+      {&TForm1::Label6, "Label6", nullptr, 68, 3},
+      {&TForm1::Label3, "Label3", "震源緯度", 220, 3},
+      {&TForm1::Label7, "Label7", nullptr, 275, 3},
+      {&TForm1::Label2, "Label2", "経度", 350, 3},
+      {&TForm1::Label8, "Label8", nullptr, 379, 3},
+      {&TForm1::Label4, "Label4", "震源深さ", 455, 3},
+      {&TForm1::Label9, "Label9", nullptr, 510, 3},
+      // Magnitude and the recording.
+      {&TForm1::Label5, "Label5", "ﾏｸﾞﾆﾁｭｰﾄﾞ", 12, 4},
+      {&TForm1::Label10, "Label10", nullptr, 72, 4},
+      {&TForm1::Label11, "Label11", "ﾃﾞｰﾀ総数", 145, 4},
+      {&TForm1::Label12, "Label12", nullptr, 203, 4},
+      {&TForm1::Label27, "Label27", "計測時間", 262, 4},
+      {&TForm1::Label28, "Label28", nullptr, 317, 4},
+      {&TForm1::Label29, "Label29", "ｻﾝﾌﾟﾘﾝｸﾞ率", 467, 4},
+      {&TForm1::Label30, "Label30", nullptr, 532, 4},
+  };
+  constexpr int kRowTop[] = {461, 476, 491, 506, 521};
+  for (const Place& place : kPlaces) {
+    auto* label = new TextLabel(&client, place.name, QString::fromUtf8(place.caption != nullptr ? place.caption : ""),
+                                place.x, kRowTop[place.row]);
+    if (place.caption != nullptr) SetTextColour(*label, ColorFromBgr(colours::kPurple));
+    this->*place.label = label;
+  }
 }
 
 void TForm1::CreatePanelLinks() {
