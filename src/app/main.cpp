@@ -13,7 +13,6 @@ int main(int argc, char* argv[]) {
   // with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(tremora::kApplicationTitle);
-  QApplication::setApplicationDisplayName(tremora::kApplicationTitle);
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));
     program.Form1().show();

@@ -1,9 +1,17 @@
 #include "wave/TWait.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
+
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
+
+namespace {
+constexpr int kExposeWaitMs = 500;
+}
 
 TWait::TWait() {
   setObjectName("Wait");
@@ -19,6 +27,14 @@ void TWait::ShowWith(const std::string& text) {
   Label1->SetCaption(text);
   show();
   raise();
+  // An X server maps a new window asynchronously, and Qt paints a window only once it has been
+  // exposed. Wait for that, handling window-system events only: the user's input stays queued
+  // until the work is done, so no handler can run in between.
+  QElapsedTimer waited;
+  waited.start();
+  while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < kExposeWaitMs) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  }
   repaint();
 }
 
