@@ -1,16 +1,219 @@
+// The main window's frame: creation, start-up state, menu commands, links and the exit command.
+
 #include "app/TForm1.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <initializer_list>
+
+#include "app/Application.h"
+#include "app/SecondaryWindows.h"
+#include "platform/Controls.h"
 
 namespace tremora {
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
-  setObjectName("Form1");
-  setWindowTitle("TREMORA 3.0");
-  resize(800, 600);
-  auto* label = new QLabel(QString::fromUtf8("地震データファイルを読み込んでください"), this);
-  label->setAlignment(Qt::AlignCenter);
-  setCentralWidget(label);
+namespace {
+
+constexpr const char* kKnetFormatText = "K-NET/KiK-net データファイル";
+constexpr const char* kHiroshimaFormatText = "広島市消防局データファイル";
+constexpr const char* kBrowserFailedMessage = "インターネットエクスプローラの起動に失敗しました　　　　";
+constexpr const char* kBrowserFailedCaption = "readme.htm呼び出しエラー";
+
+struct GuidanceLine {
+  int x;
+  int y;
+  const char* text;
+};
+constexpr GuidanceLine kGuidance[] = {
+    {150, 150, "ファイルボタンをクリックしてファイルを指定してください"},
+    {150, 200, "広島市地震情報ネットワークシステムのファイルはメニューバーの"},
+    {150, 220, "「ファイル」でファイル形式を選択してください"},
+};
+
+// Checks chosen and unchecks the other items of its group.
+void CheckOnly(QAction* chosen, std::initializer_list<QAction*> group) {
+  for (QAction* item : group) item->setChecked(item == chosen);
 }
+
+void ShowWindow(QWidget& window) {
+  window.show();
+  window.raise();
+}
+
+}  // namespace
+
+TForm1::TForm1(Application& application, std::string data_folder)
+    : application_(application), data_folder_(std::move(data_folder)) {
+  CreateFrameControls();
+  CreateWaveControls();
+  OpenDialog1.filter =
+      "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*";
+  OpenDialog1.filter_index = 1;
+
+  ConnectClick(*BtnFile, [this] { BtnFileClick(); });
+  ConnectClick(*BtnWave, [this] { BtnWaveClick(); });
+  ConnectClick(*BtnSpect, [this] { BtnSpectClick(); });
+  ConnectClick(*Button1, [this] { Button1Click(); });
+  ConnectClick(*Button2, [this] { Button2Click(); });
+  ConnectClick(*Button3, [this] { Button3Click(); });
+  Label21->OnClick = [this] { Label21Click(); };
+  Label26->OnClick = [this] { Label26Click(); };
+  Label32->OnClick = [this] { Label32Click(); };
+  ConnectTriggered(*N10, [this] { N10Click(); });
+  ConnectTriggered(*KNET, [this] { KNETClick(); });
+  ConnectTriggered(*Hiroshima, [this] { HiroshimaClick(); });
+  ConnectTriggered(*N8, [this] { N8Click(); });
+  ConnectTriggered(*Exit1, [this] { Exit1Click(); });
+  ConnectTriggered(*N11, [this] { N11Click(); });
+  ConnectTriggered(*N2, [this] { N2Click(); });
+  ConnectTriggered(*N3, [this] { N3Click(); });
+  ConnectTriggered(*N5, [this] { N5Click(); });
+  ConnectTriggered(*N6, [this] { N6Click(); });
+  ConnectTriggered(*N7, [this] { N7Click(); });
+  ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
+  ConnectTriggered(*About1, [this] { About1Click(); });
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  FormCreate();
+}
+
+void TForm1::FormCreate() {
+  for (TextLabel* value : {Label6, Label7, Label8, Label9, Label10, Label12, Label13, Label14, Label23, Label24,
+                           Label25, Label28, Label30}) {
+    value->SetCaption(std::string());
+  }
+  Label14->SetCaption(kKnetFormatText);
+  WriteGuidance();
+
+  Record.ComponentNames = {"NS", "EW", "UD"};
+  BtnWave->setEnabled(false);
+  BtnGif->setEnabled(false);
+  BtnCopy->setEnabled(false);
+  Record.RecordLoaded = false;
+  StartControlBusy = false;
+
+  StationTableLoad load = LoadStationTables(data_folder_);
+  Stations = std::move(load.tables);
+  if (load.site_file_missing) {
+    CurrentPlatform().ShowMessage(kSiteFileMissingMessage, kStationFileCaption, MessageButtons::Ok,
+                                  MessageIcon::Exclamation);
+  }
+  if (load.hrsm_file_missing) {
+    CurrentPlatform().ShowMessage(kHrsmFileMissingMessage, kStationFileCaption, MessageButtons::Ok,
+                                  MessageIcon::Exclamation);
+  }
+}
+
+void TForm1::WriteGuidance() {
+  // A white picture of the plot's size with the three guidance lines at their places.
+  QImage picture(MyWave1->size(), QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  painter.setFont(font());
+  painter.setPen(Qt::black);
+  for (const GuidanceLine& line : kGuidance) {
+    painter.drawText(QRect(line.x, line.y, picture.width() - line.x, 40), Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromUtf8(line.text));
+  }
+  painter.end();
+  auto* surface = qobject_cast<QLabel*>(MyWave1);
+  if (surface != nullptr) surface->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TForm1::EnableRecordControls(bool enabled) {
+  for (QWidget* control : {static_cast<QWidget*>(BtnWave), static_cast<QWidget*>(BtnGif),
+                           static_cast<QWidget*>(BtnCsv), static_cast<QWidget*>(BtnCopy),
+                           static_cast<QWidget*>(BtnSpect), static_cast<QWidget*>(CBWave)}) {
+    control->setEnabled(enabled);
+  }
+}
+
+void TForm1::ForgetRecord() {
+  Record.RecordLoaded = false;
+  EnableRecordControls(false);
+  Button3->setEnabled(false);
+}
+
+void TForm1::ConfirmExit() {
+  const MessageAnswer answer = CurrentPlatform().ShowMessage("プログラムを終了します．よろしいですか？",
+                                                             "プログラム終了", MessageButtons::YesNo,
+                                                             MessageIcon::None);
+  if (answer == MessageAnswer::Yes) close();
+}
+
+void TForm1::Button1Click() { ConfirmExit(); }
+
+void TForm1::Exit1Click() { ConfirmExit(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  // The main window's end is the program's end, whichever other windows are open.
+  event->accept();
+  QCoreApplication::quit();
+}
+
+void TForm1::KNETClick() {
+  CheckOnly(KNET, {KNET, Hiroshima});
+  Label14->SetCaption(kKnetFormatText);
+}
+
+void TForm1::HiroshimaClick() {
+  CheckOnly(Hiroshima, {KNET, Hiroshima});
+  Label14->SetCaption(kHiroshimaFormatText);
+}
+
+void TForm1::OpenLink(const std::string& address) {
+  if (!CurrentPlatform().OpenUrl(address)) {
+    CurrentPlatform().ShowMessage(kBrowserFailedMessage, kBrowserFailedCaption, MessageButtons::Ok,
+                                  MessageIcon::Exclamation);
+  }
+}
+
+void TForm1::Label21Click() { OpenLink(Links.knet); }
+
+void TForm1::Label26Click() { OpenLink(Links.kiknet); }
+
+void TForm1::Label32Click() { OpenLink(Links.hrsm); }
+
+void TForm1::Tutorial1Click() { ShowWindow(application_.HowTo()); }
+
+void TForm1::About1Click() { ShowWindow(application_.AboutBox()); }
+
+void TForm1::N10Click() { BtnFileClick(); }
+
+// The damping multiplier and the longest linear period act on the spectrum window, which completes
+// these commands; here they keep their check marks.
+void TForm1::N11Click() { CheckOnly(N11, {N11, N2, N3}); }
+
+void TForm1::N2Click() { CheckOnly(N2, {N11, N2, N3}); }
+
+void TForm1::N3Click() { CheckOnly(N3, {N11, N2, N3}); }
+
+void TForm1::N5Click() { CheckOnly(N5, {N5, N6, N7}); }
+
+void TForm1::N6Click() { CheckOnly(N6, {N5, N6, N7}); }
+
+void TForm1::N7Click() { CheckOnly(N7, {N5, N6, N7}); }
+
+void TForm1::Button2Click() {
+  if (Hiroshima->isChecked()) {
+    ShowWindow(application_.HRSMList());
+  } else {
+    ShowWindow(application_.SiteList());
+  }
+}
+
+void TForm1::Button3Click() { ShowWindow(application_.Synthe()); }
 
 }  // namespace tremora

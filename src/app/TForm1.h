@@ -1,21 +1,155 @@
 #pragma once
+// The main window: the waveform plot, the header labels of the loaded record, the panel of links and
+// waveform controls, and the menu. It owns the record set and the station tables.
+//
+// The class is spread over the subsystem folders by concern:
+//   app/TForm1.cpp, app/TForm1Layout.cpp     frame, menu, links, exit, start-up state
+//   record/TForm1KnetLoading.cpp             file command, K-NET / KiK-net load, after-load update
+//   record/TForm1HiroshimaLoading.cpp        Hiroshima City load
+//   record/TForm1NamedCopies.cpp             station-named copies
+//   wave/TForm1WaveControls.cpp              waveform controls of the panel and their handlers
+//   wave/TForm1WaveRedraw.cpp                the waveform redraw
 
 #include <QMainWindow>
+#include <QString>
+#include <string>
 
+#include "platform/Platform.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
 
+class QAction;
+class QGroupBox;
+class QMenu;
+class QPushButton;
+class QWidget;
+
 namespace tremora {
 
-// The main window. It owns the record set and the station tables.
+class Application;
+class CheckBox;
+class EditBox;
+class RadioGroup;
+class TextLabel;
+class TrackBar;
+
+// Web pages of the link labels.
+struct LinkAddresses {
+  std::string knet = "https://www.kyoshin.bosai.go.jp/kyoshin/data/index_en.html";
+  std::string kiknet = "https://www.kyoshin.bosai.go.jp/kyoshin/search/";
+  std::string hrsm = "https://www.city.hiroshima.lg.jp/site/shobo/";
+};
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // data_folder: where SITENAME.CSV and SHOBONAME.CSV are read from.
+  TForm1(Application& application, std::string data_folder);
 
   RecordSet Record;
   StationTables Stations;
+  LinkAddresses Links;
+  // Set by the start-point controls before they cause a redraw: no wait window for those.
+  bool StartControlBusy = false;
+
+  // Frame.
+  void FormCreate();
+  void Button1Click();
+  void Exit1Click();
+  void KNETClick();
+  void HiroshimaClick();
+  void Label21Click();
+  void Label26Click();
+  void Label32Click();
+  void Tutorial1Click();
+  void About1Click();
+  void N10Click();
+  void N11Click();
+  void N2Click();
+  void N3Click();
+  void N5Click();
+  void N6Click();
+  void N7Click();
+  void Button2Click();
+  void Button3Click();
+
+  // Loading.
+  void BtnFileClick();
+  void LoadKnetRecord();
+  void LoadHiroshimaRecord();
+  void FinishLoad();
+  void N8Click();
+
+  // Waveform view.
+  void BtnWaveClick();
+  void RGTimeClick();
+  void CBAmpClick();
+  void TrackBar1Change();
+  void EdStartChange();
+  void CBTitleClick();
+  void CBMaxClick();
+  void CBAutoStartClick();
+  void RGWaveClick();
+  void CBDataCountClick();
+  void CBMaxPntClick();
+  void CBDCClick();
+  void CBWaveClick();
+  void RGCompoClick();
+  void BtnSpectClick();
+
+  // Controls, named as their object names.
+  QWidget* MyWave1 = nullptr;
+  QWidget* Panel1 = nullptr;
+  TextLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
+  TextLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
+  TextLabel *Label11 = nullptr, *Label12 = nullptr, *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr;
+  TextLabel *Label16 = nullptr, *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr;
+  TextLabel *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr, *Label25 = nullptr;
+  TextLabel *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr, *Label29 = nullptr, *Label30 = nullptr;
+  TextLabel *Label31 = nullptr, *Label32 = nullptr;
+  QPushButton *BtnFile = nullptr, *BtnWave = nullptr, *BtnSpect = nullptr, *BtnCsv = nullptr, *BtnGif = nullptr;
+  QPushButton *BtnCopy = nullptr, *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr;
+  CheckBox* CB3Compo = nullptr;
+  QGroupBox* GroupBox1 = nullptr;  // display start point
+  CheckBox* CBAutoStart = nullptr;
+  EditBox* EdStart = nullptr;
+  TrackBar* TrackBar1 = nullptr;
+  RadioGroup* RGTime = nullptr;
+  QGroupBox* GroupBox2 = nullptr;  // amplitude scale
+  CheckBox *CBAmp = nullptr, *CB1ch = nullptr;
+  EditBox *EdAmp0 = nullptr, *EdAmp1 = nullptr, *EdAmp2 = nullptr;
+  RadioGroup *RGWave = nullptr, *RGCompo = nullptr;
+  CheckBox *CBWave = nullptr, *CBTitle = nullptr, *CBMax = nullptr, *CBDataCount = nullptr, *CBMaxPnt = nullptr;
+  CheckBox* CBDC = nullptr;
+
+  QMenu *File1 = nullptr, *T1 = nullptr, *Help1 = nullptr;
+  QAction *N10 = nullptr, *N9 = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *N8 = nullptr, *Exit1 = nullptr;
+  QAction *N1 = nullptr, *N11 = nullptr, *N2 = nullptr, *N3 = nullptr;
+  QAction *N4 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
+  QAction *Tutorial1 = nullptr, *About1 = nullptr;
+
+  FileDialogOptions OpenDialog1;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateFrameControls();
+  void CreateMenu();
+  void CreateHeaderLabels(QWidget& client);
+  void CreatePanelLinks();
+  void CreateWaveControls();
+  void WriteGuidance();
+  void OpenLink(const std::string& address);
+  void ConfirmExit();
+  // Enables or disables the controls that need a loaded record.
+  void EnableRecordControls(bool enabled);
+  // After a load that failed part-way through the samples: the old record is gone too.
+  void ForgetRecord();
+
+  Application& application_;
+  std::string data_folder_;
 };
 
 }  // namespace tremora

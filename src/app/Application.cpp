@@ -1,0 +1,26 @@
+#include "app/Application.h"
+
+#include "app/SecondaryWindows.h"
+#include "app/TForm1.h"
+#include "wave/TWait.h"
+
+namespace tremora {
+
+Application::Application(const std::string& data_folder) {
+  // The main window comes first: its creation reads the station tables and touches no other window.
+  form1_ = std::make_unique<TForm1>(*this, data_folder);
+  spect_ = std::make_unique<TSpect>();
+  how_to_ = std::make_unique<THowTo>();
+  about_box_ = std::make_unique<TAboutBox>();
+  wait_ = std::make_unique<TWait>();
+  large_ = std::make_unique<TLarge>();
+  next_step_ = std::make_unique<TNextStep>();
+  super_ = std::make_unique<TSuper>();
+  site_list_ = std::make_unique<TSiteList>();
+  synthe_ = std::make_unique<TSynthe>();
+  hrsm_list_ = std::make_unique<THRSMList>();
+}
+
+Application::~Application() = default;
+
+}  // namespace tremora

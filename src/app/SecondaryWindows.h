@@ -1,0 +1,77 @@
+#pragma once
+// The secondary windows that are created at start-up with the main window. Each has its class
+// name, caption, size and colour; their controls are built by the subsystems that own them.
+
+#include <QWidget>
+
+namespace tremora {
+
+// A top-level window of fixed client size, hidden until shown.
+class SecondaryWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  SecondaryWindow(const QString& name, const QString& caption, int width, int height, QColor background);
+};
+
+class RadioGroup;
+
+class TSpect : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TSpect();
+  // The choices the main window updates after every load; null until the window has its controls.
+  RadioGroup* RGSpect = nullptr;
+  RadioGroup* RGCompo = nullptr;
+  RadioGroup* RGResp = nullptr;
+};
+
+class THowTo : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  THowTo();
+};
+
+class TAboutBox : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TAboutBox();
+};
+
+class TLarge : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TLarge();
+};
+
+class TNextStep : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TNextStep();
+};
+
+class TSuper : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TSuper();
+};
+
+class TSiteList : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TSiteList();
+};
+
+class TSynthe : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  TSynthe();
+};
+
+class THRSMList : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  THRSMList();
+};
+
+}  // namespace tremora

@@ -1,0 +1,188 @@
+// The main window's frame: its look, the plot's place, the header labels, the links, the buttons
+// and the menu. The waveform controls of the panel are built in wave/TForm1WaveControls.cpp.
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "platform/WindowStyle.h"
+
+namespace tremora {
+
+namespace {
+
+constexpr std::uint32_t kBackground = 0xC7E2B1;  // RGB(177, 226, 199)
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry, const char* hint) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
+  return button;
+}
+
+QAction* MakeItem(QMenu* menu, const char* name, const char* caption, bool checkable = false, bool checked = false) {
+  QAction* item = menu->addAction(QString::fromUtf8(caption));
+  item->setObjectName(name);
+  item->setCheckable(checkable);
+  item->setChecked(checked);
+  return item;
+}
+
+}  // namespace
+
+void TForm1::CreateFrameControls() {
+  setObjectName("Form1");
+  setWindowTitle(" K-NET / KiK-net 観測波形解析  TREMORA Ver 3.0");
+  // 833 x 591 with the window frame; Qt sizes the window without it.
+  resize(825, 562);
+  SetBackground(*this, ColorFromBgr(kBackground));
+  setFont(JapaneseFont(FontFace::ProportionalGothic, 13, true));
+
+  auto* client = new QWidget(this);
+  client->setObjectName("Client");
+  setCentralWidget(client);
+
+  // The waveform plot control takes this place and size; until then a white picture stands in.
+  MyWave1 = new QLabel(client);
+  MyWave1->setObjectName("MyWave1");
+  MyWave1->setGeometry(12, 48, 593, 409);
+  SetBackground(*MyWave1, ColorFromBgr(colours::kWhite));
+
+  BtnFile = MakeButton(client, "BtnFile", "ファイル", {12, 12, 80, 27}, "地震ﾃﾞｰﾀﾌｧｲﾙ読込");
+  CB3Compo = new CheckBox(client, "CB3Compo", QString::fromUtf8("3成分読込"), true);
+  CB3Compo->move(100, 16);
+  BtnWave = MakeButton(client, "BtnWave", " 波形表示", {200, 12, 80, 27}, "地震波形表示");
+  Button2 = MakeButton(client, "Button2", "観測点リスト", {290, 12, 100, 27}, "観測地点情報ﾘｽﾄ表示");
+  Button3 = MakeButton(client, "Button3", "合成波形", {400, 12, 80, 27}, nullptr);
+  Button3->setEnabled(false);
+  BtnSpect = MakeButton(client, "BtnSpect", "応答ｽﾍﾟｸﾄﾗﾑ", {505, 462, 100, 27}, "地震応答ｽﾍﾟｸﾄﾗﾑ表示");
+  BtnSpect->setEnabled(false);
+
+  Label22 = new TextLabel(client, "Label22", "Data: NIED K-NET, KiK-net", 640, 4);
+  Label22->setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
+  SetTextColour(*Label22, ColorFromBgr(colours::kTeal));
+
+  CreateHeaderLabels(*client);
+
+  auto* panel = new QFrame(client);
+  panel->setObjectName("Panel1");
+  panel->setGeometry(614, 22, 207, 512);
+  panel->setFrameShape(QFrame::StyledPanel);
+  Panel1 = panel;
+  CreatePanelLinks();
+
+  BtnCsv = MakeButton(Panel1, "BtnCsv", "CSVﾌｧｲﾙ", {2, 392, 100, 27}, nullptr);
+  BtnCsv->setEnabled(false);
+  BtnGif = MakeButton(Panel1, "BtnGif", "GIFファイル", {105, 392, 100, 27}, nullptr);
+  BtnCopy = MakeButton(Panel1, "BtnCopy", "コピー", {2, 422, 100, 27}, nullptr);
+  Button1 = MakeButton(Panel1, "Button1", "終　了", {105, 480, 100, 27}, nullptr);
+
+  CreateMenu();
+}
+
+void TForm1::CreateHeaderLabels(QWidget& client) {
+  // Caption labels (purple) carry their text; value labels start empty and are filled by loading.
+  struct Place {
+    TextLabel* TForm1::*label;
+    const char* name;
+    const char* caption;  // nullptr for a value label
+    int x;
+    int row;
+  };
+  static constexpr Place kPlaces[] = {
+      // Station and file.
+      {&TForm1::Label15, "Label15", "観測点", 12, 0},
+      {&TForm1::Label13, "Label13", nullptr, 62, 0},
+      {&TForm1::Label23, "Label23", nullptr, 125, 0},
+      {&TForm1::Label24, "Label24", nullptr, 220, 0},
+      {&TForm1::Label25, "Label25", nullptr, 62, 1},
+      {&TForm1::Label16, "Label16", "ﾌｧｲﾙ", 12, 2},
+      {&TForm1::Label14, "Label14", nullptr, 62, 2},
+      // Origin and epicentre.
+      {&TForm1::Label1, "Label1", "発震日時", 12, 3},
+      {&TForm1::Label6, "Label6", nullptr, 68, 3},
+      {&TForm1::Label3, "Label3", "震源緯度", 220, 3},
+      {&TForm1::Label7, "Label7", nullptr, 275, 3},
+      {&TForm1::Label2, "Label2", "経度", 350, 3},
+      {&TForm1::Label8, "Label8", nullptr, 379, 3},
+      {&TForm1::Label4, "Label4", "震源深さ", 455, 3},
+      {&TForm1::Label9, "Label9", nullptr, 510, 3},
+      // Magnitude and the recording.
+      {&TForm1::Label5, "Label5", "ﾏｸﾞﾆﾁｭｰﾄﾞ", 12, 4},
+      {&TForm1::Label10, "Label10", nullptr, 72, 4},
+      {&TForm1::Label11, "Label11", "ﾃﾞｰﾀ総数", 145, 4},
+      {&TForm1::Label12, "Label12", nullptr, 203, 4},
+      {&TForm1::Label27, "Label27", "計測時間", 262, 4},
+      {&TForm1::Label28, "Label28", nullptr, 317, 4},
+      {&TForm1::Label29, "Label29", "ｻﾝﾌﾟﾘﾝｸﾞ率", 467, 4},
+      {&TForm1::Label30, "Label30", nullptr, 532, 4},
+  };
+  constexpr int kRowTop[] = {461, 476, 491, 506, 521};
+  for (const Place& place : kPlaces) {
+    auto* label = new TextLabel(&client, place.name, QString::fromUtf8(place.caption != nullptr ? place.caption : ""),
+                                place.x, kRowTop[place.row]);
+    if (place.caption != nullptr) SetTextColour(*label, ColorFromBgr(colours::kPurple));
+    this->*place.label = label;
+  }
+}
+
+void TForm1::CreatePanelLinks() {
+  const auto make_link = [this](const char* name, const char* caption, int x, const char* hint) {
+    auto* link = new TextLabel(Panel1, name, QString::fromUtf8(caption), x, 4);
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    SetTextColour(*link, ColorFromBgr(colours::kRed));
+    link->setToolTip(QString::fromUtf8(hint));
+    link->setCursor(Qt::PointingHandCursor);
+    return link;
+  };
+  Label21 = make_link("Label21", "K-NET", 10, "K-NETダウンロードページへリンク");
+  Label20 = new TextLabel(Panel1, "Label20", "/", 58, 4);
+  Label26 = make_link("Label26", "KiK-net", 68, "KiK-netダウンロードページへリンク");
+  Label31 = new TextLabel(Panel1, "Label31", "/", 126, 4);
+  Label32 = make_link("Label32", "HRSM", 136, "広島市地震情報ネットワークへリンク");
+}
+
+void TForm1::CreateMenu() {
+  QMenuBar* bar = menuBar();
+  File1 = bar->addMenu(QString::fromUtf8("ファイル(&F)"));
+  File1->setObjectName("File1");
+  N10 = MakeItem(File1, "N10", "開く(&F)");
+  QMenu* format = File1->addMenu(QString::fromUtf8("ファイル形式選択(&S)"));
+  N9 = format->menuAction();
+  N9->setObjectName("N9");
+  KNET = MakeItem(format, "KNET", "K-NET/KiK-netファイル", true, true);
+  Hiroshima = MakeItem(format, "Hiroshima", "広島市消防局ファイル", true, false);
+  N8 = MakeItem(File1, "N8", "（記号→地点名）ファイル作成");
+  File1->addSeparator();
+  Exit1 = MakeItem(File1, "Exit1", "終了(&Q)");
+
+  T1 = bar->addMenu(QString::fromUtf8("表示単位(&T)"));
+  T1->setObjectName("T1");
+  QMenu* damping = T1->addMenu(QString::fromUtf8("減衰比倍率"));
+  N1 = damping->menuAction();
+  N1->setObjectName("N1");
+  N11 = MakeItem(damping, "N11", "×１", true, true);
+  N2 = MakeItem(damping, "N2", "×５", true, false);
+  N3 = MakeItem(damping, "N3", "×１０", true, false);
+  QMenu* longest = T1->addMenu(QString::fromUtf8("線形目盛り最長周期"));
+  N4 = longest->menuAction();
+  N4->setObjectName("N4");
+  N5 = MakeItem(longest, "N5", "２秒", true, true);
+  N6 = MakeItem(longest, "N6", "５秒", true, false);
+  N7 = MakeItem(longest, "N7", "１０秒", true, false);
+
+  Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
+  Help1->setObjectName("Help1");
+  Tutorial1 = MakeItem(Help1, "Tutorial1", "使い方(&T)");
+  About1 = MakeItem(Help1, "About1", "バージョン情報(&V)");
+}
+
+}  // namespace tremora

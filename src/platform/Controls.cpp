@@ -1,0 +1,162 @@
+#include "platform/Controls.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "platform/Conversion.h"
+
+namespace tremora {
+
+void ConnectClick(QAbstractButton& button, Handler handler) {
+  QObject::connect(&button, &QAbstractButton::clicked, &button, [handler = std::move(handler)] { RunGuarded(handler); });
+}
+
+void ConnectTriggered(QAction& action, Handler handler) {
+  QObject::connect(&action, &QAction::triggered, &action, [handler = std::move(handler)] { RunGuarded(handler); });
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption, bool checked)
+    : QCheckBox(caption, parent) {
+  setObjectName(name);
+  setChecked(checked);
+  // clicked is emitted for user clicks only, after the state has changed.
+  connect(this, &QCheckBox::clicked, this, [this] { RunGuarded(OnClick); });
+}
+
+void CheckBox::SetChecked(bool checked) {
+  if (checked == isChecked()) return;
+  setChecked(checked);
+  if (OnClick) OnClick();
+}
+
+RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items,
+                       int columns, int item_index)
+    : QGroupBox(caption, parent) {
+  setObjectName(name);
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(6, 2, 4, 2);
+  layout->setSpacing(0);
+  const int rows = (static_cast<int>(items.size()) + columns - 1) / std::max(columns, 1);
+  for (int i = 0; i < items.size(); ++i) {
+    auto* button = new QRadioButton(items[i], this);
+    // The group keeps the selection itself; buttons only show it.
+    button->setAutoExclusive(false);
+    layout->addWidget(button, i % rows, i / rows);
+    buttons_.push_back(button);
+    connect(button, &QRadioButton::clicked, this, [this, i] { UserSelected(i); });
+  }
+  item_index_ = item_index;
+  ShowSelection();
+}
+
+void RadioGroup::UserSelected(int index) {
+  if (index == item_index_) {
+    ShowSelection();  // a click on the selected item leaves it selected
+    return;
+  }
+  item_index_ = index;
+  ShowSelection();
+  RunGuarded(OnClick);
+}
+
+void RadioGroup::ShowSelection() {
+  for (int i = 0; i < Count(); ++i) {
+    const QSignalBlocker blocker(buttons_[i]);
+    buttons_[i]->setChecked(i == item_index_);
+  }
+}
+
+void RadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (index == item_index_) return;
+  item_index_ = index;
+  ShowSelection();
+  if (OnClick) OnClick();
+}
+
+QStringList RadioGroup::Items() const {
+  QStringList items;
+  for (const QRadioButton* button : buttons_) items << button->text();
+  return items;
+}
+
+void RadioGroup::SetItems(const QStringList& items) {
+  setUpdatesEnabled(false);
+  for (int i = 0; i < Count() && i < items.size(); ++i) buttons_[i]->setText(items[i]);
+  setUpdatesEnabled(true);
+}
+
+TrackBar::TrackBar(QWidget* parent, const QString& name, int minimum, int maximum, int tick_interval)
+    : QSlider(Qt::Horizontal, parent) {
+  setObjectName(name);
+  setRange(minimum, maximum);
+  setPageStep(1);
+  setSingleStep(1);
+  setTickInterval(tick_interval);
+  setTickPosition(QSlider::TicksBelow);
+  connect(this, &QSlider::valueChanged, this, [this] {
+    if (!setting_from_code_) RunGuarded(OnChange);
+  });
+}
+
+void TrackBar::SetPosition(int position) {
+  position = std::clamp(position, minimum(), maximum());
+  if (position == value()) return;
+  setting_from_code_ = true;
+  setValue(position);
+  setting_from_code_ = false;
+  if (OnChange) OnChange();
+}
+
+void TrackBar::SetMax(int maximum) {
+  setting_from_code_ = true;
+  setMaximum(std::max(maximum, minimum()));
+  setting_from_code_ = false;
+}
+
+EditBox::EditBox(QWidget* parent, const QString& name, const QString& text) : QLineEdit(text, parent) {
+  setObjectName(name);
+  // textEdited is emitted for the user's typing only.
+  connect(this, &QLineEdit::textEdited, this, [this] { RunGuarded(OnChange); });
+}
+
+void EditBox::SetText(const std::string& text) {
+  const QString value = QString::fromStdString(text);
+  if (value == this->text()) return;
+  setText(value);
+  if (OnChange) OnChange();
+}
+
+int EditBox::IntValue() const { return TextToInt(Text()); }
+
+float EditBox::FloatValue() const { return TextToFloat(Text()); }
+
+TextLabel::TextLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y)
+    : QLabel(caption, parent) {
+  setObjectName(name);
+  setTextFormat(Qt::PlainText);
+  move(x, y);
+  adjustSize();
+}
+
+void TextLabel::SetCaption(const std::string& caption) { SetCaption(QString::fromStdString(caption)); }
+
+void TextLabel::SetCaption(const QString& caption) {
+  setText(caption);
+  adjustSize();
+}
+
+void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (OnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    RunGuarded(OnClick);
+  }
+}
+
+}  // namespace tremora

@@ -1,0 +1,66 @@
+#include "platform/Conversion.h"
+
+#include <cerrno>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace tremora {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void Refuse(std::string_view text, const char* kind) {
+  throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value.");
+}
+
+}  // namespace
+
+int TextToInt(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size()) Refuse(text, "integer");
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    if (!IsDigit(text[i])) Refuse(text, "integer");
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<long long>(INT_MAX) + 1) Refuse(text, "integer");
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX || value < INT_MIN) Refuse(text, "integer");
+  return static_cast<int>(value);
+}
+
+float TextToFloat(std::string_view text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && IsBlank(text[first])) ++first;
+  while (last > first && IsBlank(text[last - 1])) --last;
+  const std::string body(text.substr(first, last - first));
+  // Only plain decimal notation: strtod would also take hex, "inf" and "nan".
+  bool has_digit = false;
+  for (char c : body) {
+    if (IsDigit(c)) {
+      has_digit = true;
+    } else if (c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') {
+      Refuse(text, "floating point");
+    }
+  }
+  if (!has_digit) Refuse(text, "floating point");
+  static const locale_t c_locale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+  char* end = nullptr;
+  errno = 0;
+  const double value = strtod_l(body.c_str(), &end, c_locale);
+  if (end != body.c_str() + body.size() || errno == ERANGE || std::fabs(value) > FLT_MAX) {
+    Refuse(text, "floating point");
+  }
+  return static_cast<float>(value);
+}
+
+}  // namespace tremora

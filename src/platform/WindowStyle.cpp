@@ -1,0 +1,35 @@
+#include "platform/WindowStyle.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace tremora {
+
+QColor ColorFromBgr(std::uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+QFont JapaneseFont(FontFace face, int pixel_size, bool bold) {
+  QFont font(face == FontFace::ProportionalGothic ? "IPAPGothic" : "IPAGothic");
+  font.setPixelSize(pixel_size);
+  font.setBold(bold);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+void SetBackground(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, colour);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget.setPalette(palette);
+}
+
+}  // namespace tremora

@@ -1,0 +1,117 @@
+// The main window's file command, the K-NET / KiK-net load and the update after every load.
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+
+#include "app/Application.h"
+#include "app/SecondaryWindows.h"
+#include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "platform/Messages.h"
+#include "record/CNumbers.h"
+#include "record/Errors.h"
+#include "record/KnetLoading.h"
+#include "record/RecordNames.h"
+#include "wave/TWait.h"
+
+namespace tremora {
+
+namespace {
+constexpr const char* kReadingMessage = "地震波形データを読み込んでいます・・・・";
+}
+
+void TForm1::BtnFileClick() {
+  if (Hiroshima->isChecked()) {
+    LoadHiroshimaRecord();
+  } else {
+    LoadKnetRecord();
+  }
+}
+
+void TForm1::LoadKnetRecord() {
+  const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
+  if (!picked) return;
+  const RecordNames previous(Record);
+  if (!PrepareKnetLoad(Record, *picked, CB3Compo->Checked())) {
+    previous.RestoreTo(Record);
+    ShowWarning(kBadFileNameMessage, kBadFileNameCaption);
+    return;
+  }
+
+  TWait& wait = application_.Wait();
+  wait.ShowWith(kReadingMessage);
+  KnetReadResult read;
+  try {
+    read = ReadKnetRecordFiles(Record, Stations, CBDC->Checked());
+  } catch (const RecordFormatError& error) {
+    // Refused before any sample was stored: the record on screen stays as it was.
+    wait.Close();
+    previous.RestoreTo(Record);
+    ShowWarning(error.what(), kDataFileCaption);
+    return;
+  } catch (const FileAccessError& error) {
+    // A component file that cannot be read ends the program.
+    wait.Close();
+    ForgetRecord();
+    ShowWarning(FormatC(kMissingDataFileMessage, error.path().c_str()), kDataFileCaption);
+    CurrentPlatform().RequestTerminate();
+    return;
+  }
+
+  const KnetHeaderLabels& labels = read.labels;
+  Label30->SetCaption(labels.SamplingRate);
+  Label28->SetCaption(labels.Duration);
+  Label6->SetCaption(labels.OriginTime);
+  Label7->SetCaption(labels.Latitude);
+  Label8->SetCaption(labels.Longitude);
+  Label9->SetCaption(labels.Depth);
+  Label10->SetCaption(labels.Magnitude);
+  Label13->SetCaption(labels.StationCode);
+  if (read.station_found) {
+    Label23->SetCaption(Record.CurrentStation.Name);
+    Label24->SetCaption(Record.CurrentStation.Address);
+    Label25->SetCaption(Record.CurrentStation.Extra2);
+  } else {
+    ShowWarning(kUnknownKnetStationMessage, kUnknownStationCaption);
+    Label23->SetCaption(std::string());
+    Label24->SetCaption(std::string());
+    Label25->SetCaption(std::string());
+  }
+
+  FinishLoad();
+  wait.Close();
+  BtnWaveClick();
+}
+
+void TForm1::FinishLoad() {
+  const int channels = Record.ChannelCount;
+  Label12->SetCaption(FormatC("%d", Record.SampleCount));
+  // One channel: the file itself; three: the record's common name without extension.
+  Label14->SetCaption(channels == 1 ? Record.ComponentPaths[0] : SplitKnetFileName(Record.ComponentPaths[0]).base);
+  TrackBar1->SetMax(Record.SampleCount);
+  EnableRecordControls(true);
+  Record.RecordLoaded = true;
+  Button3->setEnabled(channels == 3);
+
+  TSpect& spect = application_.Spect();
+  if (spect.RGCompo != nullptr) {
+    QStringList items;
+    for (int ch = 0; ch < kMaxChannels; ++ch) {
+      items << (ch < channels ? QString::fromStdString(Record.ComponentNames[ch]) : QString(" "));
+    }
+    spect.RGCompo->SetItems(items);
+  }
+  if (spect.RGCompo != nullptr && spect.RGSpect != nullptr && spect.RGResp != nullptr) {
+    const bool per_component = spect.RGSpect->ItemIndex() == 0;
+    spect.RGCompo->setEnabled(per_component);
+    spect.RGResp->setEnabled(!per_component);
+    if (per_component) {
+      spect.RGCompo->Button(0).setEnabled(true);
+      spect.RGCompo->Button(1).setEnabled(channels == 3);
+      spect.RGCompo->Button(2).setEnabled(channels == 3);
+    }
+  }
+}
+
+}  // namespace tremora

@@ -1,0 +1,124 @@
+#include <QAction>
+
+#include "ui/app/ApplicationFixture.h"
+
+namespace tremora::testing {
+namespace {
+
+// A component file of the Hiroshima City network: five header lines, then values in gal.
+std::string HiroshimaFile(const std::string& code, int announced, const std::string& interval_ms, float offset) {
+  std::string text = "code," + code + "\ndate,2018/01/24\ntime,19:51:43\ncount," + std::to_string(announced) +
+                     "\ninterval," + interval_ms + "\n";
+  for (int line = 0; line < 3; ++line) {
+    for (int k = 0; k < 10; ++k) text += std::to_string(offset + line * 10 + k) + ",";
+    text += "\n";
+  }
+  return text;
+}
+
+class HiroshimaLoad : public ApplicationFixture {
+ protected:
+  HiroshimaLoad() { form.Hiroshima->trigger(); }
+
+  void WriteRecord(const std::string& code, int announced, const std::string& interval, bool with_ud = true) {
+    WriteText(scratch / "eq1.ns", HiroshimaFile(code, announced, interval, 0));
+    WriteText(scratch / "eq1.ew", HiroshimaFile(code, announced, interval, 100));
+    if (with_ud) WriteText(scratch / "eq1.ud", HiroshimaFile(code, announced, interval, 200));
+  }
+
+  ScratchFolder scratch;
+};
+
+TEST_F(HiroshimaLoad, ThreeComponentsLoadWithHeaderLabelsAndNoEpicentre) {
+  WriteRecord("HRS01", 30, "10");
+  PickThroughFileButton(scratch / "eq1.ew");
+
+  EXPECT_TRUE(platform.messages.empty()) << platform.messages[0].text;
+  const RecordSet& record = form.Record;
+  EXPECT_TRUE(record.RecordLoaded);
+  EXPECT_EQ(record.ChannelCount, 3);
+  EXPECT_EQ(record.ComponentPaths[0], scratch / "eq1.ns");
+  EXPECT_EQ(record.ComponentPaths[2], scratch / "eq1.ud");
+  EXPECT_EQ(record.SampleCount, 30);
+  EXPECT_EQ(record.Header.SamplingRate, 100);
+  EXPECT_FLOAT_EQ(record.SamplingInterval, 0.01f);
+  EXPECT_EQ(record.RecordBaseName, "eq1");
+  EXPECT_FLOAT_EQ(record.Acceleration[0][29], 29.0f);
+  EXPECT_FLOAT_EQ(record.Acceleration[1][0], 100.0f);
+  EXPECT_FLOAT_EQ(record.Acceleration[2][12], 212.0f);
+  // The channel names are those of the previous K-NET load (or the start-up ones).
+  EXPECT_EQ(record.ComponentNames[1], "EW");
+
+  EXPECT_EQ(form.Label13->Caption(), "HRS01");
+  EXPECT_EQ(form.Label23->Caption(), "中消防署");
+  EXPECT_EQ(form.Label24->Caption(), "広島市中区");
+  EXPECT_EQ(form.Label28->Caption(), "2018/01/24 19:51:43");
+  EXPECT_EQ(form.Label30->Caption(), "100");
+  EXPECT_EQ(form.Label12->Caption(), "30");
+  EXPECT_EQ(form.Label14->Caption(), scratch / "eq1");
+  for (const TextLabel* label : {form.Label6, form.Label7, form.Label8, form.Label9, form.Label10}) {
+    EXPECT_EQ(label->Caption(), "データなし");
+  }
+  EXPECT_TRUE(form.Button3->isEnabled());
+}
+
+TEST_F(HiroshimaLoad, SampleCountIsKeptWithinTheSamplesRead) {
+  WriteRecord("HRS02", 5000, "5");
+  PickThroughFileButton(scratch / "eq1.ns");
+  EXPECT_EQ(form.Record.SampleCount, 30);
+  EXPECT_EQ(form.Label12->Caption(), "30");
+  EXPECT_EQ(form.Label30->Caption(), "200");
+}
+
+TEST_F(HiroshimaLoad, MissingPartnerStopsBeforeReadingAndKeepsTheNames) {
+  WriteRecord("HRS01", 30, "10", /*with_ud=*/false);
+  PickThroughFileButton(scratch / "eq1.ns");
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, "対になる３成分データファイルが揃っていません");
+  EXPECT_EQ(platform.messages[0].caption, "ファイルエラー");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
+  EXPECT_FALSE(form.Record.RecordLoaded);
+  EXPECT_EQ(form.Record.ChannelCount, 0);
+  EXPECT_EQ(form.Record.RecordBaseName, "");
+  EXPECT_EQ(form.Label14->Caption(), "広島市消防局データファイル");
+}
+
+TEST_F(HiroshimaLoad, UnknownStationIsReportedAndTheLoadGoesOn) {
+  WriteRecord("HRS99", 30, "10");
+  PickThroughFileButton(scratch / "eq1.ns");
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text,
+            "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式が広島市消防局と異なっている恐れがあります　　　\n");
+  EXPECT_EQ(platform.messages[0].caption, "観測点コードエラー");
+  EXPECT_TRUE(form.Record.RecordLoaded);
+  EXPECT_EQ(form.Label13->Caption(), "HRS99");
+  EXPECT_EQ(form.Label23->Caption(), "");
+  EXPECT_EQ(form.Label24->Caption(), "");
+}
+
+TEST_F(HiroshimaLoad, ZeroIntervalIsRefusedWithItsReason) {
+  WriteRecord("HRS01", 30, "0");
+  PickThroughFileButton(scratch / "eq1.ns");
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].caption, "ファイルエラー");
+  EXPECT_NE(platform.messages[0].text.find("サンプリング間隔"), std::string::npos);
+  EXPECT_FALSE(form.Record.RecordLoaded);
+  EXPECT_EQ(form.Label14->Caption(), "広島市消防局データファイル");
+}
+
+TEST_F(HiroshimaLoad, MissingSingleComponentFileIsReported) {
+  form.CB3Compo->click();
+  PickThroughFileButton(scratch / "nothing.ns");
+
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].caption, "ファイルエラー");
+  EXPECT_NE(platform.messages[0].text.find(scratch / "nothing.ns"), std::string::npos);
+  EXPECT_FALSE(form.Record.RecordLoaded);
+  EXPECT_EQ(platform.terminate_requests, 0);
+}
+
+}  // namespace
+}  // namespace tremora::testing
