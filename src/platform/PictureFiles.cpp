@@ -15,6 +15,11 @@ namespace tremora {
 
 namespace {
 
+[[noreturn]] void OpenFailed(const std::string& path, int error_number) {
+  throw FileAccessError(FileAccessError::Operation::Open, path, error_number);
+}
+
+// The file was created (or truncated) by us: a half-written picture is removed.
 [[noreturn]] void WriteFailed(const std::string& path, int error_number) {
   std::remove(path.c_str());
   throw FileAccessError(FileAccessError::Operation::Write, path, error_number);
@@ -95,7 +100,7 @@ void WriteGif(const QImage& picture, const std::string& path) {
   errno = 0;
   int error = 0;
   GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
-  if (gif == nullptr) WriteFailed(path, errno);
+  if (gif == nullptr) OpenFailed(path, errno);
   ColorMapObject* map = GifMakeMapObject(table_size, colours.data());
   bool ok = map != nullptr && EGifPutScreenDesc(gif, indexed.width, indexed.height, 8, 0, map) == GIF_OK &&
             EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
@@ -145,7 +150,7 @@ void WritePng(const QImage& picture, const std::string& path) {
   std::vector<png_byte> row(static_cast<std::size_t>(rgb.width()) * 3);
   errno = 0;
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) WriteFailed(path, errno);
+  if (file == nullptr) OpenFailed(path, errno);
   const bool written = WritePngRows(file, rgb, row);
   const int saved_errno = errno;
   const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
