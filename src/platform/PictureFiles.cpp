@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 #include <new>
 #include <unordered_map>
 
@@ -97,10 +99,15 @@ void WriteGif(const QImage& picture, const std::string& path) {
                               GifByteType(qBlue(indexed.palette[i]))};
   }
 
-  errno = 0;
+  // Opened here rather than by giflib, which would create the file readable by its owner only.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (fd < 0) OpenFailed(path, errno);
   int error = 0;
-  GifFileType* gif = EGifOpenFileName(path.c_str(), false, &error);
-  if (gif == nullptr) OpenFailed(path, errno);
+  GifFileType* gif = EGifOpenFileHandle(fd, &error);
+  if (gif == nullptr) {
+    ::close(fd);
+    WriteFailed(path, ENOMEM);
+  }
   ColorMapObject* map = GifMakeMapObject(table_size, colours.data());
   bool ok = map != nullptr && EGifPutScreenDesc(gif, indexed.width, indexed.height, 8, 0, map) == GIF_OK &&
             EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
