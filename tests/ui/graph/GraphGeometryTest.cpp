@@ -98,16 +98,23 @@ TEST(GraphFrame, LogarithmicAxisLabelsDecadesAndMarksTwoFourSixEight) {
             (std::vector<int>{59, 84, 99, 109, 142, 167, 182, 192, 225, 250, 265, 275}));
 }
 
-TEST(GraphFrame, EnlargedGraphLogarithmicGeometry) {
+// The enlarged window's graph: 400 x 400 from (50, 440), both axes three decades.
+GraphAxes EnlargedLogLog() {
   GraphAxes axes;
   axes.WidthX = 400;
   axes.HeightY = 400;
   axes.OriginX = 50;
   axes.OriginY = 440;
-  axes.LinearX = false;
+  axes.LinearX = axes.LinearY = false;
   axes.SValueX = 0.01f;
-  axes.VValueX = 10.0f;
-  axes.NGridX = 3;
+  axes.SValueY = 1.0f;
+  axes.VValueX = axes.VValueY = 10.0f;
+  axes.NGridX = axes.NGridY = 3;
+  return axes;
+}
+
+TEST(GraphFrame, EnlargedGraphLogarithmicGeometry) {
+  const GraphAxes axes = EnlargedLogLog();
   const DrawList list = LayoutGraphFrame(axes, FixedMeasure());
   EXPECT_EQ(LineXs(list, PenStyle::Solid, 2), (std::vector<int>{50, 449}));
   EXPECT_EQ(LineXs(list, PenStyle::Solid, 1), (std::vector<int>{183, 316}));
@@ -118,13 +125,7 @@ TEST(GraphFrame, EnlargedGraphLogarithmicGeometry) {
 }
 
 TEST(GraphFrame, LogarithmicMinorRowsAreTruncatedAfterGoingUp) {
-  GraphAxes axes;
-  axes.HeightY = 400;
-  axes.OriginY = 440;
-  axes.LinearY = false;
-  axes.SValueY = 1.0f;
-  axes.VValueY = 10.0f;
-  axes.NGridY = 3;
+  const GraphAxes axes = EnlargedLogLog();
   const DrawList list = LayoutGraphFrame(axes, FixedMeasure());
   const std::vector<int> minor_y = LineYs(list, PenStyle::Dotted, 1);
   // 440 - 40.04 = 399.96 gives 399, not 440 - 40.

@@ -5,18 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "platform/ScriptedPlatform.h"
+#include "ui/PixelCount.h"
 
 namespace tremora {
 namespace {
 
-Colour At(TMyGraph& graph, int x, int y) { return FromRgb(graph.Picture().pixel(x, y)); }
+Colour At(TMyGraph& graph, int x, int y) { return test::ColourAt(graph.Picture(), x, y); }
 
 int CountIn(TMyGraph& graph, Colour colour, int x0, int y0, int x1, int y1) {
-  int count = 0;
-  for (int x = x0; x < x1; ++x) {
-    for (int y = y0; y < y1; ++y) count += At(graph, x, y) == colour;
-  }
-  return count;
+  return test::CountColour(graph.Picture(), colour, x0, y0, x1, y1);
 }
 
 TEST(TMyGraph, NewGraphFrameHasThickOuterLinesThinGridAndDottedMinorLines) {

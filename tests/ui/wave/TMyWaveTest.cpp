@@ -5,18 +5,15 @@
 #include <gtest/gtest.h>
 
 #include "platform/ScriptedPlatform.h"
+#include "ui/PixelCount.h"
 
 namespace tremora {
 namespace {
 
-Colour At(TMyWave& wave, int x, int y) { return FromRgb(wave.Picture().pixel(x, y)); }
+Colour At(TMyWave& wave, int x, int y) { return test::ColourAt(wave.Picture(), x, y); }
 
 int BlackIn(TMyWave& wave, int x0, int y0, int x1, int y1) {
-  int count = 0;
-  for (int x = x0; x < x1; ++x) {
-    for (int y = y0; y < y1; ++y) count += At(wave, x, y) == kBlack;
-  }
-  return count;
+  return test::CountColour(wave.Picture(), kBlack, x0, y0, x1, y1);
 }
 
 TEST(TMyWave, NewPlotHasItsConstructorSettings) {
