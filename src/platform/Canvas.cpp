@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
-#include <QPolygon>
 #include <QString>
 
 namespace tremora {
@@ -70,6 +69,10 @@ void Canvas::ApplyPen(QPainter& painter) const {
   painter.setPen(pen);
 }
 
+QBrush Canvas::ShapeBrush() const {
+  return brush_style_ == BrushStyle::Solid ? QBrush(QColor(ToRgb(brush_colour_))) : QBrush(Qt::NoBrush);
+}
+
 void Canvas::LineTo(int x, int y) {
   QPainter& painter = Painter();
   ApplyPen(painter);
@@ -93,7 +96,7 @@ void Canvas::FillRect(const PixelRect& rect) {
 void Canvas::Ellipse(const PixelRect& box) {
   QPainter& painter = Painter();
   ApplyPen(painter);
-  painter.setBrush(brush_style_ == BrushStyle::Solid ? QBrush(QColor(ToRgb(brush_colour_))) : QBrush(Qt::NoBrush));
+  painter.setBrush(ShapeBrush());
   // The box's right and bottom edges are exclusive; Qt's ellipse spans width + 1 pixels.
   painter.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
   painter.setBrush(Qt::NoBrush);
@@ -103,7 +106,7 @@ void Canvas::Polygon(const std::vector<QPoint>& points) {
   if (points.empty()) return;
   QPainter& painter = Painter();
   ApplyPen(painter);
-  painter.setBrush(brush_style_ == BrushStyle::Solid ? QBrush(QColor(ToRgb(brush_colour_))) : QBrush(Qt::NoBrush));
+  painter.setBrush(ShapeBrush());
   painter.drawPolygon(points.data(), static_cast<int>(points.size()));
   painter.setBrush(Qt::NoBrush);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QBrush>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -114,6 +115,7 @@ class Canvas : public TextMeasure {
  private:
   QPainter& Painter();
   void ApplyPen(QPainter& painter) const;
+  QBrush ShapeBrush() const;
   void Flush();
 
   QImage& image_;
