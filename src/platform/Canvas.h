@@ -10,6 +10,7 @@
 
 #include <QBrush>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
 
@@ -40,6 +41,10 @@ struct PixelRect {
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
 };
+
+// The same path with each run of points on one column reduced to its entry, its lowest and highest
+// points and its exit: for a one-pixel solid line exactly the same pixels.
+std::vector<QPoint> CollapseColumnRuns(const std::vector<QPoint>& points);
 
 // The font every new surface starts with: the application's default font.
 QFont DefaultCanvasFont();
@@ -126,6 +131,7 @@ class Canvas : public TextMeasure {
   Colour brush_colour_ = kWhite;
   BrushStyle brush_style_ = BrushStyle::Solid;
   QFont font_;
+  QFontMetrics metrics_;  // of font_, kept because the frames measure every label
   Colour font_colour_ = kBlack;
   QPoint position_;
 };

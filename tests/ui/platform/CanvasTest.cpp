@@ -1,5 +1,10 @@
 #include "platform/Canvas.h"
 
+#include <algorithm>
+
+#include <QPainter>
+#include <QPen>
+
 #include <gtest/gtest.h>
 
 namespace tremora {
@@ -148,6 +153,50 @@ TEST(Canvas, DrawingContinuesAfterThePictureWasRead) {
   EXPECT_EQ(FromRgb(first.pixel(5, 9)), kWhite);
   EXPECT_EQ(At(canvas, 5, 9), kBlack);
   EXPECT_EQ(At(canvas, 5, 0), kBlack);
+}
+
+}  // namespace
+}  // namespace tremora
+
+namespace tremora {
+namespace {
+
+// A trace crowded onto few columns, with jumps, flat runs and returns.
+std::vector<QPoint> CrowdedTrace(unsigned seed) {
+  std::vector<QPoint> points;
+  unsigned state = seed;
+  int y = 50;
+  for (int i = 0; i < 3000; ++i) {
+    state = state * 1103515245u + 12345u;
+    const int step = static_cast<int>((state >> 16) % 31) - 15;
+    y = std::clamp(y + step, 2, 97);
+    points.emplace_back(5 + i / 40, (state >> 8) % 7 == 0 ? y / 2 : y);
+  }
+  return points;
+}
+
+TEST(Canvas, ThinTraceCoversTheSamePixelsAsThePolylineThroughEveryPoint) {
+  for (unsigned seed : {1u, 7u, 42u}) {
+    const std::vector<QPoint> points = CrowdedTrace(seed);
+    EXPECT_LT(CollapseColumnRuns(points).size(), points.size() / 5);
+    QImage collapsed = WhitePicture(100, 100);
+    {
+      Canvas canvas(collapsed);
+      canvas.Polyline(points);
+      EXPECT_EQ(canvas.PenPos(), points.back());
+    }
+    QImage every_point = WhitePicture(100, 100);
+    {
+      QPainter painter(&every_point);
+      QPen pen(Qt::black);
+      pen.setCosmetic(true);
+      pen.setCapStyle(Qt::SquareCap);
+      pen.setJoinStyle(Qt::MiterJoin);
+      painter.setPen(pen);
+      painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+    }
+    EXPECT_EQ(collapsed, every_point) << seed;
+  }
 }
 
 }  // namespace
