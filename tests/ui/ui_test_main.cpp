@@ -1,4 +1,4 @@
-// Window tests need a QApplication; they run on the offscreen platform.
+// Window tests need a QApplication for fonts and palettes; they run on the offscreen platform.
 #include <QApplication>
 #include <clocale>
 

@@ -1,0 +1,257 @@
+#include "platform/Canvas.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPen>
+#include <QString>
+
+namespace tremora {
+
+QRgb ToRgb(Colour colour) { return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+Colour FromRgb(QRgb rgb) {
+  return static_cast<Colour>(qRed(rgb)) | (static_cast<Colour>(qGreen(rgb)) << 8) |
+         (static_cast<Colour>(qBlue(rgb)) << 16);
+}
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Text is drawn without smoothing like the lines, so pictures keep a small exact palette.
+QFont Aliased(QFont font) {
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+
+}  // namespace
+
+QFont DefaultCanvasFont() { return QGuiApplication::instance() ? QGuiApplication::font() : QFont(); }
+
+Canvas::Canvas(QImage& image)
+    : image_(image), font_(Aliased(DefaultCanvasFont())), metrics_(font_, &image_) {}
+
+Canvas::~Canvas() { Flush(); }
+
+const QImage& Canvas::Image() {
+  Flush();
+  return image_;
+}
+
+void Canvas::Flush() {
+  if (painter_) {
+    painter_->end();
+    painter_.reset();
+  }
+}
+
+// One painter stays open across calls: a trace of tens of thousands of segments would otherwise
+// pay for opening the picture once per segment. Reading the picture closes it.
+QPainter& Canvas::Painter() {
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+  }
+  return *painter_;
+}
+
+void Canvas::SetFont(const QFont& font) {
+  font_ = Aliased(font);
+  metrics_ = QFontMetrics(font_, &image_);
+}
+
+void Canvas::ApplyPen(QPainter& painter) const {
+  QPen pen(QColor(ToRgb(pen_colour_)));
+  pen.setWidth(pen_width_);
+  pen.setCosmetic(true);  // no transformation is ever set; this takes the fast pixel-stepping path
+  pen.setStyle(pen_style_ == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+  pen.setCapStyle(Qt::SquareCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter.setPen(pen);
+}
+
+QBrush Canvas::ShapeBrush() const {
+  return brush_style_ == BrushStyle::Solid ? QBrush(QColor(ToRgb(brush_colour_))) : QBrush(Qt::NoBrush);
+}
+
+void Canvas::LineTo(int x, int y) {
+  QPainter& painter = Painter();
+  ApplyPen(painter);
+  painter.drawLine(position_, QPoint(x, y));
+  position_ = QPoint(x, y);
+}
+
+std::vector<QPoint> CollapseColumnRuns(const std::vector<QPoint>& points) {
+  std::vector<QPoint> out;
+  out.reserve(points.size());
+  std::size_t i = 0;
+  while (i < points.size()) {
+    std::size_t end = i + 1;
+    int low = points[i].y(), high = points[i].y();
+    while (end < points.size() && points[end].x() == points[i].x()) {
+      low = std::min(low, points[end].y());
+      high = std::max(high, points[end].y());
+      ++end;
+    }
+    const int x = points[i].x();
+    // Enter where the run enters, sweep its whole extent, leave where it leaves.
+    for (QPoint p : {points[i], QPoint(x, low), QPoint(x, high), points[end - 1]}) {
+      if (out.empty() || out.back() != p) out.push_back(p);
+    }
+    i = end;
+  }
+  return out;
+}
+
+void Canvas::Polyline(const std::vector<QPoint>& points) {
+  if (points.empty()) return;
+  QPainter& painter = Painter();
+  ApplyPen(painter);
+  // A long trace puts dozens of samples on one column. A one-pixel solid line covers the same
+  // pixels whether it walks them all or only the column's extremes, at a fraction of the cost.
+  const bool thin_solid = pen_width_ == 1 && pen_style_ == PenStyle::Solid;
+  const std::vector<QPoint> drawn = thin_solid ? CollapseColumnRuns(points) : points;
+  if (drawn.size() > 1) painter.drawPolyline(drawn.data(), static_cast<int>(drawn.size()));
+  position_ = points.back();
+}
+
+void Canvas::FillRect(const PixelRect& rect) {
+  if (rect.Width() <= 0 || rect.Height() <= 0) return;
+  Painter().fillRect(ToQRect(rect), QColor(ToRgb(brush_colour_)));
+}
+
+void Canvas::Ellipse(const PixelRect& box) {
+  QPainter& painter = Painter();
+  ApplyPen(painter);
+  painter.setBrush(ShapeBrush());
+  // The box's right and bottom edges are exclusive; Qt's ellipse spans width + 1 pixels.
+  painter.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
+  painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::Polygon(const std::vector<QPoint>& points) {
+  if (points.empty()) return;
+  QPainter& painter = Painter();
+  ApplyPen(painter);
+  painter.setBrush(ShapeBrush());
+  painter.drawPolygon(points.data(), static_cast<int>(points.size()));
+  painter.setBrush(Qt::NoBrush);
+}
+
+void Canvas::TextOut(int x, int y, const std::string& text) {
+  if (text.empty()) return;
+  QPainter& painter = Painter();
+  painter.setFont(font_);
+  const QString q = Q(text);
+  if (brush_style_ == BrushStyle::Solid) {
+    painter.fillRect(QRect(x, y, metrics_.horizontalAdvance(q), metrics_.height()), QColor(ToRgb(brush_colour_)));
+  }
+  painter.setPen(QColor(ToRgb(font_colour_)));
+  painter.drawText(QPoint(x, y + metrics_.ascent()), q);
+}
+
+void Canvas::TextRect(const PixelRect& box, const std::string& text, TextAlignment alignment) {
+  if (text.empty()) return;
+  QPainter& painter = Painter();
+  painter.setFont(font_);
+  painter.setPen(QColor(ToRgb(font_colour_)));
+  const Qt::Alignment horizontal = alignment == TextAlignment::Left    ? Qt::AlignLeft
+                                   : alignment == TextAlignment::Right ? Qt::AlignRight
+                                                                       : Qt::AlignHCenter;
+  painter.drawText(ToQRect(box), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextExpandTabs |
+                                                  Qt::TextSingleLine),
+                   Q(text));
+}
+
+int Canvas::TextWidth(const std::string& text) const { return metrics_.horizontalAdvance(Q(text)); }
+
+int Canvas::TextHeight(const std::string& /*text*/) const {
+  // One line of this font, whatever the letters: texts stacked by it keep a constant pitch.
+  return metrics_.height();
+}
+
+void Canvas::Draw(const DrawList& list) {
+  for (const DrawItem& item : list.Items()) {
+    if (item.kind == DrawItem::Kind::Text) {
+      TextOut(item.x1, item.y1, item.text);
+      continue;
+    }
+    SetPenWidth(item.pen_width);
+    SetPenStyle(item.pen_style);
+    MoveTo(item.x1, item.y1);
+    LineTo(item.x2, item.y2);
+  }
+}
+
+void Canvas::Marker(int kind, int x, int y, int size) {
+  // Filled shapes are outlined again with lines so their edges sit on the same pixels as the
+  // crosses' strokes.
+  const int s = (size + 1) / 2;
+  auto outline = [this](const std::vector<QPoint>& points) {
+    std::vector<QPoint> closed = points;
+    closed.push_back(points.front());
+    Polyline(closed);
+  };
+  switch (kind) {
+    case 0:
+      Ellipse(PixelRect{x - size, y - size, x + size, y + size});
+      break;
+    case 1: {
+      const std::vector<QPoint> triangle{{x, y - size}, {x - size, y + s}, {x + size, y + s}};
+      Polygon(triangle);
+      outline(triangle);
+      break;
+    }
+    case 2:
+      FillRect(PixelRect{x - s, y - s, x + s, y + s});
+      outline({{x - s, y - s}, {x - s, y + s}, {x + s, y + s}, {x + s, y - s}});
+      break;
+    case 3: {
+      const std::vector<QPoint> diamond{{x, y - s}, {x - s, y}, {x, y + s}, {x + s, y}};
+      Polygon(diamond);
+      outline(diamond);
+      break;
+    }
+    case 4:
+      Polyline({{x - size, y - size}, {x + size, y + size}});
+      Polyline({{x + size, y - size}, {x - size, y + size}});
+      break;
+    case 5:
+      Polyline({{x, y - size}, {x, y + size}});
+      Polyline({{x + size, y}, {x - size, y}});
+      break;
+    default:
+      break;
+  }
+}
+
+void Canvas::CopyRect(const PixelRect& to, const QImage& source, const PixelRect& from) {
+  QPainter& painter = Painter();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(ToQRect(to), source, ToQRect(from));
+}
+
+void Canvas::StretchDraw(const PixelRect& box, const QImage& picture) {
+  CopyRect(box, picture, PixelRect{0, 0, picture.width(), picture.height()});
+}
+
+void Canvas::Frame3D(PixelRect& box, Colour top, Colour bottom, int width) {
+  QPainter& painter = Painter();
+  const QColor light(ToRgb(top));
+  const QColor dark(ToRgb(bottom));
+  for (int ring = 0; ring < width && box.Width() > 0 && box.Height() > 0; ++ring) {
+    painter.fillRect(QRect(box.left, box.top, box.Width(), 1), light);
+    painter.fillRect(QRect(box.left, box.top, 1, box.Height()), light);
+    painter.fillRect(QRect(box.left, box.bottom - 1, box.Width(), 1), dark);
+    painter.fillRect(QRect(box.right - 1, box.top, 1, box.Height()), dark);
+    box = PixelRect{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+  }
+}
+
+}  // namespace tremora

@@ -1,0 +1,46 @@
+#include "wave/TMyWave.h"
+
+#include <QPoint>
+
+namespace tremora {
+
+namespace {
+
+std::vector<QPoint> ToQPoints(const std::vector<PixelPoint>& points) {
+  std::vector<QPoint> out;
+  out.reserve(points.size());
+  for (const PixelPoint& p : points) out.emplace_back(p.x, p.y);
+  return out;
+}
+
+}  // namespace
+
+TMyWave::TMyWave(QWidget* parent) : PictureControl(parent) { resize(400, 200); }
+
+void TMyWave::Clear(Colour colour) {
+  Canvas& canvas = GetCanvas();
+  canvas.SetBrushColour(colour);
+  canvas.FillRect(PixelRect{0, 0, width(), height()});
+}
+
+void TMyWave::DrawScale() {
+  Canvas& canvas = GetCanvas();
+  canvas.Draw(LayoutWaveScale(*this, canvas));
+}
+
+void TMyWave::DrawWave1(int count, const float* samples, double dt) {
+  GetCanvas().Polyline(ToQPoints(WaveTrace(*this, count, samples, dt)));
+}
+
+void TMyWave::DrawWave(int count, const float* samples, int pixel_step, int sample_step) {
+  GetCanvas().Polyline(ToQPoints(DecimatedWaveTrace(*this, count, samples, pixel_step, sample_step)));
+}
+
+void TMyWave::PlotWave(int count, const float* samples, int size, int mark_type, int every, int sample_step) {
+  Canvas& canvas = GetCanvas();
+  for (const PixelPoint& p : WaveMarkPoints(*this, count, samples, every, sample_step)) {
+    canvas.Marker(mark_type, p.x, p.y, size);
+  }
+}
+
+}  // namespace tremora
