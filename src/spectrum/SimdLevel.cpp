@@ -1,5 +1,8 @@
 #include "spectrum/SimdLevel.h"
 
+#include <cstdlib>
+#include <string_view>
+
 namespace tremora {
 
 bool SimdLevelSupported(SimdLevel level) {
@@ -9,7 +12,7 @@ bool SimdLevelSupported(SimdLevel level) {
       return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") &&
              __builtin_cpu_supports("avx512dq");
     case SimdLevel::Avx2:
-      return __builtin_cpu_supports("avx2");
+      return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     case SimdLevel::Baseline:
       return true;
   }
@@ -17,9 +20,14 @@ bool SimdLevelSupported(SimdLevel level) {
 }
 
 SimdLevel DetectSimdLevel() {
-  static const SimdLevel level = SimdLevelSupported(SimdLevel::Avx512) ? SimdLevel::Avx512
-                                 : SimdLevelSupported(SimdLevel::Avx2) ? SimdLevel::Avx2
-                                                                       : SimdLevel::Baseline;
+  // TREMORA_SIMD ("baseline", "avx2") caps the level, to compare the kernels on one machine.
+  static const SimdLevel level = [] {
+    const char* cap = std::getenv("TREMORA_SIMD");
+    const std::string_view setting = cap != nullptr ? cap : "";
+    if (setting != "baseline" && setting != "avx2" && SimdLevelSupported(SimdLevel::Avx512)) return SimdLevel::Avx512;
+    if (setting != "baseline" && SimdLevelSupported(SimdLevel::Avx2)) return SimdLevel::Avx2;
+    return SimdLevel::Baseline;
+  }();
   return level;
 }
 

@@ -1,7 +1,9 @@
-// The oscillator recurrence vectorised across oscillators: each lane runs one oscillator in double
-// precision and rounds every named quantity to a float where the scalar solver stores it, so each
-// lane computes what the scalar solver computes. The quotient -q / m is taken in float lanes: the
-// correctly rounded float quotient, which is what rounding the extended quotient gives too.
+// The oscillator recurrence vectorised across oscillators: each lane runs one oscillator and rounds
+// every named quantity to a float where the scalar solver stores it, so each lane computes what the
+// scalar solver computes. Between the stores the lanes work in double precision where the scalar
+// solver's extended precision matters; where one rounding of a float expression is all there is
+// (the quotient -q / m, a + g, a * (dt / 2) + v with its exact product) float lanes give the same
+// correctly rounded result.
 // Included by one file per instruction set, which defines TREMORA_LANES, TREMORA_SOLVER_VECTORS
 // and TREMORA_SOLVER_NAME.
 
@@ -28,34 +30,42 @@ void TREMORA_SOLVER_NAME(const OscillatorBatch& batch, int first, const float* g
     }
   }
   const DoubleLanes step = Broadcast(batch.Step);
-  const DoubleLanes half_step = Broadcast(batch.Step * 0.5);  // a * dt * 0.5 == a * (dt * 0.5), both exact
+  // a * dt * 0.5 is a * (dt * 0.5) exactly; dt * 0.5 is a float.
+  const FloatLanes half_step = ToFloat(Broadcast(batch.Step * 0.5));
   const DoubleLanes step_squared = Broadcast(batch.StepSquared);
   const DoubleLanes third = Broadcast(1.0 / 3.0);
   const DoubleLanes sixth = Broadcast(1.0 / 6.0);
 
-  DoubleLanes a[kVectors] = {};
-  DoubleLanes v[kVectors] = {};
-  DoubleLanes x[kVectors] = {};
+  // The oscillator's state as stored (floats), and a * dt^2, which is exact in a double.
+  FloatLanes a[kVectors] = {};
+  FloatLanes v[kVectors] = {};
+  FloatLanes x[kVectors] = {};
+  DoubleLanes a_step_squared[kVectors] = {};
   FloatLanes peak_acceleration[kVectors] = {};
   FloatLanes peak_velocity[kVectors] = {};
   FloatLanes peak_displacement[kVectors] = {};
 
   for (int i = 0; i < count; ++i) {
-    const DoubleLanes g = Broadcast(ground[i]);
+    const FloatLanes g = ToFloat(Broadcast(ground[i]));
+    const DoubleLanes g_wide = Broadcast(ground[i]);
+#pragma GCC unroll 16
     for (int k = 0; k < kVectors; ++k) {
-      const DoubleLanes vp = StoreRounded(a[k] * half_step + v[k]);
-      const DoubleLanes xp = StoreRounded((v[k] * step + x[k]) + (a[k] * step_squared) * third);
-      const FloatLanes q = ToFloat((damping[k] * vp + stiffness[k] * xp) + g);
-      const FloatLanes acceleration = -q / divisor[k];
-      a[k] = ToDouble(acceleration);
-      const FloatLanes absolute = ToFloat(a[k] + g);
-      const FloatLanes velocity = ToFloat(a[k] * half_step + vp);
-      const FloatLanes displacement = ToFloat((a[k] * step_squared) * sixth + xp);
-      v[k] = ToDouble(velocity);
-      x[k] = ToDouble(displacement);
+      // Predictors.
+      const FloatLanes vp = MulAddFloats(a[k], half_step, v[k]);
+      const DoubleLanes vp_wide = ToDouble(vp);
+      const DoubleLanes xp_wide =
+          StoreRounded(MulAdd(a_step_squared[k], third, MulAdd(ToDouble(v[k]), step, ToDouble(x[k]))));
+      // Load and the new relative acceleration.
+      const FloatLanes q = ToFloat(MulAdd(damping[k], vp_wide, stiffness[k] * xp_wide) + g_wide);
+      a[k] = -q / divisor[k];
+      const FloatLanes absolute = a[k] + g;
+      // Correctors.
+      v[k] = MulAddFloats(a[k], half_step, vp);
+      a_step_squared[k] = ToDouble(a[k]) * step_squared;
+      x[k] = ToFloat(MulAdd(a_step_squared[k], sixth, xp_wide));
       peak_acceleration[k] = KeepPeak(peak_acceleration[k], AbsLanes(absolute));
-      peak_velocity[k] = KeepPeak(peak_velocity[k], AbsLanes(velocity));
-      peak_displacement[k] = KeepPeak(peak_displacement[k], AbsLanes(displacement));
+      peak_velocity[k] = KeepPeak(peak_velocity[k], AbsLanes(v[k]));
+      peak_displacement[k] = KeepPeak(peak_displacement[k], AbsLanes(x[k]));
     }
   }
   for (int k = 0; k < kVectors; ++k) {

@@ -26,46 +26,90 @@ KernelChoice KernelFor(SimdLevel level) {
   return {spectrum_kernels::SolveBaseline, spectrum_kernels::kGroupBaseline};
 }
 
+// The oscillators of one period grid and damping set, laid out for a kernel: oscillator n is
+// (ratio n / period_count, period n % period_count); the lanes past the last one repeat it and
+// their results are dropped.
+class OscillatorLanes {
+ public:
+  OscillatorLanes(KernelChoice kernel, const float* periods, int period_count, const float* ratios, int ratio_count,
+                  float dt)
+      : kernel_(kernel),
+        period_count_(std::clamp(period_count, 0, kPeriodCount)),
+        oscillators_(period_count_ * std::clamp(ratio_count, 0, kDampingCount)),
+        groups_((oscillators_ + kernel.group - 1) / kernel.group),
+        lanes_(groups_ * kernel.group),
+        damping_(lanes_),
+        stiffness_(lanes_),
+        divisor_(lanes_) {
+    for (int n = 0; n < lanes_; ++n) {
+      const int used = std::min(n, oscillators_ - 1);
+      const float ratio = ratios[used / period_count_];
+      const OscillatorConstants c = MakeOscillatorConstants(ratio, periods[used % period_count_], dt);
+      damping_[n] = static_cast<double>(2.0f * ratio) * c.Omega;
+      stiffness_[n] = c.Stiffness;
+      divisor_[n] = c.Divisor;
+    }
+    batch_ = {damping_.data(), stiffness_.data(), divisor_.data(), dt,
+              MakeOscillatorConstants(0.0f, 1.0f, dt).StepSquared};
+  }
+
+  int groups() const { return groups_; }
+
+  // Runs one group over ground[0 .. count); peaks holds 3 * lanes floats.
+  void Solve(int group, const float* ground, int count, float* peaks) const {
+    float* const kinds[3] = {peaks, peaks + lanes_, peaks + 2 * lanes_};
+    kernel_.solve(batch_, group * kernel_.group, ground, std::max(count, 0), kinds);
+  }
+  int lanes() const { return lanes_; }
+
+  void CopyOut(const float* peaks, ChannelSpectra& spectra) const {
+    for (int n = 0; n < oscillators_; ++n) {
+      for (int kind = 0; kind < kResponseKinds; ++kind) {
+        spectra[n / period_count_][kind][n % period_count_] = peaks[kind * lanes_ + n];
+      }
+    }
+  }
+
+ private:
+  KernelChoice kernel_;
+  int period_count_;
+  int oscillators_;
+  int groups_;
+  int lanes_;
+  std::vector<double> damping_;
+  std::vector<float> stiffness_;
+  std::vector<float> divisor_;
+  spectrum_kernels::OscillatorBatch batch_;
+};
+
+// Every channel's oscillators as one job for the pool, so that both cores stay busy to the end.
+void SolveChannels(SimdLevel level, const std::vector<const float*>& grounds, int count, const float* periods,
+                   int period_count, const float* ratios, int ratio_count, float dt,
+                   const std::vector<ChannelSpectra*>& spectra) {
+  const OscillatorLanes lanes(KernelFor(level), periods, period_count, ratios, ratio_count, dt);
+  if (lanes.groups() == 0) return;
+  const int channels = static_cast<int>(grounds.size());
+  std::vector<float> peaks(static_cast<size_t>(channels) * 3 * lanes.lanes());
+  WorkerPool::Shared().ForEach(channels * lanes.groups(), [&](int task) {
+    const int channel = task / lanes.groups();
+    lanes.Solve(task % lanes.groups(), grounds[channel], count, peaks.data() + channel * 3 * lanes.lanes());
+  });
+  for (int c = 0; c < channels; ++c) lanes.CopyOut(peaks.data() + c * 3 * lanes.lanes(), *spectra[c]);
+}
+
+void ReportChannelProgress(int channel, int period_count, int ratio_count, const SpectrumProgress& progress) {
+  if (!progress) return;
+  const int last_period = std::clamp(period_count, 1, kPeriodCount) - 1;
+  for (int d = 0; d < std::clamp(ratio_count, 0, kDampingCount); ++d) progress(kDampingCount * channel + d, last_period);
+  progress(kDampingCount * channel + kDampingCount + 1, last_period);
+}
+
 }  // namespace
 
 void ComputeChannelSpectraWith(SimdLevel level, const float* ground, int count, const float* periods,
                                int period_count, const float* ratios, int ratio_count, float dt,
                                ChannelSpectra& spectra) {
-  period_count = std::clamp(period_count, 0, kPeriodCount);
-  ratio_count = std::clamp(ratio_count, 0, kDampingCount);
-  const int oscillators = period_count * ratio_count;
-  if (oscillators == 0) return;
-  const KernelChoice kernel = KernelFor(level);
-  const int groups = (oscillators + kernel.group - 1) / kernel.group;
-  const int lanes = groups * kernel.group;
-
-  // Oscillator n is (ratio n / period_count, period n % period_count); the lanes past the last
-  // oscillator repeat it and are dropped.
-  std::vector<double> damping(lanes);
-  std::vector<float> stiffness(lanes);
-  std::vector<float> divisor(lanes);
-  for (int n = 0; n < lanes; ++n) {
-    const int used = std::min(n, oscillators - 1);
-    const float ratio = ratios[used / period_count];
-    const OscillatorConstants c = MakeOscillatorConstants(ratio, periods[used % period_count], dt);
-    damping[n] = static_cast<double>(2.0f * ratio) * c.Omega;
-    stiffness[n] = c.Stiffness;
-    divisor[n] = c.Divisor;
-  }
-  std::vector<float> peak_storage(3 * static_cast<size_t>(lanes));
-  float* const peaks[3] = {peak_storage.data(), peak_storage.data() + lanes, peak_storage.data() + 2 * lanes};
-  const spectrum_kernels::OscillatorBatch batch{damping.data(), stiffness.data(), divisor.data(), dt,
-                                                MakeOscillatorConstants(0.0f, 1.0f, dt).StepSquared};
-
-  WorkerPool::Shared().ForEach(groups, [&](int group) {
-    kernel.solve(batch, group * kernel.group, ground, std::max(count, 0), peaks);
-  });
-
-  for (int n = 0; n < oscillators; ++n) {
-    for (int kind = 0; kind < kResponseKinds; ++kind) {
-      spectra[n / period_count][kind][n % period_count] = peaks[kind][n];
-    }
-  }
+  SolveChannels(level, {ground}, count, periods, period_count, ratios, ratio_count, dt, {&spectra});
 }
 
 void ComputeChannelSpectra(int channel, const float* ground, int count, const float* periods, int period_count,
@@ -73,10 +117,7 @@ void ComputeChannelSpectra(int channel, const float* ground, int count, const fl
                            const SpectrumProgress& progress) {
   ComputeChannelSpectraWith(DetectSimdLevel(), ground, count, periods, period_count, ratios, ratio_count, dt,
                             spectra);
-  if (!progress) return;
-  const int last_period = std::clamp(period_count, 1, kPeriodCount) - 1;
-  for (int d = 0; d < std::clamp(ratio_count, 0, kDampingCount); ++d) progress(kDampingCount * channel + d, last_period);
-  progress(kDampingCount * channel + kDampingCount + 1, last_period);
+  ReportChannelProgress(channel, period_count, ratio_count, progress);
 }
 
 void ComputeChannelSpectraScalar(const float* ground, int count, const float* periods, int period_count,
@@ -100,12 +141,18 @@ void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodG
   // The caller's section lies inside the record; keep to the stored samples all the same.
   start = std::clamp(start, 0, std::max(record.SampleCount, 0));
   count = std::clamp(count, 0, record.SampleCount - start);
-  std::vector<float> ground(count);
-  for (int c = 0; c < std::min(record.ChannelCount, kMaxChannels); ++c) {
-    std::copy_n(record.Acceleration[c].begin() + start, count, ground.begin());
-    ComputeChannelSpectra(c, ground.data(), count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount,
-                          record.SamplingInterval, spectra[c], progress);
+  const int channels = std::clamp(record.ChannelCount, 0, kMaxChannels);
+  std::vector<const float*> grounds;
+  std::vector<ChannelSpectra*> slots;
+  for (int c = 0; c < channels; ++c) {
+    grounds.push_back(record.Acceleration[c].data() + start);
+    slots.push_back(&spectra[c]);
   }
+  if (channels > 0) {
+    SolveChannels(DetectSimdLevel(), grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount,
+                  record.SamplingInterval, slots);
+  }
+  for (int c = 0; c < channels; ++c) ReportChannelProgress(c, kPeriodCount, kDampingCount, progress);
 }
 
 }  // namespace tremora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <immintrin.h>
 
 namespace tremora {
@@ -29,7 +30,12 @@ WorkerPool::~WorkerPool() {
 }
 
 WorkerPool& WorkerPool::Shared() {
-  static WorkerPool pool(std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 8));
+  // TREMORA_THREADS sets the number of threads, for measuring.
+  static WorkerPool pool([] {
+    const char* setting = std::getenv("TREMORA_THREADS");
+    const int threads = setting != nullptr ? std::atoi(setting) : static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(threads, 1, 8);
+  }());
   return pool;
 }
 
@@ -92,7 +98,11 @@ void WorkerPool::ForEach(int count, const std::function<void(int)>& task) {
   }
   if (notify) wake_.notify_all();
   RunClaims();
-  while (pending_.load(std::memory_order_acquire) != 0) _mm_pause();
+  // Wait for the tasks other workers still run; yield now and then in case one lost its core.
+  for (int spins = 0; pending_.load(std::memory_order_acquire) != 0; ++spins) {
+    if (spins % 1024 == 1023) std::this_thread::yield();
+    _mm_pause();
+  }
   std::lock_guard lock(mutex_);
   task_ = nullptr;  // a worker arriving late finds nothing to claim
 }

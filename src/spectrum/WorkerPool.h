@@ -22,13 +22,14 @@ class WorkerPool {
   WorkerPool(const WorkerPool&) = delete;
   WorkerPool& operator=(const WorkerPool&) = delete;
 
-  // The pool of the program: one participant per hardware thread (at most 8).
+  // The pool of the program: one participant per hardware thread (at most 8), or as many as the
+  // environment variable TREMORA_THREADS says.
   static WorkerPool& Shared();
 
   int Participants() const { return static_cast<int>(workers_.size()) + 1; }
 
   // Runs task(i) once for every i in [0, count) and returns when all have finished. Jobs do not
-  // nest: task must not call ForEach of the same pool. Calls from several threads are serialised.
+  // nest: task must not call ForEach of the same pool, and must not throw. Calls from several threads are serialised.
   void ForEach(int count, const std::function<void(int)>& task);
 
  private:

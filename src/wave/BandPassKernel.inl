@@ -23,9 +23,10 @@ void TREMORA_FILTER_NAME(const float* coefficients, int count, const double* pad
       const DoubleLanes cj = Broadcast(coefficients[j]);
       const double* before = centre - j;
       const double* after = centre + j;
+#pragma GCC unroll 16
       for (int k = 0; k < kVectors; ++k) {
         const DoubleLanes pair = LoadDoubles(before + k * TREMORA_LANES) + LoadDoubles(after + k * TREMORA_LANES);
-        sum[k] = StoreRounded(sum[k] + cj * pair);
+        sum[k] = StoreRounded(MulAdd(cj, pair, sum[k]));
       }
     }
     for (int k = 0; k < kVectors; ++k) {

@@ -5,7 +5,7 @@
 namespace tremora::band_pass_kernels {
 
 // Outputs produced together by one call of a kernel; output ranges are multiples of it.
-constexpr int kBlock = 32;
+constexpr int kBlock = 64;
 
 // For i in [first, end): out[i] = the filtered sample i, given the input as doubles with
 // count - 1 zeros before sample 0 (padded[i + count - 1] is sample i) and zeros after the last
