@@ -1,0 +1,386 @@
+#include "app/cli/CliCommands.h"
+
+#include <charconv>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+#include "record/CNumbers.h"
+#include "record/Errors.h"
+#include "record/StationTables.h"
+#include "record/TextFile.h"
+#include "spectrum/SpectrumCsv.h"
+#include "spectrum/SpectrumSolver.h"
+#include "wave/KnetRecordLoad.h"
+#include "wave/WaveCsv.h"
+#include "wave/WaveProcessing.h"
+
+namespace tremora {
+
+namespace {
+
+constexpr const char* kProgram = "tremora-cli";
+
+constexpr const char* kMainHelp =
+    "Usage: tremora-cli COMMAND [options] FILE...\n"
+    "\n"
+    "Batch processing of K-NET / KiK-net acceleration records.\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE...         header values, sample count and the peak of each component\n"
+    "  spectra FILE...      response spectra (SA, SV, SD; 100 periods, 5 damping ratios) as CSV\n"
+    "  wave-csv FILE        acceleration, velocity or displacement of the displayed section as CSV\n"
+    "\n"
+    "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
+    "are found beside it whatever the case of their extension.\n"
+    "Run 'tremora-cli COMMAND --help' for the options of a command.\n";
+
+constexpr const char* kInfoHelp =
+    "Usage: tremora-cli info [--single] [--no-dc] FILE...\n"
+    "\n"
+    "Prints the header values of each record, its sample count, sampling rate and scale factor,\n"
+    "and the peak acceleration of each component.\n"
+    "\n"
+    "  --single   read only the named component file, not its partners\n"
+    "  --no-dc    keep the mean of each component (by default it is removed before the peak)\n";
+
+constexpr const char* kSpectraHelp =
+    "Usage: tremora-cli spectra [options] FILE...\n"
+    "\n"
+    "Computes the response spectra of the section the main window would display and writes the\n"
+    "spectrum CSV (the layout of the spectrum window's CSV export).\n"
+    "\n"
+    "  --start N          first sample of the section (default: automatic, 200 samples before\n"
+    "                     the motion exceeds 2 % of the peak of the first component)\n"
+    "  --width S          section width in seconds: 5, 10, 25, 50, 100 or 250 (default 50)\n"
+    "  --damping M        damping ratio set: x1 (0,1,2,5,10 %), x5 or x10 (default x1)\n"
+    "  --no-dc            keep the mean of each component\n"
+    "  --single           read only the named component file, not its partners\n"
+    "  -o FILE            write to FILE (one record; default: standard output)\n"
+    "  --out-dir DIR      write one CSV per record into DIR, named after the station and\n"
+    "                     origin time (BASErsp.csv); needed for several records\n";
+
+constexpr const char* kWaveHelp =
+    "Usage: tremora-cli wave-csv [options] FILE\n"
+    "\n"
+    "Writes the waveform CSV of the displayed section (the layout of the main window's CSV\n"
+    "export). Velocity and displacement are integrated and band-pass filtered as displayed.\n"
+    "\n"
+    "  --quantity Q       acc, vel or disp (default acc)\n"
+    "  --start N          first sample of the section (default: automatic)\n"
+    "  --width S          section width in seconds: 5, 10, 25, 50, 100 or 250 (default 50)\n"
+    "  --no-dc            keep the mean\n"
+    "  --single           read only the named component file, not its partners\n"
+    "  -o FILE            write to FILE (default: standard output)\n";
+
+// A command line that cannot be run; the message says what to change.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Arguments {
+  std::map<std::string, std::string> values;  // option -> value
+  std::set<std::string> flags;
+  std::vector<std::string> files;
+  bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+  const std::string* Value(const std::string& option) const {
+    const auto it = values.find(option);
+    return it == values.end() ? nullptr : &it->second;
+  }
+};
+
+Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
+                const std::set<std::string>& flag_options) {
+  Arguments parsed;
+  bool options_done = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (options_done || arg.size() < 2 || arg[0] != '-') {
+      parsed.files.push_back(arg);
+    } else if (arg == "--") {
+      options_done = true;
+    } else if (arg == "-h" || arg == "--help") {
+      parsed.flags.insert("--help");
+    } else if (flag_options.count(arg) != 0) {
+      parsed.flags.insert(arg);
+    } else if (value_options.count(arg) != 0) {
+      if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
+      parsed.values[arg] = args[++i];
+    } else {
+      throw UsageError("unknown option " + arg);
+    }
+  }
+  return parsed;
+}
+
+struct SectionChoice {
+  bool automatic_start = true;
+  int start = 0;
+  float width = 50.0f;
+};
+
+SectionChoice ParseSectionChoice(const Arguments& parsed) {
+  SectionChoice choice;
+  if (const std::string* start = parsed.Value("--start")) {
+    const char* end = start->data() + start->size();
+    const auto [stop, error] = std::from_chars(start->data(), end, choice.start);
+    if (error != std::errc() || stop != end) throw UsageError("--start needs a whole number of samples, not '" + *start + "'");
+    choice.automatic_start = false;
+  }
+  if (const std::string* width = parsed.Value("--width")) {
+    bool known = false;
+    for (const float w : kTimeWidths) {
+      if (*width == FormatC("%d", static_cast<int>(w))) {
+        choice.width = w;
+        known = true;
+      }
+    }
+    if (!known) throw UsageError("--width must be 5, 10, 25, 50, 100 or 250 (seconds), not '" + *width + "'");
+  }
+  return choice;
+}
+
+DampingMultiplier ParseDamping(const Arguments& parsed) {
+  const std::string* damping = parsed.Value("--damping");
+  if (damping == nullptr || *damping == "x1") return DampingMultiplier::X1;
+  if (*damping == "x5") return DampingMultiplier::X5;
+  if (*damping == "x10") return DampingMultiplier::X10;
+  throw UsageError("--damping must be x1, x5 or x10, not '" + *damping + "'");
+}
+
+// A record that cannot be processed; the message names the file.
+class RecordError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Loads the record the way the main window does; throws RecordError.
+std::unique_ptr<RecordSet> LoadRecord(const std::string& path, const StationTables& stations, bool three_components,
+                                      bool remove_mean, std::ostream& err) {
+  if (!FileExists(path)) throw RecordError(path + ": no such file");
+  auto record = std::make_unique<RecordSet>();
+  KnetLoadResult result;
+  try {
+    result = LoadKnetRecordCore(*record, stations, path, three_components, remove_mean);
+  } catch (const FileAccessError& error) {
+    if (error.path() != path && !FileExists(error.path())) {
+      throw RecordError(path + ": partner file " + error.path() + " is missing (use --single to read this file alone)");
+    }
+    throw RecordError(path + ": " + error.what());
+  } catch (const RecordFormatError& error) {
+    throw RecordError(path + ": " + error.what());
+  }
+  if (result.outcome == KnetLoadOutcome::BadFileName) {
+    throw RecordError(path + ": not a record file name (the extension must be shorter than 4 characters)");
+  }
+  if (record->SampleCount <= 0) throw RecordError(path + ": the record holds no samples");
+  if (result.outcome == KnetLoadOutcome::StationNotFound) {
+    err << kProgram << ": warning: " << path << ": station " << record->Header.StationCode
+        << " is not in the station tables\n";
+  }
+  return record;
+}
+
+DisplayedSection ChooseSection(const RecordSet& record, const SectionChoice& choice, std::ostream& err,
+                               const std::string& path) {
+  const int start = choice.automatic_start ? AutoStartIndex(record.SampleCount, record.Acceleration[0].data())
+                                           : choice.start;
+  const DisplayedSection section =
+      ChooseDisplayedSection(start, choice.width, record.SampleCount, record.SamplingInterval);
+  if (section.StartIndex != start) {
+    err << kProgram << ": warning: " << path << ": start " << start << " lies outside the record (0.."
+        << record.SampleCount - 1 << "); using " << section.StartIndex << "\n";
+  }
+  return section;
+}
+
+void WriteOutput(const std::string* output, const std::string& text, std::ostream& out) {
+  if (output == nullptr || *output == "-") {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  } else {
+    WriteWholeFile(*output, text);
+  }
+}
+
+// The name of a record's spectrum file in --out-dir: the default name of the spectrum window's
+// CSV export, with the sensor (KiK-net) or the component (--single) added so that records of one
+// station and time do not overwrite each other.
+std::string SpectrumFileName(const RecordSet& record, const std::string& path, bool single) {
+  std::string base = record.RecordBaseName;
+  if (base.empty()) {
+    const std::string_view name = FileNameOf(path);
+    base = std::string(name.substr(0, name.find('.')));
+  }
+  const KnetFileName parts = SplitKnetFileName(path);
+  if (single) {
+    base += "-" + record.ComponentNames[0];
+  } else if (!parts.suffix.empty()) {
+    base += "-" + parts.suffix;
+  }
+  return base + "rsp.csv";
+}
+
+StationTables LoadStations(const CliEnvironment& env, std::ostream& err) {
+  StationTableLoad load = LoadStationTables(env.data_folder);
+  if (load.site_file_missing) {
+    err << kProgram << ": warning: " << env.data_folder << "/" << kSiteFileName
+        << " not found; station names stay empty\n";
+  }
+  return std::move(load.tables);
+}
+
+int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed = Parse(args, {}, {"--single", "--no-dc"});
+  if (parsed.Has("--help")) {
+    out << kInfoHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("info needs at least one record file");
+  const StationTables stations = LoadStations(env, err);
+  int status = 0;
+  for (const std::string& path : parsed.files) {
+    try {
+      const auto record = LoadRecord(path, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
+      const RecordHeader& h = record->Header;
+      std::string text;
+      const auto line = [&text](const char* label, const std::string& value) {
+        text += FormatC("%-22s%s\n", label, value.c_str());
+      };
+      line("File", path);
+      line("Station code", h.StationCode);
+      line("Station name", record->CurrentStation.Name);
+      line("Origin time", h.OriginDate + " " + h.OriginTime);
+      line("Epicentre", FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude));
+      line("Depth (km)", FormatC("%d", h.Depth));
+      line("Magnitude", FormatC("%.1f", h.Magnitude));
+      line("Station position", FormatC("%.4f N  %.4f E  %d m", h.StationLatitude, h.StationLongitude, h.StationHeight));
+      line("Record time", h.RecordDate + " " + h.RecordTime);
+      line("Sampling rate (Hz)", FormatC("%d", h.SamplingRate));
+      line("Duration (s)", FormatC("%g", h.DurationTime));
+      line("Scale factor", FormatC("%.9g gal per count", h.ScaleFactor));
+      line("Samples", FormatC("%d", record->SampleCount));
+      for (int ch = 0; ch < record->ChannelCount; ++ch) {
+        int position = 0;
+        const float peak = PeakAbs(record->SampleCount, record->Acceleration[ch].data(), position);
+        const std::string label = "Peak " + record->ComponentNames[ch] + " (gal)";
+        line(label.c_str(), FormatC("%.3f at %.2f s", peak, position * static_cast<double>(record->SamplingInterval)));
+      }
+      out << text << "\n";
+    } catch (const RecordError& error) {
+      err << kProgram << ": " << error.what() << "\n";
+      status = 1;
+    }
+  }
+  return status;
+}
+
+int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed =
+      Parse(args, {"--start", "--width", "--damping", "-o", "--output", "--out-dir"}, {"--single", "--no-dc"});
+  if (parsed.Has("--help")) {
+    out << kSpectraHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("spectra needs at least one record file");
+  const SectionChoice choice = ParseSectionChoice(parsed);
+  const DampingRatios ratios = DampingSet(ParseDamping(parsed));
+  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
+  const std::string* out_dir = parsed.Value("--out-dir");
+  if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
+  if (parsed.files.size() > 1 && out_dir == nullptr) {
+    throw UsageError("several records need --out-dir (one CSV file each)");
+  }
+  const bool single = parsed.Has("--single");
+  const StationTables stations = LoadStations(env, err);
+  const PeriodGrid grid = MakePeriodGrid();
+  std::map<std::string, std::string> written;  // output file -> record that wrote it
+  int status = 0;
+  for (const std::string& path : parsed.files) {
+    try {
+      const auto record = LoadRecord(path, stations, !single, !parsed.Has("--no-dc"), err);
+      const DisplayedSection section = ChooseSection(*record, choice, err, path);
+      auto spectra = std::make_unique<SpectrumSet>();
+      ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra);
+      const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra);
+      if (out_dir == nullptr) {
+        WriteOutput(output, text, out);
+        continue;
+      }
+      const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single);
+      if (const auto earlier = written.find(target); earlier != written.end()) {
+        throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
+                          "); skipped");
+      }
+      WriteWholeFile(target, text);
+      written[target] = path;
+    } catch (const RecordError& error) {
+      err << kProgram << ": " << error.what() << "\n";
+      status = 1;
+    } catch (const FileAccessError& error) {
+      err << kProgram << ": " << path << ": " << error.what() << "\n";
+      status = 1;
+    }
+  }
+  return status;
+}
+
+int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed = Parse(args, {"--start", "--width", "--quantity", "-o", "--output"}, {"--single", "--no-dc"});
+  if (parsed.Has("--help")) {
+    out << kWaveHelp;
+    return 0;
+  }
+  if (parsed.files.size() != 1) throw UsageError("wave-csv needs exactly one record file");
+  const SectionChoice choice = ParseSectionChoice(parsed);
+  WaveQuantity quantity = WaveQuantity::Acceleration;
+  if (const std::string* name = parsed.Value("--quantity")) {
+    if (*name == "vel") {
+      quantity = WaveQuantity::Velocity;
+    } else if (*name == "disp") {
+      quantity = WaveQuantity::Displacement;
+    } else if (*name != "acc") {
+      throw UsageError("--quantity must be acc, vel or disp, not '" + *name + "'");
+    }
+  }
+  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
+  const std::string& path = parsed.files[0];
+  const bool remove_mean = !parsed.Has("--no-dc");
+  const StationTables stations = LoadStations(env, err);
+  try {
+    const auto record = LoadRecord(path, stations, !parsed.Has("--single"), remove_mean, err);
+    const DisplayedSection section = ChooseSection(*record, choice, err, path);
+    ProcessDisplayedSection(*record, section, remove_mean);
+    WriteOutput(output, FormatWaveCsv(*record, section, quantity), out);
+  } catch (const RecordError& error) {
+    err << kProgram << ": " << error.what() << "\n";
+    return 1;
+  } catch (const FileAccessError& error) {
+    err << kProgram << ": " << path << ": " << error.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const std::string command = args.empty() ? std::string() : args[0];
+  const std::vector<std::string> rest(args.empty() ? args.end() : args.begin() + 1, args.end());
+  try {
+    if (command == "info") return RunInfo(rest, out, err, env);
+    if (command == "spectra") return RunSpectra(rest, out, err, env);
+    if (command == "wave-csv") return RunWaveCsv(rest, out, err, env);
+    if (command == "--help" || command == "-h" || command == "help") {
+      out << kMainHelp;
+      return 0;
+    }
+    throw UsageError(command.empty() ? "no command given" : "unknown command '" + command + "'");
+  } catch (const UsageError& error) {
+    err << kProgram << ": " << error.what() << "\n" << "Run '" << kProgram << " --help' for usage.\n";
+    return 1;
+  }
+}
+
+}  // namespace tremora

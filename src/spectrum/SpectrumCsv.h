@@ -1,0 +1,26 @@
+#pragma once
+// The spectrum CSV: for every loaded channel and each response kind (SA, SV, SD) a block of 109
+// lines: station, origin date and time, component, kind, a header with the five damping ratios,
+// 100 rows "period,frequency" and the five spectral values, three empty lines. Lines end with
+// CR LF.
+
+#include <string>
+
+#include "record/RecordSet.h"
+#include "spectrum/PeriodGrid.h"
+#include "spectrum/SpectrumSolver.h"
+
+namespace tremora {
+
+// "SA", "SV", "SD".
+const char* ResponseLabel(int kind);
+
+// The labels come from the record loaded now; the values from the last calculation.
+std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, const DampingRatios& ratios,
+                              const SpectrumSet& spectra);
+
+// Writes it to path; throws FileAccessError when the file cannot be written (and leaves none).
+void WriteSpectrumCsv(const std::string& path, const RecordSet& record, const PeriodGrid& grid,
+                      const DampingRatios& ratios, const SpectrumSet& spectra);
+
+}  // namespace tremora

@@ -1,0 +1,158 @@
+#include "spectrum/SpectrumSolver.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "spectrum/OscillatorResponse.h"
+#include "spectrum/SpectrumKernels.h"
+#include "spectrum/WorkerPool.h"
+#include "wave/WaveProcessing.h"
+
+namespace tremora {
+
+namespace {
+
+struct KernelChoice {
+  spectrum_kernels::Kernel solve;
+  int group;
+};
+
+KernelChoice KernelFor(SimdLevel level) {
+  switch (level) {
+    case SimdLevel::Avx512: return {spectrum_kernels::SolveAvx512, spectrum_kernels::kGroupAvx512};
+    case SimdLevel::Avx2: return {spectrum_kernels::SolveAvx2, spectrum_kernels::kGroupAvx2};
+    case SimdLevel::Baseline: break;
+  }
+  return {spectrum_kernels::SolveBaseline, spectrum_kernels::kGroupBaseline};
+}
+
+// The oscillators of one period grid and damping set, laid out for a kernel: oscillator n is
+// (ratio n / period_count, period n % period_count); the lanes past the last one repeat it and
+// their results are dropped.
+class OscillatorLanes {
+ public:
+  OscillatorLanes(KernelChoice kernel, const float* periods, int period_count, const float* ratios, int ratio_count,
+                  float dt)
+      : kernel_(kernel),
+        period_count_(std::clamp(period_count, 0, kPeriodCount)),
+        oscillators_(period_count_ * std::clamp(ratio_count, 0, kDampingCount)),
+        groups_((oscillators_ + kernel.group - 1) / kernel.group),
+        lanes_(groups_ * kernel.group),
+        damping_(lanes_),
+        stiffness_(lanes_),
+        divisor_(lanes_) {
+    for (int n = 0; n < lanes_; ++n) {
+      const int used = std::min(n, oscillators_ - 1);
+      const float ratio = ratios[used / period_count_];
+      const OscillatorConstants c = MakeOscillatorConstants(ratio, periods[used % period_count_], dt);
+      damping_[n] = static_cast<double>(2.0f * ratio) * c.Omega;
+      stiffness_[n] = c.Stiffness;
+      divisor_[n] = c.Divisor;
+    }
+    batch_ = {damping_.data(), stiffness_.data(), divisor_.data(), dt,
+              MakeOscillatorConstants(0.0f, 1.0f, dt).StepSquared};
+  }
+
+  int groups() const { return groups_; }
+
+  // Runs one group over ground[0 .. count); peaks holds 3 * lanes floats.
+  void Solve(int group, const float* ground, int count, float* peaks) const {
+    float* const kinds[3] = {peaks, peaks + lanes_, peaks + 2 * lanes_};
+    kernel_.solve(batch_, group * kernel_.group, ground, std::max(count, 0), kinds);
+  }
+  int lanes() const { return lanes_; }
+
+  void CopyOut(const float* peaks, ChannelSpectra& spectra) const {
+    for (int n = 0; n < oscillators_; ++n) {
+      for (int kind = 0; kind < kResponseKinds; ++kind) {
+        spectra[n / period_count_][kind][n % period_count_] = peaks[kind * lanes_ + n];
+      }
+    }
+  }
+
+ private:
+  KernelChoice kernel_;
+  int period_count_;
+  int oscillators_;
+  int groups_;
+  int lanes_;
+  std::vector<double> damping_;
+  std::vector<float> stiffness_;
+  std::vector<float> divisor_;
+  spectrum_kernels::OscillatorBatch batch_;
+};
+
+// Every channel's oscillators as one job for the pool, so that both cores stay busy to the end.
+void SolveChannels(SimdLevel level, const std::vector<const float*>& grounds, int count, const float* periods,
+                   int period_count, const float* ratios, int ratio_count, float dt,
+                   const std::vector<ChannelSpectra*>& spectra) {
+  const OscillatorLanes lanes(KernelFor(level), periods, period_count, ratios, ratio_count, dt);
+  if (lanes.groups() == 0) return;
+  const int channels = static_cast<int>(grounds.size());
+  std::vector<float> peaks(static_cast<size_t>(channels) * 3 * lanes.lanes());
+  WorkerPool::Shared().ForEach(channels * lanes.groups(), [&](int task) {
+    const int channel = task / lanes.groups();
+    lanes.Solve(task % lanes.groups(), grounds[channel], count, peaks.data() + channel * 3 * lanes.lanes());
+  });
+  for (int c = 0; c < channels; ++c) lanes.CopyOut(peaks.data() + c * 3 * lanes.lanes(), *spectra[c]);
+}
+
+void ReportChannelProgress(int channel, int period_count, int ratio_count, const SpectrumProgress& progress) {
+  if (!progress) return;
+  const int last_period = std::clamp(period_count, 1, kPeriodCount) - 1;
+  for (int d = 0; d < std::clamp(ratio_count, 0, kDampingCount); ++d) progress(kDampingCount * channel + d, last_period);
+  progress(kDampingCount * channel + kDampingCount + 1, last_period);
+}
+
+}  // namespace
+
+void ComputeChannelSpectraWith(SimdLevel level, const float* ground, int count, const float* periods,
+                               int period_count, const float* ratios, int ratio_count, float dt,
+                               ChannelSpectra& spectra) {
+  SolveChannels(level, {ground}, count, periods, period_count, ratios, ratio_count, dt, {&spectra});
+}
+
+void ComputeChannelSpectra(int channel, const float* ground, int count, const float* periods, int period_count,
+                           const float* ratios, int ratio_count, float dt, ChannelSpectra& spectra,
+                           const SpectrumProgress& progress) {
+  ComputeChannelSpectraWith(DetectSimdLevel(), ground, count, periods, period_count, ratios, ratio_count, dt,
+                            spectra);
+  ReportChannelProgress(channel, period_count, ratio_count, progress);
+}
+
+void ComputeChannelSpectraScalar(const float* ground, int count, const float* periods, int period_count,
+                                 const float* ratios, int ratio_count, float dt, ChannelSpectra& spectra) {
+  count = std::max(count, 0);
+  ResponseHistories histories;
+  histories.Resize(count);
+  int position = 0;
+  for (int d = 0; d < std::min(ratio_count, kDampingCount); ++d) {
+    for (int k = 0; k < std::min(period_count, kPeriodCount); ++k) {
+      OscillatorResponse(count, ratios[d], periods[k], dt, ground, histories);
+      spectra[d][0][k] = PeakAbs(count, histories.AbsoluteAcceleration.data(), position);
+      spectra[d][1][k] = PeakAbs(count, histories.RelativeVelocity.data(), position);
+      spectra[d][2][k] = PeakAbs(count, histories.RelativeDisplacement.data(), position);
+    }
+  }
+}
+
+void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodGrid& grid,
+                    const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress) {
+  // The caller's section lies inside the record; keep to the stored samples all the same.
+  start = std::clamp(start, 0, std::max(record.SampleCount, 0));
+  count = std::clamp(count, 0, record.SampleCount - start);
+  const int channels = std::clamp(record.ChannelCount, 0, kMaxChannels);
+  std::vector<const float*> grounds;
+  std::vector<ChannelSpectra*> slots;
+  for (int c = 0; c < channels; ++c) {
+    grounds.push_back(record.Acceleration[c].data() + start);
+    slots.push_back(&spectra[c]);
+  }
+  if (channels > 0) {
+    SolveChannels(DetectSimdLevel(), grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount,
+                  record.SamplingInterval, slots);
+  }
+  for (int c = 0; c < channels; ++c) ReportChannelProgress(c, kPeriodCount, kDampingCount, progress);
+}
+
+}  // namespace tremora

@@ -1,0 +1,44 @@
+#pragma once
+// Elastic response spectra: for every channel, damping ratio and period, the peaks of absolute
+// acceleration (SA), relative velocity (SV) and relative displacement (SD) of the oscillator
+// driven by the displayed acceleration section.
+
+#include <array>
+#include <functional>
+
+#include "record/RecordSet.h"
+#include "spectrum/PeriodGrid.h"
+#include "spectrum/SimdLevel.h"
+
+namespace tremora {
+
+// [damping index][response kind][period index]
+using ChannelSpectra = std::array<std::array<std::array<float, kPeriodCount>, kResponseKinds>, kDampingCount>;
+// [channel][damping index][response kind][period index]
+using SpectrumSet = std::array<ChannelSpectra, kMaxChannels>;
+
+// Told the positions of the two progress bars: (5 * channel + damping index, period index).
+using SpectrumProgress = std::function<void(int channel_bar, int period_bar)>;
+
+// Fills spectra for one channel whose section is ground[0 .. count), sampled every dt seconds, at
+// periods[0 .. period_count) and ratios[0 .. ratio_count) (at most 100 and 5). The oscillators run
+// vectorised on every core; the values are those of the scalar form below. progress, when given,
+// is told each finished damping ratio on the calling thread.
+void ComputeChannelSpectra(int channel, const float* ground, int count, const float* periods, int period_count,
+                           const float* ratios, int ratio_count, float dt, ChannelSpectra& spectra,
+                           const SpectrumProgress& progress = {});
+// The same with the kernel of one instruction set (which this CPU must support).
+void ComputeChannelSpectraWith(SimdLevel level, const float* ground, int count, const float* periods,
+                               int period_count, const float* ratios, int ratio_count, float dt,
+                               ChannelSpectra& spectra);
+// The plain form: OscillatorResponse for each oscillator in turn and PeakAbs of its histories.
+void ComputeChannelSpectraScalar(const float* ground, int count, const float* periods, int period_count,
+                                 const float* ratios, int ratio_count, float dt, ChannelSpectra& spectra);
+
+// The whole calculation: for channels 0 .. ChannelCount-1, the section
+// Acceleration[c][start .. start + count) as stored (no mean removal, no filter), at the grid's
+// periods and the five ratios. Slots of other channels keep their values.
+void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodGrid& grid,
+                    const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress = {});
+
+}  // namespace tremora

@@ -1,0 +1,110 @@
+#include "spectrum/WorkerPool.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <immintrin.h>
+
+namespace tremora {
+
+namespace {
+// How long an idle worker keeps watching for the next job before it sleeps. A redraw runs six
+// filter passes and a spectrum calculation three channel batches in quick succession.
+constexpr auto kStayAwake = std::chrono::milliseconds(20);
+}  // namespace
+
+WorkerPool::WorkerPool(int participants) {
+  const int extra = std::max(participants, 1) - 1;
+  workers_.reserve(extra);
+  for (int i = 0; i < extra; ++i) workers_.emplace_back([this] { WorkerLoop(); });
+}
+
+WorkerPool::~WorkerPool() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+    generation_.fetch_add(1);
+  }
+  wake_.notify_all();
+  for (std::thread& worker : workers_) worker.join();
+}
+
+WorkerPool& WorkerPool::Shared() {
+  // TREMORA_THREADS sets the number of threads, for measuring.
+  static WorkerPool pool([] {
+    const char* setting = std::getenv("TREMORA_THREADS");
+    const int threads = setting != nullptr ? std::atoi(setting) : static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(threads, 1, 8);
+  }());
+  return pool;
+}
+
+void WorkerPool::RunClaims() {
+  for (;;) {
+    std::unique_lock lock(mutex_);
+    if (task_ == nullptr || next_ >= count_) return;
+    const int index = next_++;
+    const std::function<void(int)>* task = task_;
+    lock.unlock();
+    (*task)(index);
+    pending_.fetch_sub(1, std::memory_order_acq_rel);
+  }
+}
+
+void WorkerPool::WorkerLoop() {
+  unsigned seen = generation_.load();
+  for (;;) {
+    // Watch for a new job, spinning at first and then yielding the core to others.
+    const auto awake_until = std::chrono::steady_clock::now() + kStayAwake;
+    int spins = 0;
+    while (generation_.load(std::memory_order_acquire) == seen) {
+      if (++spins < 2000) {
+        _mm_pause();
+        continue;
+      }
+      if (std::chrono::steady_clock::now() > awake_until) break;
+      std::this_thread::yield();
+    }
+    {
+      std::unique_lock lock(mutex_);
+      if (generation_.load() == seen) {
+        ++sleepers_;
+        wake_.wait(lock, [&] { return generation_.load() != seen; });
+        --sleepers_;
+      }
+      seen = generation_.load();
+      if (stopping_) return;
+    }
+    RunClaims();
+  }
+}
+
+void WorkerPool::ForEach(int count, const std::function<void(int)>& task) {
+  if (count <= 0) return;
+  std::lock_guard caller_lock(caller_mutex_);
+  if (workers_.empty() || count == 1) {
+    for (int i = 0; i < count; ++i) task(i);
+    return;
+  }
+  bool notify = false;
+  {
+    std::lock_guard lock(mutex_);
+    task_ = &task;
+    count_ = count;
+    next_ = 0;
+    pending_.store(count);
+    generation_.fetch_add(1, std::memory_order_release);
+    notify = sleepers_ > 0;
+  }
+  if (notify) wake_.notify_all();
+  RunClaims();
+  // Wait for the tasks other workers still run; yield now and then in case one lost its core.
+  for (int spins = 0; pending_.load(std::memory_order_acquire) != 0; ++spins) {
+    if (spins % 1024 == 1023) std::this_thread::yield();
+    _mm_pause();
+  }
+  std::lock_guard lock(mutex_);
+  task_ = nullptr;  // a worker arriving late finds nothing to claim
+}
+
+}  // namespace tremora

@@ -1,0 +1,3 @@
+#define TREMORA_LANES 2
+#define TREMORA_FILTER_NAME FilterBaseline
+#include "wave/BandPassKernel.inl"
