@@ -2,6 +2,7 @@
 
 #include "app/SecondaryWindows.h"
 #include "app/TForm1.h"
+#include "spectrum/TSpect.h"
 #include "wave/TWait.h"
 
 namespace tremora {
@@ -9,7 +10,7 @@ namespace tremora {
 Application::Application(const std::string& data_folder) {
   // The main window comes first: its creation reads the station tables and touches no other window.
   form1_ = std::make_unique<TForm1>(*this, data_folder);
-  spect_ = std::make_unique<TSpect>();
+  spect_ = std::make_unique<TSpect>(*this);
   how_to_ = std::make_unique<THowTo>();
   about_box_ = std::make_unique<TAboutBox>();
   wait_ = std::make_unique<TWait>();

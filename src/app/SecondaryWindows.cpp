@@ -13,9 +13,6 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, in
   setFont(JapaneseFont(FontFace::ProportionalGothic, 13, true));
 }
 
-TSpect::TSpect()
-    : SecondaryWindow("Spect", " K-NET / KiK-net Earthquake Response Spectrum", 936, 513, ColorFromBgr(9008635)) {}
-
 THowTo::THowTo() : SecondaryWindow("HowTo", "使い方", 424, 364, QColor(184, 192, 173)) {}
 
 TAboutBox::TAboutBox() : SecondaryWindow("AboutBox", "バージョン情報", 305, 194, QColor(247, 181, 136)) {}

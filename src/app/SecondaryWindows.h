@@ -14,18 +14,6 @@ class SecondaryWindow : public QWidget {
   SecondaryWindow(const QString& name, const QString& caption, int width, int height, QColor background);
 };
 
-class RadioGroup;
-
-class TSpect : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TSpect();
-  // The choices the main window updates after every load; null until the window has its controls.
-  RadioGroup* RGSpect = nullptr;
-  RadioGroup* RGCompo = nullptr;
-  RadioGroup* RGResp = nullptr;
-};
-
 class THowTo : public SecondaryWindow {
   Q_OBJECT
  public:

@@ -16,6 +16,7 @@
 
 #include "app/Application.h"
 #include "app/SecondaryWindows.h"
+#include "spectrum/TSpect.h"
 #include "platform/Controls.h"
 
 namespace tremora {
@@ -192,19 +193,32 @@ void TForm1::About1Click() { ShowWindow(application_.AboutBox()); }
 
 void TForm1::N10Click() { BtnFileClick(); }
 
-// The damping multiplier and the longest linear period act on the spectrum window, which completes
-// these commands; here they keep their check marks.
-void TForm1::N11Click() { CheckOnly(N11, {N11, N2, N3}); }
+// The damping multiplier: new ratios, recalculated and shown at once.
+void TForm1::ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier) {
+  CheckOnly(item, {N11, N2, N3});
+  application_.Spect().SetDampingMultiplier(multiplier);
+  BtnSpectClick();
+  ShowWindow(application_.Spect());
+}
 
-void TForm1::N2Click() { CheckOnly(N2, {N11, N2, N3}); }
+void TForm1::N11Click() { ChooseDampingMultiplier(N11, DampingMultiplier::X1); }
 
-void TForm1::N3Click() { CheckOnly(N3, {N11, N2, N3}); }
+void TForm1::N2Click() { ChooseDampingMultiplier(N2, DampingMultiplier::X5); }
 
-void TForm1::N5Click() { CheckOnly(N5, {N5, N6, N7}); }
+void TForm1::N3Click() { ChooseDampingMultiplier(N3, DampingMultiplier::X10); }
 
-void TForm1::N6Click() { CheckOnly(N6, {N5, N6, N7}); }
+// The longest period of the spectrum window's linear period axis; the window switches to that axis.
+void TForm1::ChooseLongestPeriod(QAction* item) {
+  CheckOnly(item, {N5, N6, N7});
+  application_.Spect().SetLongestPeriod(LongestPeriodChoice(item == N5 ? 0 : item == N6 ? 1 : 2));
+  ShowWindow(application_.Spect());
+}
 
-void TForm1::N7Click() { CheckOnly(N7, {N5, N6, N7}); }
+void TForm1::N5Click() { ChooseLongestPeriod(N5); }
+
+void TForm1::N6Click() { ChooseLongestPeriod(N6); }
+
+void TForm1::N7Click() { ChooseLongestPeriod(N7); }
 
 void TForm1::Button2Click() {
   if (Hiroshima->isChecked()) {

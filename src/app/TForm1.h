@@ -17,6 +17,7 @@
 #include "platform/Platform.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
+#include "spectrum/PeriodGrid.h"
 
 class QAction;
 class QGroupBox;
@@ -52,6 +53,9 @@ class TForm1 : public QMainWindow {
   LinkAddresses Links;
   // Set by the start-point controls before they cause a redraw: no wait window for those.
   bool StartControlBusy = false;
+  // The displayed section, as the last waveform redraw chose it; the spectra are computed over it.
+  int StartIndex = 0;
+  int DisplayCount = 0;
 
   // Frame.
   void FormCreate();
@@ -147,6 +151,8 @@ class TForm1 : public QMainWindow {
   void EnableRecordControls(bool enabled);
   // After a load that failed part-way through the samples: the old record is gone too.
   void ForgetRecord();
+  void ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier);
+  void ChooseLongestPeriod(QAction* item);
 
   Application& application_;
   std::string data_folder_;

@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include "app/Application.h"
-#include "app/SecondaryWindows.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
@@ -13,6 +12,7 @@
 #include "record/Errors.h"
 #include "record/KnetLoading.h"
 #include "record/RecordNames.h"
+#include "spectrum/TSpect.h"
 #include "wave/TWait.h"
 
 namespace tremora {
@@ -95,23 +95,12 @@ void TForm1::FinishLoad() {
   Button3->setEnabled(channels == 3);
 
   TSpect& spect = application_.Spect();
-  if (spect.RGCompo != nullptr) {
-    QStringList items;
-    for (int ch = 0; ch < kMaxChannels; ++ch) {
-      items << (ch < channels ? QString::fromStdString(Record.ComponentNames[ch]) : QString(" "));
-    }
-    spect.RGCompo->SetItems(items);
+  QStringList items;
+  for (int ch = 0; ch < kMaxChannels; ++ch) {
+    items << (ch < channels ? QString::fromStdString(Record.ComponentNames[ch]) : QString(" "));
   }
-  if (spect.RGCompo != nullptr && spect.RGSpect != nullptr && spect.RGResp != nullptr) {
-    const bool per_component = spect.RGSpect->ItemIndex() == 0;
-    spect.RGCompo->setEnabled(per_component);
-    spect.RGResp->setEnabled(!per_component);
-    if (per_component) {
-      spect.RGCompo->Button(0).setEnabled(true);
-      spect.RGCompo->Button(1).setEnabled(channels == 3);
-      spect.RGCompo->Button(2).setEnabled(channels == 3);
-    }
-  }
+  spect.RGCompo->SetItems(items);
+  spect.EnableChoices(channels);
 }
 
 }  // namespace tremora

@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "app/Application.h"
-#include "app/SecondaryWindows.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "record/CNumbers.h"
+#include "spectrum/TSpect.h"
 
 namespace tremora {
 
@@ -185,6 +185,12 @@ void TForm1::RGCompoClick() { BtnWaveClick(); }
 
 void TForm1::BtnSpectClick() {
   TSpect& spect = application_.Spect();
+  spect.BtnCalcClick();
+  const StationRecord& station = Record.CurrentStation;
+  spect.Label2->SetCaption(station.Code);
+  spect.Label3->SetCaption(station.Address);
+  spect.Label4->SetCaption(station.Extra2);
+  spect.Label5->SetCaption(station.Name);
   spect.show();
   spect.raise();
 }

@@ -15,6 +15,7 @@
 #include "app/TForm1.h"
 #include "platform/Controls.h"
 #include "platform/ScriptedPlatform.h"
+#include "spectrum/TSpect.h"
 
 namespace tremora::testing {
 

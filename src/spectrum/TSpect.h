@@ -1,0 +1,142 @@
+#pragma once
+// The spectrum window: the response spectra of the displayed section in three panels of one graph,
+// per component (SA, SV, SD of one channel) or per response (one kind for every channel), on
+// period or frequency axes, linear or logarithmic, with damping selection, colours and line width;
+// the calculation and the CSV, GIF and clipboard exports.
+//
+// The class is spread over files by concern:
+//   TSpectLayout.cpp       controls, creation, the control handlers that only redraw or hide
+//   TSpectDrawing.cpp      RedrawSpectra, SetupAxes and the two drawing operations
+//   TSpectCalculation.cpp  the calculation of the spectrum set
+//   TSpectExport.cpp       CSV, GIF and clipboard
+
+#include <array>
+#include <string>
+
+#include "app/SecondaryWindows.h"
+#include "graph/TMyGraph.h"
+#include "platform/Platform.h"
+#include "spectrum/PeriodGrid.h"
+#include "spectrum/SpectrumSolver.h"
+#include "spectrum/SpectrumView.h"
+
+class QGroupBox;
+class QProgressBar;
+class QPushButton;
+
+namespace tremora {
+
+class Application;
+class CheckBox;
+class EditBox;
+class RadioGroup;
+class TextLabel;
+class UpDown;
+
+class TSpect : public SecondaryWindow {
+  Q_OBJECT
+
+ public:
+  explicit TSpect(Application& application);
+
+  // Period grid (fixed at creation), damping set and the results of the last calculation.
+  PeriodGrid Grid;
+  DampingRatios Ratios = DampingSet(DampingMultiplier::X1);
+  SpectrumSet Spectra{};
+
+  // Display settings.
+  std::array<bool, kDampingCount> DampingShown{true, true, true, true, true};
+  int ReferenceDampingIndex = 0;
+  float LinearMaxPeriod = 2.0f;
+  int LinearGridCount = 4;
+  int LinearPeriodCount = 0;
+  int LinearFrequencyCount = 0;
+  std::array<int, 3> GraphLeft{};
+  int GraphBottom = 0;
+  std::array<Colour, kSpectrumColours.size()> OverlayColours{};
+
+  // The enlarged view: the flag set from CBLarge, the stepping window's command and the number of
+  // spectra added to the overlay after its first.
+  bool EnlargedView = false;
+  unsigned char StepCommand = 0;
+  int OverlayCount = 0;
+
+  std::string LastGifFolder;
+
+  void FormCreate();
+
+  // Drawing.
+  void RedrawSpectra();
+  void BtnSpectrum1Click();
+  void BtnSpectrum2Click();
+  void SetupAxes();
+  static void ReverseOrder(std::array<float, kPeriodCount>& values);
+  void SetDampingPen(int d);
+
+  // Calculation and exports.
+  void BtnCalcClick();
+  void BtnCSVClick();
+  void BtnGIFClick();
+  void Button2Click();
+
+  // Control handlers.
+  void RGXScaleClick() { RedrawSpectra(); }
+  void RGXUnitClick() { RedrawSpectra(); }
+  void RGYScaleClick() { RedrawSpectra(); }
+  void RGCompoClick() { RedrawSpectra(); }
+  void RGRespClick() { RedrawSpectra(); }
+  void CBColorClick() { RedrawSpectra(); }
+  void Button3Click() { RedrawSpectra(); }
+  void UpDown1Click() { RedrawSpectra(); }
+  void RGSpectClick();
+  void D00Click() { DampingClick(0); }
+  void D01Click() { DampingClick(1); }
+  void D02Click() { DampingClick(2); }
+  void D05Click() { DampingClick(3); }
+  void D10Click() { DampingClick(4); }
+  void CBLargeClick();
+  void Button1Click();
+
+  // Called by the main window.
+  // The damping multiplier: captions of D01 .. D10 and the ratios of the next calculation.
+  void SetDampingMultiplier(DampingMultiplier multiplier);
+  // The longest period of the linear period axis; switches to a linear period axis and redraws.
+  void SetLongestPeriod(const LinearPeriodAxis& axis);
+  // Enables RGCompo or RGResp for the display mode; with one channel only RGCompo's first item.
+  void EnableChoices(int channel_count);
+
+  // Controls, named as their object names.
+  TextLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
+  TextLabel* Label6 = nullptr;
+  TMyGraph* MyGraph1 = nullptr;
+  QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr, *GroupBox4 = nullptr;
+  RadioGroup *RGXScale = nullptr, *RGXUnit = nullptr, *RGYScale = nullptr;
+  RadioGroup *RGSpect = nullptr, *RGCompo = nullptr, *RGResp = nullptr;
+  CheckBox *D00 = nullptr, *D01 = nullptr, *D02 = nullptr, *D05 = nullptr, *D10 = nullptr;
+  QPushButton* BtnCalc = nullptr;
+  QProgressBar *ProgressBar1 = nullptr, *ProgressBar2 = nullptr;
+  CheckBox *CBColor = nullptr, *CBLarge = nullptr;
+  EditBox* Edit1 = nullptr;
+  UpDown* UpDown1 = nullptr;
+  QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *BtnGIF = nullptr, *BtnCSV = nullptr;
+  QPushButton *BtnSpectrum1 = nullptr, *BtnSpectrum2 = nullptr;
+  FileDialogOptions SaveDialog1;  // GIF
+  FileDialogOptions SaveDialog2;  // CSV
+
+ private:
+  void CreateControls();
+  void ConnectHandlers();
+  // Damping index d shown or not, as its check box says.
+  void DampingClick(int d);
+  std::array<CheckBox*, kDampingCount> DampingBoxes() const { return {D00, D01, D02, D05, D10}; }
+  // The axis choices of the radio groups.
+  SpectrumAxisChoice AxisChoice() const;
+  // Title, axes, unit label and scale of one panel, then its frame; the values fit the scale.
+  void DrawPanel(int panel, int kind, int channel, int count, const float* scale_values);
+  // The shown damping ratios' curves of one panel, each in its pen.
+  void DrawCurves(int count, const float* x, const std::array<const float*, kDampingCount>& y);
+
+  Application& application_;
+};
+
+}  // namespace tremora

@@ -1,0 +1,147 @@
+// Drawing of the spectrum window: the three panels of MyGraph1, per component or per response.
+// Every redraw starts from a white picture and the stored spectrum set.
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "spectrum/TSpect.h"
+#include "spectrum/UpDown.h"
+
+namespace tremora {
+
+namespace {
+
+using Curve = std::array<float, kPeriodCount>;
+
+// The unit label stands above the panel's upper-left corner.
+constexpr int kUnitLabelLeft = 30;
+constexpr int kUnitLabelAbove = 18;
+
+}  // namespace
+
+void TSpect::RedrawSpectra() {
+  if (RGSpect->ItemIndex() == 0) {
+    BtnSpectrum1Click();
+  } else {
+    BtnSpectrum2Click();
+  }
+}
+
+SpectrumAxisChoice TSpect::AxisChoice() const {
+  SpectrumAxisChoice choice;
+  choice.linear_x = RGXScale->ItemIndex() == 0;
+  choice.linear_y = RGYScale->ItemIndex() == 0;
+  choice.frequency = RGXUnit->ItemIndex() == 1;
+  choice.linear_max_period = LinearMaxPeriod;
+  choice.linear_grid_count = LinearGridCount;
+  return choice;
+}
+
+void TSpect::SetupAxes() {
+  // While the enlarged view runs, its own graphs take these settings instead; they come with
+  // the enlarged and overlay windows.
+  if (EnlargedView) return;
+  const SpectrumAxisSettings axes = SpectrumAxes(SpectrumGraph::Window, AxisChoice());
+  TMyGraph& graph = *MyGraph1;
+  graph.LinearX = axes.LinearX;
+  graph.SValueX = axes.SValueX;
+  graph.VValueX = axes.VValueX;
+  graph.NGridX = axes.NGridX;
+  graph.LinearY = axes.LinearY;
+  if (axes.SValueY) graph.SValueY = *axes.SValueY;
+  if (axes.VValueY) graph.VValueY = *axes.VValueY;
+  graph.NGridY = axes.NGridY;
+  graph.TitleX = axes.TitleX;
+}
+
+void TSpect::ReverseOrder(Curve& values) {
+  const Curve copy = values;
+  std::reverse_copy(copy.begin(), copy.end(), values.begin());
+}
+
+void TSpect::SetDampingPen(int d) {
+  // The enlarged and overlay graphs take the same pen once they exist.
+  MyGraph1->GetCanvas().SetPenColour(OverlayColours[d]);
+}
+
+void TSpect::DrawPanel(int panel, int kind, int channel, int count, const float* scale_values) {
+  const RecordSet& record = application_.Form1().Record;
+  const std::string title = SpectrumTitle(kind, record.Header, record.ComponentNames[channel]);
+  SetupAxes();
+  TMyGraph& graph = *MyGraph1;
+  graph.TitleY = title;
+  graph.OriginX = GraphLeft[panel];
+  graph.GetCanvas().TextOut(graph.OriginX - kUnitLabelLeft, graph.OriginY - graph.HeightY - kUnitLabelAbove,
+                            ResponseUnit(kind));
+  graph.YScaleUnit(count, scale_values);
+  graph.DrawWaku();
+}
+
+void TSpect::DrawCurves(int count, const float* x, const std::array<const float*, kDampingCount>& y) {
+  Canvas& canvas = MyGraph1->GetCanvas();
+  for (int d = 0; d < kDampingCount; ++d) {
+    if (!DampingShown[d]) continue;
+    // Without colour coding the pen keeps the black the frame left.
+    if (CBColor->Checked()) SetDampingPen(d);
+    canvas.SetPenWidth(UpDown1->Position());
+    MyGraph1->DrawGraph(count, x, y[d]);
+  }
+}
+
+void TSpect::BtnSpectrum1Click() {
+  MyGraph1->Clear(kWhite);
+  // The enlarged view steps through SA, SV and SD of the channel in its own window.
+  if (EnlargedView) return;
+  const int channel = std::clamp(RGCompo->ItemIndex(), 0, kMaxChannels - 1);
+  const bool frequency = RGXUnit->ItemIndex() == 1;
+  const bool linear = RGXScale->ItemIndex() == 0;
+  for (int kind = 0; kind < kResponseKinds; ++kind) {
+    std::array<const float*, kDampingCount> curves{};
+    if (!frequency) {
+      // Periods ascend: a linear axis shows the grid up to the longest period.
+      LinearPeriodCount = tremora::LinearPeriodCount(Grid, LinearMaxPeriod);
+      const int count = linear ? LinearPeriodCount : kPeriodCount;
+      for (int d = 0; d < kDampingCount; ++d) curves[d] = Spectra[channel][d][kind].data();
+      DrawPanel(kind, kind, channel, count, curves[ReferenceDampingIndex]);
+      DrawCurves(count, Grid.Periods.data(), curves);
+    } else {
+      // Frequencies ascend the other way round: the values are taken in reverse.
+      std::array<Curve, kDampingCount> reversed;
+      for (int d = 0; d < kDampingCount; ++d) {
+        reversed[d] = Spectra[channel][d][kind];
+        ReverseOrder(reversed[d]);
+        curves[d] = reversed[d].data();
+      }
+      DrawPanel(kind, kind, channel, kPeriodCount, curves[ReferenceDampingIndex]);
+      DrawCurves(kPeriodCount, Grid.AscendingFrequencies.data(), curves);
+    }
+  }
+}
+
+void TSpect::BtnSpectrum2Click() {
+  MyGraph1->Clear(kWhite);
+  // The enlarged view steps through the channels of the kind in its own window.
+  if (EnlargedView) return;
+  const int kind = std::clamp(RGResp->ItemIndex(), 0, kResponseKinds - 1);
+  const bool frequency = RGXUnit->ItemIndex() == 1;
+  const bool linear = RGXScale->ItemIndex() == 0;
+  MyGraph1->TitleY = ResponseUnit(kind);
+  const int channels = std::clamp(application_.Form1().Record.ChannelCount, 0, kMaxChannels);
+  for (int channel = 0; channel < channels; ++channel) {
+    std::array<const float*, kDampingCount> curves{};
+    for (int d = 0; d < kDampingCount; ++d) curves[d] = Spectra[channel][d][kind].data();
+    // The scale is fitted to all 100 periods, whatever part of them the axis shows.
+    DrawPanel(channel, kind, channel, kPeriodCount, curves[ReferenceDampingIndex]);
+    if (!frequency) {
+      LinearPeriodCount = tremora::LinearPeriodCount(Grid, LinearMaxPeriod);
+      DrawCurves(linear ? LinearPeriodCount : kPeriodCount, Grid.Periods.data(), curves);
+    } else {
+      // In period order, so a linear axis runs from 20 Hz down and leaves out the lowest ones.
+      DrawCurves(linear ? LinearFrequencyCount : kPeriodCount, Grid.Frequencies.data(), curves);
+    }
+  }
+}
+
+}  // namespace tremora

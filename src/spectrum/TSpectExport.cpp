@@ -1,0 +1,49 @@
+// The spectrum exports: the whole spectrum set as CSV, the graph as a GIF file or on the clipboard.
+
+#include "app/Application.h"
+#include "app/TForm1.h"
+#include "platform/Messages.h"
+#include "platform/PictureFiles.h"
+#include "record/Errors.h"
+#include "spectrum/SaveNames.h"
+#include "spectrum/SpectrumCsv.h"
+#include "spectrum/TSpect.h"
+
+namespace tremora {
+
+namespace {
+constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
+constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
+}  // namespace
+
+void TSpect::BtnCSVClick() {
+  const RecordSet& record = application_.Form1().Record;
+  SaveDialog2.default_name = record.RecordBaseName + "rsp.csv";
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
+  if (!chosen) return;
+  const std::string path = WithDefaultExtension(*chosen, ".csv");
+  try {
+    // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
+    WriteSpectrumCsv(path, record, Grid, Ratios, Spectra);
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kCsvFailedCaption);
+  }
+}
+
+void TSpect::BtnGIFClick() {
+  SaveDialog1.default_name = application_.Form1().Record.RecordBaseName + "rsp.gif";
+  SaveDialog1.initial_folder = LastGifFolder;
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
+  if (!chosen) return;
+  LastGifFolder = FolderWithSeparator(*chosen);
+  const std::string path = WithDefaultExtension(*chosen, ".gif");
+  try {
+    WriteGif(MyGraph1->Picture(), path);
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kGifFailedCaption);
+  }
+}
+
+void TSpect::Button2Click() { MyGraph1->Copy(); }
+
+}  // namespace tremora

@@ -1,0 +1,260 @@
+// The spectrum window's controls, its creation and the handlers that only redraw or hide it.
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <initializer_list>
+
+#include "app/Application.h"
+#include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "platform/WindowStyle.h"
+#include "spectrum/TSpect.h"
+#include "spectrum/UpDown.h"
+
+namespace tremora {
+
+namespace {
+
+constexpr std::uint32_t kBackground = 9008635;
+constexpr std::uint32_t kAqua = 0xFFFF00;
+constexpr std::uint32_t kGreen = 0x008000;
+
+QStringList Items(std::initializer_list<const char*> texts) {
+  QStringList items;
+  for (const char* text : texts) items << QString::fromUtf8(text);
+  return items;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                       const char* hint = nullptr) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
+  return button;
+}
+
+QGroupBox* AddGroupBox(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+  group->setObjectName(name);
+  group->setGeometry(geometry);
+  return group;
+}
+
+RadioGroup* AddRadioGroup(QWidget* parent, const char* name, const char* caption, const QStringList& items,
+                          QRect geometry, int item_index) {
+  auto* group = new RadioGroup(parent, name, QString::fromUtf8(caption), items, 1, item_index);
+  group->setGeometry(geometry);
+  return group;
+}
+
+CheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry, bool checked) {
+  auto* box = new CheckBox(parent, name, QString::fromUtf8(caption), checked);
+  box->setGeometry(geometry);
+  return box;
+}
+
+}  // namespace
+
+TSpect::TSpect(Application& application)
+    : SecondaryWindow("Spect", " K-NET / KiK-net Earthquake Response Spectrum", 936, 513, ColorFromBgr(kBackground)),
+      application_(application) {
+  CreateControls();
+  ConnectHandlers();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  FormCreate();
+}
+
+void TSpect::CreateControls() {
+  Label1 = new TextLabel(this, "Label1", QString::fromUtf8("地震応答スペクトラム"), 24, 8);
+  Label1->setFont(JapaneseFont(FontFace::ProportionalGothic, 21, true));
+  Label1->adjustSize();
+  SetTextColour(*Label1, ColorFromBgr(kAqua));
+  // Station code, address, fifth text and name, filled when the main window opens the window.
+  Label2 = new TextLabel(this, "Label2", QString(), 264, 8);
+  Label3 = new TextLabel(this, "Label3", QString(), 328, 8);
+  Label4 = new TextLabel(this, "Label4", QString(), 328, 24);
+  Label5 = new TextLabel(this, "Label5", QString(), 264, 24);
+
+  MyGraph1 = new TMyGraph(this);
+  MyGraph1->setObjectName("MyGraph1");
+  MyGraph1->setGeometry(16, 56, 897, 305);
+  MyGraph1->OverWrite = true;
+  MyGraph1->WidthX = 250;
+  MyGraph1->HeightY = 250;
+  MyGraph1->OriginX = 35;
+  MyGraph1->VValueX = 5.0f;
+  MyGraph1->VValueY = 10.0f;
+  MyGraph1->GetCanvas().SetFont(font());
+
+  GroupBox1 = AddGroupBox(this, "GroupBox1", "横　軸", {16, 376, 169, 81});
+  RGXScale = AddRadioGroup(GroupBox1, "RGXScale", "目盛り", Items({"線形", "対数"}), {8, 16, 73, 57}, 1);
+  RGXUnit = AddRadioGroup(GroupBox1, "RGXUnit", "単位", Items({"s", "Hz"}), {88, 16, 73, 57}, 0);
+  GroupBox2 = AddGroupBox(this, "GroupBox2", "縦　軸", {200, 376, 89, 81});
+  RGYScale = AddRadioGroup(GroupBox2, "RGYScale", "目盛り", Items({"線形", "対数"}), {8, 16, 73, 57}, 1);
+  GroupBox3 = AddGroupBox(this, "GroupBox3", "地震応答ｽﾍﾟｸﾄﾗﾑ", {304, 368, 281, 97});
+  RGSpect = AddRadioGroup(GroupBox3, "RGSpect", "", Items({"成分ごと", "応答ごと"}), {8, 16, 89, 73}, 0);
+  RGCompo = AddRadioGroup(GroupBox3, "RGCompo", "成分", Items({"１ (NS)", "２ (EW)", "３ (UD)"}), {104, 16, 81, 73}, 0);
+  RGResp = AddRadioGroup(GroupBox3, "RGResp", "応答", Items({"加速度", "速　度", "変　位"}), {192, 16, 81, 73}, 1);
+  RGResp->setEnabled(false);
+
+  GroupBox4 = AddGroupBox(this, "GroupBox4", "減衰比", {598, 365, 83, 105});
+  GroupBox4->setToolTip(QString::fromUtf8("減衰比設定"));
+  D00 = AddCheckBox(GroupBox4, "D00", " 0 %", {16, 12, 60, 17}, true);
+  D01 = AddCheckBox(GroupBox4, "D01", " 1 %", {16, 26, 60, 17}, true);
+  D02 = AddCheckBox(GroupBox4, "D02", " 2 %", {16, 48, 60, 17}, true);
+  D05 = AddCheckBox(GroupBox4, "D05", " 5 %", {16, 65, 60, 17}, true);
+  D10 = AddCheckBox(GroupBox4, "D10", "10%", {17, 84, 60, 17}, true);
+  // The captions of the last four carry their curve colours.
+  SetTextColour(*D00, ColorFromBgr(colours::kWhite));
+  SetTextColour(*D01, ColorFromBgr(colours::kBlue));
+  SetTextColour(*D02, ColorFromBgr(colours::kPurple));
+  SetTextColour(*D10, ColorFromBgr(kGreen));
+
+  BtnCalc = AddButton(this, "BtnCalc", "計　算", {600, 24, 75, 25});
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setObjectName("ProgressBar1");
+  ProgressBar1->setGeometry(688, 32, 65, 16);
+  ProgressBar2 = new QProgressBar(this);
+  ProgressBar2->setObjectName("ProgressBar2");
+  ProgressBar2->setGeometry(760, 32, 150, 16);
+  for (QProgressBar* bar : {ProgressBar1, ProgressBar2}) {
+    bar->setTextVisible(false);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+  }
+
+  CBColor = AddCheckBox(this, "CBColor", "色分け", {696, 368, 70, 17}, true);
+  CBColor->setToolTip(QString::fromUtf8("減衰比による色分け"));
+  CBLarge = AddCheckBox(this, "CBLarge", "拡大図", {696, 392, 97, 17}, false);
+  CBLarge->setToolTip(QString::fromUtf8("拡大ｽﾍﾟｸﾄﾗﾑ"));
+  // The enlarged view comes with its windows; until then the box cannot be ticked.
+  CBLarge->setEnabled(false);
+  Label6 = new TextLabel(this, "Label6", QString::fromUtf8("線サイズ"), 816, 368);
+  Edit1 = new EditBox(this, "Edit1", "1");
+  Edit1->setGeometry(768, 368, 25, 21);
+  UpDown1 = new UpDown(this, "UpDown1", *Edit1, 1, 10, 1);
+  UpDown1->setGeometry(793, 368, 16, 21);
+
+  Button3 = AddButton(this, "Button3", "グラフ", {696, 416, 75, 25});
+  Button2 = AddButton(this, "Button2", "コピー", {696, 448, 75, 25}, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
+  BtnGIF = AddButton(this, "BtnGIF", "GIFﾌｧｲﾙ", {840, 384, 75, 25}, "ｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存");
+  BtnCSV = AddButton(this, "BtnCSV", "CSVﾌｧｲﾙ", {840, 416, 75, 25}, "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存");
+  Button1 = AddButton(this, "Button1", "閉じる", {840, 448, 75, 25}, "閉じる");
+  // Never shown: their handlers are the two drawing operations.
+  BtnSpectrum1 = AddButton(this, "BtnSpectrum1", "波形成分消去不可", {648, 200, 137, 25});
+  BtnSpectrum2 = AddButton(this, "BtnSpectrum2", "応答成分消去不可", {648, 256, 137, 25});
+  BtnSpectrum1->setVisible(false);
+  BtnSpectrum2->setVisible(false);
+
+  SaveDialog1.filter = "GIFﾌｧｲﾙ (*,gif)|*.gif|すべて (*.*)|*.*";
+  SaveDialog1.overwrite_prompt = true;
+  SaveDialog2.filter = "CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*";
+  SaveDialog2.overwrite_prompt = true;
+}
+
+void TSpect::ConnectHandlers() {
+  RGXScale->OnClick = [this] { RGXScaleClick(); };
+  RGXUnit->OnClick = [this] { RGXUnitClick(); };
+  RGYScale->OnClick = [this] { RGYScaleClick(); };
+  RGSpect->OnClick = [this] { RGSpectClick(); };
+  RGCompo->OnClick = [this] { RGCompoClick(); };
+  RGResp->OnClick = [this] { RGRespClick(); };
+  D00->OnClick = [this] { D00Click(); };
+  D01->OnClick = [this] { D01Click(); };
+  D02->OnClick = [this] { D02Click(); };
+  D05->OnClick = [this] { D05Click(); };
+  D10->OnClick = [this] { D10Click(); };
+  CBColor->OnClick = [this] { CBColorClick(); };
+  CBLarge->OnClick = [this] { CBLargeClick(); };
+  UpDown1->OnClick = [this] { UpDown1Click(); };
+  ConnectClick(*BtnCalc, [this] { BtnCalcClick(); });
+  ConnectClick(*Button1, [this] { Button1Click(); });
+  ConnectClick(*Button2, [this] { Button2Click(); });
+  ConnectClick(*Button3, [this] { Button3Click(); });
+  ConnectClick(*BtnGIF, [this] { BtnGIFClick(); });
+  ConnectClick(*BtnCSV, [this] { BtnCSVClick(); });
+  ConnectClick(*BtnSpectrum1, [this] { BtnSpectrum1Click(); });
+  ConnectClick(*BtnSpectrum2, [this] { BtnSpectrum2Click(); });
+}
+
+void TSpect::FormCreate() {
+  Ratios = DampingSet(DampingMultiplier::X1);
+  LinearMaxPeriod = 2.0f;
+  LinearGridCount = 4;
+  DampingShown.fill(true);
+  ReferenceDampingIndex = 0;
+  Grid = MakePeriodGrid();
+  LinearPeriodCount = tremora::LinearPeriodCount(Grid, LinearMaxPeriod);
+  LinearFrequencyCount = tremora::LinearFrequencyCount(Grid);
+
+  const int third = MyGraph1->width() / 3;
+  MyGraph1->WidthX = third - 60;
+  MyGraph1->HeightY = third - 60;
+  GraphBottom = MyGraph1->height() - 30;
+  MyGraph1->OriginY = GraphBottom;
+  for (int i = 0; i < static_cast<int>(GraphLeft.size()); ++i) GraphLeft[i] = i * third + 50;
+
+  std::copy(kSpectrumColours.begin(), kSpectrumColours.end(), OverlayColours.begin());
+  EnlargedView = false;
+  MyGraph1->Clear(kWhite);
+  LastGifFolder.clear();
+}
+
+void TSpect::EnableChoices(int channel_count) {
+  const bool per_component = RGSpect->ItemIndex() == 0;
+  RGCompo->setEnabled(per_component);
+  RGResp->setEnabled(!per_component);
+  if (per_component) {
+    RGCompo->Button(0).setEnabled(true);
+    RGCompo->Button(1).setEnabled(channel_count != 1);
+    RGCompo->Button(2).setEnabled(channel_count != 1);
+  }
+}
+
+void TSpect::RGSpectClick() {
+  EnableChoices(application_.Form1().Record.ChannelCount);
+  RedrawSpectra();
+}
+
+void TSpect::DampingClick(int d) {
+  DampingShown[d] = DampingBoxes()[d]->Checked();
+  ReferenceDampingIndex = ReferenceDamping(DampingShown);
+  RedrawSpectra();
+}
+
+void TSpect::CBLargeClick() {
+  EnlargedView = CBLarge->Checked();
+  if (RGSpect->ItemIndex() != 0) {
+    BtnSpectrum2Click();
+  } else {
+    BtnSpectrum1Click();
+  }
+}
+
+void TSpect::Button1Click() { hide(); }
+
+void TSpect::SetDampingMultiplier(DampingMultiplier multiplier) {
+  const auto captions = DampingCaptions(multiplier);
+  for (int d = 1; d < kDampingCount; ++d) DampingBoxes()[d]->setText(QString::fromUtf8(captions[d - 1]));
+  Ratios = DampingSet(multiplier);
+}
+
+void TSpect::SetLongestPeriod(const LinearPeriodAxis& axis) {
+  LinearMaxPeriod = axis.LinearMaxPeriod;
+  LinearGridCount = axis.LinearGridCount;
+  MyGraph1->SubX = axis.SubX;
+  RedrawSpectra();
+  RGXScale->SetItemIndex(0);
+  RGXUnit->SetItemIndex(0);
+}
+
+}  // namespace tremora
