@@ -3,6 +3,7 @@
 // name, caption, size and colour; their controls are built by the subsystems that own them.
 
 #include <QWidget>
+#include <string>
 
 namespace tremora {
 
@@ -24,6 +25,8 @@ class TSpect : public SecondaryWindow {
   RadioGroup* RGSpect = nullptr;
   RadioGroup* RGCompo = nullptr;
   RadioGroup* RGResp = nullptr;
+  // Folder of the last spectrum GIF saved.
+  std::string LastGifFolder;
 };
 
 class THowTo : public SecondaryWindow {

@@ -8,6 +8,11 @@
 
 namespace tremora {
 
+void DesignRecordFilter(RecordSet& record) {
+  DesignBandPass(kBandPassCount, record.FilterCoefficients.data(), record.SamplingInterval, kBandPassF4,
+                 kBandPassF3, kBandPassF2, kBandPassF1);
+}
+
 float PeakAbs(int length, const float* samples, int& position) {
   float peak = 0.0f;
   position = 0;
