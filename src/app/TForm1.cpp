@@ -6,10 +6,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <initializer_list>
@@ -18,6 +15,7 @@
 #include "app/SecondaryWindows.h"
 #include "spectrum/TSpect.h"
 #include "platform/Controls.h"
+#include "wave/TMyWave.h"
 
 namespace tremora {
 
@@ -58,10 +56,17 @@ TForm1::TForm1(Application& application, std::string data_folder)
   OpenDialog1.filter =
       "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*";
   OpenDialog1.filter_index = 1;
+  SaveDialog1.filter = "GIFﾌｧｲﾙ (*.gif)|*.gif|すべて (*.*)|*.*";
+  SaveDialog1.overwrite_prompt = true;
+  SaveDialog2.filter = "PELTIX CSV ﾌｧｲﾙ (*.csv)|*.csv";
+  SaveDialog2.overwrite_prompt = true;
 
   ConnectClick(*BtnFile, [this] { BtnFileClick(); });
   ConnectClick(*BtnWave, [this] { BtnWaveClick(); });
   ConnectClick(*BtnSpect, [this] { BtnSpectClick(); });
+  ConnectClick(*BtnCsv, [this] { BtnCsvClick(); });
+  ConnectClick(*BtnGif, [this] { BtnGifClick(); });
+  ConnectClick(*BtnCopy, [this] { BtnCopyClick(); });
   ConnectClick(*Button1, [this] { Button1Click(); });
   ConnectClick(*Button2, [this] { Button2Click(); });
   ConnectClick(*Button3, [this] { Button3Click(); });
@@ -118,19 +123,10 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::WriteGuidance() {
-  // A white picture of the plot's size with the three guidance lines at their places.
-  QImage picture(MyWave1->size(), QImage::Format_RGB32);
-  picture.fill(Qt::white);
-  QPainter painter(&picture);
-  painter.setFont(font());
-  painter.setPen(Qt::black);
-  for (const GuidanceLine& line : kGuidance) {
-    painter.drawText(QRect(line.x, line.y, picture.width() - line.x, 40), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromUtf8(line.text));
-  }
-  painter.end();
-  auto* surface = qobject_cast<QLabel*>(MyWave1);
-  if (surface != nullptr) surface->setPixmap(QPixmap::fromImage(picture));
+  MyWave1->Clear(kWhite);
+  Canvas& canvas = MyWave1->GetCanvas();
+  for (const GuidanceLine& line : kGuidance) canvas.TextOut(line.x, line.y, line.text);
+  MyWave1->update();
 }
 
 void TForm1::EnableRecordControls(bool enabled) {

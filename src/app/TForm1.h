@@ -9,6 +9,7 @@
 //   record/TForm1NamedCopies.cpp             station-named copies
 //   wave/TForm1WaveControls.cpp              waveform controls of the panel and their handlers
 //   wave/TForm1WaveRedraw.cpp                the waveform redraw
+//   wave/TForm1WaveExport.cpp                waveform CSV, GIF and clipboard
 
 #include <QMainWindow>
 #include <QString>
@@ -18,6 +19,7 @@
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
 #include "spectrum/PeriodGrid.h"
+#include "wave/WaveProcessing.h"
 
 class QAction;
 class QGroupBox;
@@ -33,6 +35,7 @@ class EditBox;
 class RadioGroup;
 class TextLabel;
 class TrackBar;
+class TMyWave;
 
 // Web pages of the link labels.
 struct LinkAddresses {
@@ -53,9 +56,11 @@ class TForm1 : public QMainWindow {
   LinkAddresses Links;
   // Set by the start-point controls before they cause a redraw: no wait window for those.
   bool StartControlBusy = false;
-  // The displayed section, as the last waveform redraw chose it; the spectra are computed over it.
+  // The section the last redraw showed and processed.
   int StartIndex = 0;
   int DisplayCount = 0;
+  float TimeWidth = 0;  // s
+  DisplayedSection Displayed() const;
 
   // Frame.
   void FormCreate();
@@ -101,9 +106,14 @@ class TForm1 : public QMainWindow {
   void CBWaveClick();
   void RGCompoClick();
   void BtnSpectClick();
+  void BtnCsvClick();
+  void BtnGifClick();
+  void BtnCopyClick();
+  // Folder of the last spectrum GIF; the waveform GIF dialog starts there.
+  std::string LastGifFolder() const;
 
   // Controls, named as their object names.
-  QWidget* MyWave1 = nullptr;
+  TMyWave* MyWave1 = nullptr;
   QWidget* Panel1 = nullptr;
   TextLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
   TextLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label9 = nullptr, *Label10 = nullptr;
@@ -134,6 +144,8 @@ class TForm1 : public QMainWindow {
   QAction *Tutorial1 = nullptr, *About1 = nullptr;
 
   FileDialogOptions OpenDialog1;
+  FileDialogOptions SaveDialog1;  // waveform GIF
+  FileDialogOptions SaveDialog2;  // waveform CSV
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -145,6 +157,10 @@ class TForm1 : public QMainWindow {
   void CreatePanelLinks();
   void CreateWaveControls();
   void WriteGuidance();
+  // One strip of the waveform plot (see the redraw).
+  struct Strip;
+  void DrawStrip(const Strip& strip, int strip_height);
+  void WriteTitle(bool component_mode, int strip_height);
   void OpenLink(const std::string& address);
   void ConfirmExit();
   // Enables or disables the controls that need a loaded record.

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/TForm1.h"
+#include "wave/TMyWave.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 
@@ -48,11 +49,11 @@ void TForm1::CreateFrameControls() {
   client->setObjectName("Client");
   setCentralWidget(client);
 
-  // The waveform plot control takes this place and size; until then a white picture stands in.
-  MyWave1 = new QLabel(client);
+  MyWave1 = new TMyWave(client);
   MyWave1->setObjectName("MyWave1");
   MyWave1->setGeometry(12, 48, 593, 409);
-  SetBackground(*MyWave1, ColorFromBgr(colours::kWhite));
+  MyWave1->NGridY = 2;
+  MyWave1->SubY = 2;
 
   BtnFile = MakeButton(client, "BtnFile", "ファイル", {12, 12, 80, 27}, "地震ﾃﾞｰﾀﾌｧｲﾙ読込");
   CB3Compo = new CheckBox(client, "CB3Compo", QString::fromUtf8("3成分読込"), true);

@@ -1,6 +1,7 @@
 // The main window's load of a Hiroshima City record (three component files sharing a stem, or one).
 
 #include "app/TForm1.h"
+#include "wave/WaveProcessing.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "record/CNumbers.h"
@@ -79,6 +80,7 @@ void TForm1::LoadHiroshimaRecord() {
   }
   Label28->SetCaption(FormatC("%s %s", Record.Header.RecordDate.c_str(), Record.Header.RecordTime.c_str()));
   Label30->SetCaption(FormatC("%d", Record.Header.SamplingRate));
+  DesignRecordFilter(Record);
 
   try {
     ReadHiroshimaChannels(Record);

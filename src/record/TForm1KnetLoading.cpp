@@ -13,6 +13,7 @@
 #include "record/KnetLoading.h"
 #include "record/RecordNames.h"
 #include "spectrum/TSpect.h"
+#include "wave/WaveProcessing.h"
 #include "wave/TWait.h"
 
 namespace tremora {
@@ -58,6 +59,8 @@ void TForm1::LoadKnetRecord() {
     CurrentPlatform().RequestTerminate();
     return;
   }
+
+  DesignRecordFilter(Record);
 
   const KnetHeaderLabels& labels = read.labels;
   Label30->SetCaption(labels.SamplingRate);

@@ -57,6 +57,11 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
+  if (FileNameOf(path).find('.') != std::string_view::npos) return path;
+  return path + std::string(extension);
+}
+
 std::string_view FileNameOf(std::string_view path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string_view::npos ? path : path.substr(slash + 1);

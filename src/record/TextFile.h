@@ -33,6 +33,10 @@ class LineCursor {
 
 bool FileExists(const std::string& path);
 
+// A name chosen in a save dialog, with extension (".csv") added when its file name has none: the
+// extension is the text from the last period after the last folder separator.
+std::string WithDefaultExtension(const std::string& path, std::string_view extension);
+
 // The last path component, and everything before its separator ("/" stays for the root).
 std::string_view FileNameOf(std::string_view path);
 std::string FolderOf(std::string_view path);

@@ -15,6 +15,7 @@ OscillatorConstants MakeOscillatorConstants(float ratio, float period, float dt)
   c.StepSquared = static_cast<float>(static_cast<long double>(dt) * dt);
   c.Divisor = static_cast<float>((static_cast<long double>(ratio) * c.Omega * dt + 1.0f) +
                                  static_cast<long double>(c.Stiffness) * c.StepSquared * kSixth);
+  c.Damping = static_cast<double>(2.0f * ratio) * c.Omega;
   return c;
 }
 
@@ -29,7 +30,6 @@ void OscillatorResponse(int count, float ratio, float period, float dt, const fl
                         ResponseHistories& histories) {
   using Wide = long double;
   const OscillatorConstants c = MakeOscillatorConstants(ratio, period, dt);
-  const Wide damping = static_cast<Wide>(2.0f * ratio) * c.Omega;  // (2h) omega, exact
   float a = 0.0f;
   float v = 0.0f;
   float x = 0.0f;
@@ -37,7 +37,7 @@ void OscillatorResponse(int count, float ratio, float period, float dt, const fl
     const float g = ground[i];
     const float vp = static_cast<float>(static_cast<Wide>(a) * dt * 0.5f + v);
     const float xp = static_cast<float>((static_cast<Wide>(v) * dt + x) + static_cast<Wide>(a) * c.StepSquared * kThird);
-    const float q = static_cast<float>(damping * vp + static_cast<Wide>(c.Stiffness) * xp + g);
+    const float q = static_cast<float>(static_cast<Wide>(c.Damping) * vp + static_cast<Wide>(c.Stiffness) * xp + g);
     a = static_cast<float>(-q / static_cast<Wide>(c.Divisor));
     histories.RelativeAcceleration[i] = a;
     histories.AbsoluteAcceleration[i] = static_cast<float>(static_cast<Wide>(a) + g);

@@ -10,10 +10,11 @@ namespace tremora {
 
 // The per-oscillator constants of the recurrence, shared by the plain and the fast solver.
 struct OscillatorConstants {
-  float Omega = 0;    // circular frequency 2 pi / T
-  float Stiffness = 0;  // omega squared
+  float Omega = 0;        // circular frequency 2 pi / T
+  float Stiffness = 0;    // omega squared
   float StepSquared = 0;  // dt squared
-  float Divisor = 0;  // (h omega dt + 1) + omega^2 dt^2 / 6, the same for every step
+  float Divisor = 0;      // (h omega dt + 1) + omega^2 dt^2 / 6, the same for every step
+  double Damping = 0;     // (2h) omega, kept whole: the product of two floats fits a double
 };
 OscillatorConstants MakeOscillatorConstants(float ratio, float period, float dt);
 

@@ -45,12 +45,12 @@ class OscillatorLanes {
       const int used = std::min(n, oscillators_ - 1);
       const float ratio = ratios[used / period_count_];
       const OscillatorConstants c = MakeOscillatorConstants(ratio, periods[used % period_count_], dt);
-      damping_[n] = static_cast<double>(2.0f * ratio) * c.Omega;
+      damping_[n] = c.Damping;
       stiffness_[n] = c.Stiffness;
       divisor_[n] = c.Divisor;
     }
-    batch_ = {damping_.data(), stiffness_.data(), divisor_.data(), dt,
-              MakeOscillatorConstants(0.0f, 1.0f, dt).StepSquared};
+    const float step_squared = oscillators_ > 0 ? MakeOscillatorConstants(ratios[0], periods[0], dt).StepSquared : 0.0f;
+    batch_ = {damping_.data(), stiffness_.data(), divisor_.data(), dt, step_squared};
   }
 
   int groups() const { return groups_; }

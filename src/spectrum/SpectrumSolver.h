@@ -23,7 +23,8 @@ using SpectrumProgress = std::function<void(int channel_bar, int period_bar)>;
 // Fills spectra for one channel whose section is ground[0 .. count), sampled every dt seconds, at
 // periods[0 .. period_count) and ratios[0 .. ratio_count) (at most 100 and 5). The oscillators run
 // vectorised on every core; the values are those of the scalar form below. progress, when given,
-// is told each finished damping ratio on the calling thread.
+// is told on the calling thread, once the channel is done, the bar positions of each damping
+// ratio and the channel's end (5 * channel + 6).
 void ComputeChannelSpectra(int channel, const float* ground, int count, const float* periods, int period_count,
                            const float* ratios, int ratio_count, float dt, ChannelSpectra& spectra,
                            const SpectrumProgress& progress = {});

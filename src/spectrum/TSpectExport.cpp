@@ -5,7 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/Errors.h"
-#include "spectrum/SaveNames.h"
+#include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/TSpect.h"
 
@@ -35,7 +35,8 @@ void TSpect::BtnGIFClick() {
   SaveDialog1.initial_folder = LastGifFolder;
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
   if (!chosen) return;
-  LastGifFolder = FolderWithSeparator(*chosen);
+  // The folder with its trailing separator: the next GIF dialog opens there.
+  LastGifFolder = chosen->substr(0, chosen->size() - FileNameOf(*chosen).size());
   const std::string path = WithDefaultExtension(*chosen, ".gif");
   try {
     WriteGif(MyGraph1->Picture(), path);

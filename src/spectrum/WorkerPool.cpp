@@ -16,7 +16,7 @@ constexpr auto kStayAwake = std::chrono::milliseconds(20);
 WorkerPool::WorkerPool(int participants) {
   const int extra = std::max(participants, 1) - 1;
   workers_.reserve(extra);
-  for (int i = 0; i < extra; ++i) workers_.emplace_back([this] { WorkerLoop(); });
+  for (int i = 0; i < extra; ++i) workers_.emplace_back([this] { WorkerLoop(0); });
 }
 
 WorkerPool::~WorkerPool() {
@@ -51,8 +51,9 @@ void WorkerPool::RunClaims() {
   }
 }
 
-void WorkerPool::WorkerLoop() {
-  unsigned seen = generation_.load();
+void WorkerPool::WorkerLoop(unsigned seen) {
+  // seen starts at the generation the pool was built with: a thread that starts late still joins
+  // a job published before it ran, and still sees the pool being destroyed.
   for (;;) {
     // Watch for a new job, spinning at first and then yielding the core to others.
     const auto awake_until = std::chrono::steady_clock::now() + kStayAwake;
@@ -67,9 +68,9 @@ void WorkerPool::WorkerLoop() {
     }
     {
       std::unique_lock lock(mutex_);
-      if (generation_.load() == seen) {
+      if (generation_.load() == seen && !stopping_) {
         ++sleepers_;
-        wake_.wait(lock, [&] { return generation_.load() != seen; });
+        wake_.wait(lock, [&] { return generation_.load() != seen || stopping_; });
         --sleepers_;
       }
       seen = generation_.load();

@@ -33,7 +33,7 @@ class WorkerPool {
   void ForEach(int count, const std::function<void(int)>& task);
 
  private:
-  void WorkerLoop();
+  void WorkerLoop(unsigned seen);
   // Claims and runs indices of the current job until none is left.
   void RunClaims();
 

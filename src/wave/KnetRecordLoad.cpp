@@ -1,6 +1,6 @@
 #include "wave/KnetRecordLoad.h"
 
-#include "wave/BandPassFilter.h"
+#include "wave/WaveProcessing.h"
 
 namespace tremora {
 
@@ -10,8 +10,7 @@ KnetLoadResult LoadKnetRecordCore(RecordSet& record, const StationTables& statio
   if (!PrepareKnetLoad(record, path, three_components)) return result;
   const KnetReadResult read = ReadKnetRecordFiles(record, stations, remove_mean);
   result.labels = read.labels;
-  DesignBandPass(kBandPassCount, record.FilterCoefficients.data(), record.SamplingInterval, kBandPassF4,
-                 kBandPassF3, kBandPassF2, kBandPassF1);
+  DesignRecordFilter(record);
   result.outcome = read.station_found ? KnetLoadOutcome::Loaded : KnetLoadOutcome::StationNotFound;
   return result;
 }

@@ -1,13 +1,175 @@
-// The waveform redraw of the main window.
+// The waveform redraw of the main window: the displayed section, its processing, and the strips
+// with their titles, peaks and scales.
 
+#include <QAction>
+
+#include "app/Application.h"
 #include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "record/CNumbers.h"
+#include "wave/TMyWave.h"
+#include "wave/TWait.h"
+#include "wave/WaveCsv.h"
 
 namespace tremora {
+
+namespace {
+
+constexpr const char* kProcessingMessage = "地震波形データを処理しています・・・・";
+constexpr const char* kTimeUnit = "sec";
+constexpr Colour kPeakMarkColour = kRed;
+
+// Closes the wait window when the redraw leaves early (a number that does not convert).
+class WaitWindowScope {
+ public:
+  WaitWindowScope(TWait& wait, bool show) : wait_(wait), shown_(show) {
+    if (shown_) wait_.ShowWith(kProcessingMessage);
+  }
+  ~WaitWindowScope() {
+    if (shown_) wait_.Close();
+  }
+  void Release() { shown_ = false; }
+
+ private:
+  TWait& wait_;
+  bool shown_;
+};
+
+}  // namespace
+
+// What one strip shows: which samples, under which names, with which manual scale.
+struct TForm1::Strip {
+  int index;             // 0, 1, 2 from the top
+  int channel;
+  WaveQuantity quantity;
+  const EditBox* manual_scale;
+};
+
+DisplayedSection TForm1::Displayed() const {
+  DisplayedSection section;
+  section.StartIndex = StartIndex;
+  section.DisplayCount = DisplayCount;
+  section.TimeWidth = TimeWidth;
+  return section;
+}
 
 void TForm1::BtnWaveClick() {
   // Before a record is loaded there is nothing to draw; the plot keeps what it shows.
   if (!Record.RecordLoaded) return;
+  WaitWindowScope wait(application_.Wait(), !StartControlBusy);
+
+  MyWave1->Clear(kWhite);
+  MyWave1->NGridX = 5;
+  int requested_start;
+  if (CBAutoStart->Checked()) {
+    requested_start = AutoStartIndex(Record.SampleCount, Record.Acceleration[0].data());
+    // Moving the track bar redraws at once, nested, and writes the start into EdStart.
+    TrackBar1->SetPosition(requested_start);
+  } else {
+    requested_start = EdStart->IntValue();
+  }
+  const float width = kTimeWidths[RGTime->ItemIndex()];
+  const DisplayedSection section =
+      ChooseDisplayedSection(requested_start, width, Record.SampleCount, Record.SamplingInterval);
+  StartIndex = section.StartIndex;
+  DisplayCount = section.DisplayCount;
+  TimeWidth = width;
+  MyWave1->SubX = section.SubTicks;
+  MyWave1->VValueX = section.SecondsPerDivision;
+
+  const bool component_mode = CBWave->Checked();
+  const int strip_height = MyWave1->height() / (component_mode ? Record.ChannelCount : 3);
+  Canvas& canvas = MyWave1->GetCanvas();
+  if (CBDataCount->Checked()) {
+    canvas.TextOut(420, strip_height / 2 - 65,
+                   FormatC("ﾃﾞｰﾀ %d - %d", StartIndex, StartIndex + DisplayCount - 1));
+  }
+
+  ProcessDisplayedSection(Record, section, CBDC->Checked());
+
+  if (CBTitle->Checked()) WriteTitle(component_mode, strip_height);
+  const EditBox* amplitudes[kMaxChannels] = {EdAmp0, EdAmp1, EdAmp2};
+  if (component_mode) {
+    const auto quantity = static_cast<WaveQuantity>(RGWave->ItemIndex());
+    for (int ch = 0; ch < Record.ChannelCount; ++ch) {
+      DrawStrip({ch, ch, quantity, CB1ch->Checked() ? EdAmp0 : amplitudes[ch]}, strip_height);
+    }
+  } else {
+    const int channel = Record.ChannelCount == 3 ? RGCompo->ItemIndex() : 0;
+    for (int s = 0; s < 3; ++s) DrawStrip({s, channel, static_cast<WaveQuantity>(s), amplitudes[s]}, strip_height);
+  }
+  MyWave1->update();
+
+  if (StartControlBusy) wait.Release();
   StartControlBusy = false;
+}
+
+void TForm1::DrawStrip(const Strip& strip, int strip_height) {
+  TMyWave& plot = *MyWave1;
+  Canvas& canvas = plot.GetCanvas();
+  const int quantity = static_cast<int>(strip.quantity);
+  const char* unit = UnitName(strip.quantity);
+
+  plot.OriginY = static_cast<int>(strip_height / 2 + (strip.index * strip_height) * 0.95L);
+  plot.UnitY = unit;
+  plot.UnitX = kTimeUnit;
+  canvas.TextOut(plot.OriginX + 4, plot.OriginY - 67, Record.WaveNames[quantity]);
+
+  // The acceleration as stored (without the section's mean removal); velocity and displacement
+  // as the processing left them, from index 0.
+  float* trace = Record.WorkBuffer.data();
+  const float* source = strip.quantity == WaveQuantity::Acceleration
+                            ? Record.Acceleration[strip.channel].data() + StartIndex
+                            : strip.quantity == WaveQuantity::Velocity ? Record.Velocity[strip.channel].data()
+                                                                       : Record.Displacement[strip.channel].data();
+  std::copy(source, source + DisplayCount, trace);
+  int position = 0;
+  const float peak = PeakAbs(DisplayCount, trace, position);
+
+  const std::string& name = Record.ComponentNames[strip.channel];
+  plot.Title = CBMax->Checked() ? FormatC("%s  max%6.1f %s", name.c_str(), peak, unit) : name;
+  // A typed number is the strip's full half-height: two divisions.
+  plot.VValueY = CBAmp->Checked() ? AutoScale(2, peak) : static_cast<float>(strip.manual_scale->FloatValue() * 0.5L);
+  plot.DrawScale();
+  plot.DrawWave1(DisplayCount, trace, 1.0 / Record.Header.SamplingRate);
+
+  if (CBMaxPnt->Checked()) {
+    const int x = static_cast<int>(static_cast<long double>(position) * Record.SamplingInterval / plot.VValueX *
+                                       plot.UnitLenX +
+                                   plot.OriginX);
+    const int y = static_cast<int>(plot.OriginY - static_cast<long double>(trace[position]) / plot.VValueY * plot.UnitLenY);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetPenColour(kPeakMarkColour);
+    canvas.Ellipse({x - 3, y - 3, x + 3, y + 3});
+    canvas.SetPenColour(kBlack);
+  }
+}
+
+void TForm1::WriteTitle(bool component_mode, int strip_height) {
+  // The record's identification at fixed places; which texts depends on the mode and the format.
+  struct Text {
+    int x;
+    const std::string* text;
+  };
+  const RecordHeader& h = Record.Header;
+  const StationRecord& station = Record.CurrentStation;
+  const bool hiroshima = Hiroshima->isChecked();
+  const int y0 = strip_height / 2 - 65;
+  int y = y0;
+  std::array<Text, 4> texts;
+  if (component_mode && !hiroshima) {
+    texts = {{{100, &h.StationCode}, {150, &station.Name}, {220, &h.RecordDate}, {300, &h.RecordTime}}};
+  } else if (component_mode) {
+    texts = {{{100, &station.Code}, {140, &station.Name}, {290, &h.OriginDate}, {350, &h.OriginTime}}};
+    y = 3;
+  } else if (!hiroshima) {
+    texts = {{{100, &h.StationCode}, {150, &station.Name}, {220, &h.OriginDate}, {300, &h.OriginTime}}};
+  } else {
+    texts = {{{80, &h.StationCode}, {120, &station.Name}, {300, &h.RecordDate}, {380, &h.RecordTime}}};
+    y = 3;
+  }
+  Canvas& canvas = MyWave1->GetCanvas();
+  for (const Text& text : texts) canvas.TextOut(text.x, y, *text.text);
 }
 
 }  // namespace tremora

@@ -8,6 +8,11 @@
 
 namespace tremora {
 
+void DesignRecordFilter(RecordSet& record) {
+  DesignBandPass(kBandPassCount, record.FilterCoefficients.data(), record.SamplingInterval, kBandPassF4,
+                 kBandPassF3, kBandPassF2, kBandPassF1);
+}
+
 float PeakAbs(int length, const float* samples, int& position) {
   float peak = 0.0f;
   position = 0;
@@ -51,7 +56,7 @@ float AutoScale(float factor, float peak) {
 int AutoStartIndex(int length, const float* samples) {
   int position = 0;
   const float peak = PeakAbs(length, samples, position);
-  const float threshold = static_cast<float>(peak * 0.02L);
+  const float threshold = static_cast<float>(peak * static_cast<long double>(0.02));
   int first = length;
   for (int i = 0; i < length; ++i) {
     if (std::fabs(samples[i]) > threshold) {
@@ -70,9 +75,11 @@ DisplayedSection ChooseDisplayedSection(int requested_start, float time_width, i
   const int whole_seconds = static_cast<int>(time_width + 0.01L);
   section.SubTicks = whole_seconds == 10 || whole_seconds == 100 ? 4 : 5;
   section.SecondsPerDivision = time_width * 0.2f;
-  const float samples = time_width / dt;
-  // A zero or unusable interval shows nothing rather than overflowing the count.
-  int count = std::isfinite(samples) && samples >= 0.0f && samples < 2.0e9f ? static_cast<int>(samples) : 0;
+  const long double samples = time_width / static_cast<long double>(dt);
+  // An unusable interval shows nothing; a width beyond the record is cut below, after the
+  // conversion is kept from overflowing.
+  int count = 0;
+  if (std::isfinite(samples) && samples > 0) count = samples >= sample_count ? sample_count : static_cast<int>(samples);
   if (section.StartIndex + count > sample_count) count = sample_count - section.StartIndex;
   section.DisplayCount = std::max(count, 0);
   return section;

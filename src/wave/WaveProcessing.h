@@ -14,6 +14,9 @@ constexpr std::array<float, 6> kTimeWidths = {5.0f, 10.0f, 25.0f, 50.0f, 100.0f,
 constexpr int kSectionTail = kProcessingTail;
 constexpr int kAutoStartLead = 200;  // samples shown before the motion starts
 
+// The band-pass filter of the loaded record: FilterCoefficients for its SamplingInterval.
+void DesignRecordFilter(RecordSet& record);
+
 // Largest absolute value of samples[0 .. length); its index goes to position. The first of equal
 // peaks wins; all zeros (or length 0) give 0 at index 0.
 float PeakAbs(int length, const float* samples, int& position);

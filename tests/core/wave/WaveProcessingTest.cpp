@@ -73,6 +73,10 @@ TEST(ChooseDisplayedSection, ShrinksAtTheEndAndBringsStartsIntoTheRecord) {
   EXPECT_EQ(s.DisplayCount, 1);
   s = ChooseDisplayedSection(0, 10.0f, 0, 0.01f);
   EXPECT_EQ(s.DisplayCount, 0);
+  s = ChooseDisplayedSection(10, 250.0f, 70000, 0.0001f);  // more samples than a record holds
+  EXPECT_EQ(s.DisplayCount, 69990);
+  s = ChooseDisplayedSection(10, 250.0f, 70000, 0.0f);
+  EXPECT_EQ(s.DisplayCount, 0);
 }
 
 TEST(ChooseDisplayedSection, TenAndHundredSecondsHaveFourSubTicks) {

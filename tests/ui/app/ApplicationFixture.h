@@ -13,6 +13,7 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "wave/TMyWave.h"
 #include "platform/Controls.h"
 #include "platform/ScriptedPlatform.h"
 #include "spectrum/TSpect.h"

@@ -49,7 +49,7 @@ TEST_F(MainWindow, StartsWithEmptyValueLabelsAndTheRecordButtonsDisabled) {
 }
 
 TEST_F(MainWindow, WritesTheGuidanceLinesOnTheWhitePlot) {
-  const QImage picture = qobject_cast<QLabel*>(form.MyWave1)->pixmap().toImage();
+  const QImage picture = form.MyWave1->Picture();
   ASSERT_EQ(picture.size(), QSize(593, 409));
   const auto ink_in_rows = [&](int top, int bottom) {
     int ink = 0;

@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
-#include <gif_lib.h>
-#include <png.h>
 
 #include <gtest/gtest.h>
 
+#include "DecodePicture.h"
 #include "graph/TMyGraph.h"
 #include "record/Errors.h"
 
@@ -16,6 +15,8 @@ namespace tremora {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadGif;
+using testing::ReadPng;
 
 class PictureFilesTest : public ::testing::Test {
  protected:
@@ -47,37 +48,6 @@ QImage DrawnGraph() {
   return graph.Picture().copy();
 }
 
-QImage ReadGif(const std::string& path) {
-  int error = 0;
-  GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
-  if (gif == nullptr || DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
-    if (gif != nullptr) DGifCloseFile(gif, &error);
-    return {};
-  }
-  const SavedImage& frame = gif->SavedImages[0];
-  const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
-  QImage image(frame.ImageDesc.Width, frame.ImageDesc.Height, QImage::Format_RGB32);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const GifColorType c = map->Colors[frame.RasterBits[y * image.width() + x]];
-      image.setPixel(x, y, qRgb(c.Red, c.Green, c.Blue));
-    }
-  }
-  DGifCloseFile(gif, &error);
-  return image;
-}
-
-QImage ReadPng(const std::string& path) {
-  png_image png{};
-  png.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&png, path.c_str())) return {};
-  png.format = PNG_FORMAT_BGRA;  // the byte order of QImage's RGB32 on little-endian machines
-  QImage image(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_RGB32);
-  if (!png_image_finish_read(&png, nullptr, image.bits(), static_cast<png_int_32>(image.bytesPerLine()), nullptr)) {
-    return {};
-  }
-  return image;
-}
 
 TEST_F(PictureFilesTest, GifOfADrawnGraphDecodesToExactlyItsPixels) {
   const QImage picture = DrawnGraph();

@@ -11,7 +11,6 @@
 #include "spectrum/TSpect.h"
 #include "ui/PixelCount.h"
 #include "ui/app/ApplicationFixture.h"
-#include "wave/WaveProcessing.h"
 
 namespace tremora::testing {
 
@@ -24,15 +23,7 @@ class SpectrumWindowFixture : public ApplicationFixture {
   void Load(const std::string& name) {
     PickThroughFileButton(SamplePath(name));
     ASSERT_TRUE(form.Record.RecordLoaded) << name;
-    if (form.DisplayCount == 0) {
-      // The waveform redraw has not chosen a section: take the one it starts with (automatic
-      // start, 50 s).
-      const DisplayedSection section =
-          ChooseDisplayedSection(AutoStartIndex(form.Record.SampleCount, form.Record.Acceleration[0].data()), 50.0f,
-                                 form.Record.SampleCount, form.Record.SamplingInterval);
-      form.StartIndex = section.StartIndex;
-      form.DisplayCount = section.DisplayCount;
-    }
+    ASSERT_GT(form.DisplayCount, 0) << "the redraw after the load chooses the displayed section";
   }
 
   void LoadAndOpen(const std::string& name = kThreeChannelRecord) {

@@ -1,0 +1,52 @@
+// The waveform exports of the main window: CSV text, GIF picture, clipboard bitmap.
+
+#include "app/Application.h"
+#include "spectrum/TSpect.h"
+#include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "platform/Messages.h"
+#include "platform/PictureFiles.h"
+#include "record/Errors.h"
+#include "record/TextFile.h"
+#include "wave/TMyWave.h"
+#include "wave/WaveCsv.h"
+
+namespace tremora {
+
+namespace {
+constexpr const char* kWriteFailedCaption = "ファイル書込みエラー";
+constexpr const char* kClipboardFailedMessage = "クリップボードに図をコピーできませんでした";
+constexpr const char* kClipboardFailedCaption = "コピーエラー";
+}  // namespace
+
+std::string TForm1::LastGifFolder() const { return application_.Spect().LastGifFolder; }
+
+void TForm1::BtnCsvClick() {
+  SaveDialog2.default_name = Record.RecordBaseName + ".csv";
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
+  if (!chosen) return;
+  try {
+    WriteWaveCsv(WithDefaultExtension(*chosen, ".csv"), Record, Displayed(),
+                 static_cast<WaveQuantity>(RGWave->ItemIndex()));
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kWriteFailedCaption);
+  }
+}
+
+void TForm1::BtnGifClick() {
+  SaveDialog1.initial_folder = LastGifFolder();
+  SaveDialog1.default_name = Record.RecordBaseName + ".gif";
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
+  if (!chosen) return;
+  try {
+    WriteGif(MyWave1->Picture(), WithDefaultExtension(*chosen, ".gif"));
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kWriteFailedCaption);
+  }
+}
+
+void TForm1::BtnCopyClick() {
+  if (!MyWave1->Copy()) ShowWarning(kClipboardFailedMessage, kClipboardFailedCaption);
+}
+
+}  // namespace tremora

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "app/cli/CliCommands.h"
+#include "core/wave/SampleRecords.h"
+#include "record/TextFile.h"
+#include "spectrum/SpectrumCsv.h"
+#include "wave/KnetRecordLoad.h"
+#include "wave/WaveCsv.h"
+
+namespace tremora {
+namespace {
+
+struct CliRun {
+  int status = 0;
+  std::string out, err;
+};
+
+CliRun Cli(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  CliRun run;
+  run.status = RunCli(args, out, err, CliEnvironment{TREMORA_DATA_DIR});
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+// A fresh folder for written files, removed afterwards.
+class CliFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tremora-cli-test-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::filesystem::path folder_;
+};
+
+// What the windows compute and write for a record loaded and displayed from path.
+std::unique_ptr<RecordSet> LoadAndDisplay(const std::string& path, DisplayedSection& section, float width = 50.0f,
+                                          int start = -1) {
+  auto record = std::make_unique<RecordSet>();
+  LoadKnetRecordCore(*record, LoadStationTables(TREMORA_DATA_DIR).tables, path, true, true);
+  if (start < 0) start = AutoStartIndex(record->SampleCount, record->Acceleration[0].data());
+  section = ChooseDisplayedSection(start, width, record->SampleCount, record->SamplingInterval);
+  return record;
+}
+
+TEST(Cli, SpectraWritesTheSpectrumWindowsCsvToStandardOutput) {
+  const std::string path = testing::RecordPath("AOM0011801241951.UD");
+  DisplayedSection section;
+  const auto record = LoadAndDisplay(path, section);
+  auto spectra = std::make_unique<SpectrumSet>();
+  const PeriodGrid grid = MakePeriodGrid();
+  const DampingRatios ratios = DampingSet(DampingMultiplier::X1);
+  ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra);
+
+  const CliRun run = Cli({"spectra", path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, FormatSpectrumCsv(*record, grid, ratios, *spectra));
+}
+
+TEST(Cli, SpectraTakesTheStartWidthDampingAndMeanFromTheOptions) {
+  const std::string path = testing::RecordPath("NGNH311106302345.NS1");
+  auto record = std::make_unique<RecordSet>();
+  LoadKnetRecordCore(*record, LoadStationTables(TREMORA_DATA_DIR).tables, path, true, false);
+  auto spectra = std::make_unique<SpectrumSet>();
+  const PeriodGrid grid = MakePeriodGrid();
+  const DampingRatios ratios = DampingSet(DampingMultiplier::X10);
+  ComputeSpectra(*record, 1500, 1000, grid, ratios, *spectra);
+
+  const CliRun run = Cli({"spectra", "--start", "1500", "--width", "10", "--damping", "x10", "--no-dc", path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, FormatSpectrumCsv(*record, grid, ratios, *spectra));
+  EXPECT_NE(run.out.find("Period,Frequency,0.00,0.10,0.20,0.50,1.00\r\n"), std::string::npos);
+}
+
+TEST_F(CliFiles, SpectraOfSeveralRecordsGoIntoOneFileEachAndRefuseToOverwriteEachOther) {
+  const CliRun run = Cli({"spectra", "--width", "5", "--out-dir", folder_.string(),
+                       testing::RecordPath("NGNH311106302345.NS1"), testing::RecordPath("NGNH311106302345.EW2"),
+                       testing::RecordPath("NGNH311106302345.UD2"), testing::RecordPath("AOM0011801241951.NS")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(FileExists(Path("NGNH31-201106302345-1rsp.csv")));
+  EXPECT_TRUE(FileExists(Path("NGNH31-201106302345-2rsp.csv")));
+  EXPECT_TRUE(FileExists(Path("AOM001-201801241951rsp.csv")));
+  EXPECT_NE(run.err.find("NGNH311106302345.UD2: same record as"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadWholeFile(Path("AOM001-201801241951rsp.csv")).substr(0, 8), "AOM001\r\n");
+}
+
+TEST_F(CliFiles, WaveCsvWritesTheDisplayedVelocity) {
+  const std::string path = testing::RecordPath("AOM0011801241951.EW");
+  DisplayedSection section;
+  const auto record = LoadAndDisplay(path, section, 25.0f);
+  ProcessDisplayedSection(*record, section, true);
+  const CliRun run = Cli({"wave-csv", "--quantity", "vel", "--width", "25", "-o", Path("vel.csv"), path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(ReadWholeFile(Path("vel.csv")), FormatWaveCsv(*record, section, WaveQuantity::Velocity));
+}
+
+TEST(Cli, InfoShowsTheHeaderAndThePeakAfterMeanRemoval) {
+  // The header's peak acceleration is the peak after mean removal: an independent check.
+  const CliRun run = Cli({"info", testing::RecordPath("AOM0011801241951.NS")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Station code          AOM001\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Samples               10200\n"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Peak NS (gal)         4.954"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Sampling rate (Hz)    100\n"), std::string::npos) << run.out;
+}
+
+TEST(Cli, AMissingPartnerFileIsAnErrorNamingBothFiles) {
+  const CliRun run = Cli({"spectra", testing::RecordPath("AKT0139608110312.EW")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("AKT0139608110312.EW: partner file "), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("AKT0139608110312.ns is missing"), std::string::npos) << run.err;
+  EXPECT_EQ(Cli({"spectra", "--single", testing::RecordPath("AKT0139608110312.EW")}).status, 0);
+}
+
+TEST_F(CliFiles, MalformedAndAbsentRecordsAreErrorsNamingTheFile) {
+  const std::string broken = Path("BROKEN.NS");
+  WriteWholeFile(broken, "Origin Time       2018/01/24 19:51:00\nnot a record\n");
+  CliRun run = Cli({"info", "--single", broken});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find(broken), std::string::npos) << run.err;
+  run = Cli({"info", Path("NOWHERE.NS")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("NOWHERE.NS: no such file"), std::string::npos) << run.err;
+}
+
+TEST(Cli, WrongCommandLinesExplainThemselves) {
+  const std::string record = testing::RecordPath("AOM0011801241951.NS");
+  const struct { std::vector<std::string> args; const char* message; } cases[] = {
+      {{}, "no command given"},
+      {{"draw"}, "unknown command 'draw'"},
+      {{"spectra", "--width", "7", record}, "--width must be 5, 10, 25, 50, 100 or 250"},
+      {{"spectra", "--start", "12x", record}, "--start needs a whole number"},
+      {{"spectra", "--damping", "x2", record}, "--damping must be x1, x5 or x10"},
+      {{"spectra", record, record}, "several records need --out-dir"},
+      {{"wave-csv", "--quantity", "jerk", record}, "--quantity must be acc, vel or disp"},
+      {{"spectra", "--bogus", record}, "unknown option --bogus"},
+      {{"spectra", "--start"}, "option --start needs a value"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, 1) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+TEST(Cli, EveryCommandHasHelp) {
+  for (const char* command : {"info", "spectra", "wave-csv"}) {
+    const CliRun run = Cli({command, "--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind(std::string("Usage: tremora-cli ") + command, 0), 0u) << run.out;
+  }
+  EXPECT_NE(Cli({"--help"}).out.find("Commands:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tremora
