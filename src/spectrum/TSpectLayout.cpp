@@ -1,6 +1,7 @@
 // The spectrum window's controls, its creation and the handlers that only redraw or hide it.
 
 #include <QGroupBox>
+#include <QPalette>
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QPushButton>
@@ -50,6 +51,14 @@ RadioGroup* AddRadioGroup(QWidget* parent, const char* name, const char* caption
   auto* group = new RadioGroup(parent, name, QString::fromUtf8(caption), items, 1, item_index);
   group->setGeometry(geometry);
   return group;
+}
+
+// Colours a check box's caption only: its tick keeps the box's own colour, so a white caption
+// still shows a visible tick.
+void SetCaptionColour(QWidget& box, std::uint32_t colour) {
+  QPalette palette = box.palette();
+  palette.setColor(QPalette::WindowText, ColorFromBgr(colour));
+  box.setPalette(palette);
 }
 
 CheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry, bool checked) {
@@ -113,11 +122,11 @@ void TSpect::CreateControls() {
   D02 = AddCheckBox(GroupBox4, "D02", " 2 %", {16, 48, 60, 17}, true);
   D05 = AddCheckBox(GroupBox4, "D05", " 5 %", {16, 65, 60, 17}, true);
   D10 = AddCheckBox(GroupBox4, "D10", "10%", {17, 84, 60, 17}, true);
-  // The captions of the last four carry their curve colours.
-  SetTextColour(*D00, ColorFromBgr(colours::kWhite));
-  SetTextColour(*D01, ColorFromBgr(colours::kBlue));
-  SetTextColour(*D02, ColorFromBgr(colours::kPurple));
-  SetTextColour(*D10, ColorFromBgr(kGreen));
+  // The captions of D01, D02, D05 and D10 carry their curve colours.
+  SetCaptionColour(*D00, colours::kWhite);
+  SetCaptionColour(*D01, colours::kBlue);
+  SetCaptionColour(*D02, colours::kPurple);
+  SetCaptionColour(*D10, kGreen);
 
   BtnCalc = AddButton(this, "BtnCalc", "計　算", {600, 24, 75, 25});
   ProgressBar1 = new QProgressBar(this);
