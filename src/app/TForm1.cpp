@@ -5,16 +5,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <initializer_list>
 
 #include "app/Application.h"
 #include "app/SecondaryWindows.h"
 #include "spectrum/TSpect.h"
 #include "platform/Controls.h"
+#include "platform/WindowStyle.h"
 #include "wave/TMyWave.h"
 
 namespace tremora {
@@ -87,11 +86,7 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
   ConnectTriggered(*About1, [this] { About1Click(); });
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(*this);
   FormCreate();
 }
 

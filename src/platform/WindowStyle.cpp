@@ -1,6 +1,8 @@
 #include "platform/WindowStyle.h"
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 namespace tremora {
@@ -30,6 +32,14 @@ void SetTextColour(QWidget& widget, const QColor& colour) {
   palette.setColor(QPalette::ButtonText, colour);
   palette.setColor(QPalette::Text, colour);
   widget.setPalette(palette);
+}
+
+void CentreOnScreen(QWidget& window) {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = window.geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+  }
 }
 
 }  // namespace tremora

@@ -23,6 +23,8 @@ QFont JapaneseFont(FontFace face, int pixel_size, bool bold);
 void SetBackground(QWidget& widget, const QColor& colour);
 // Colour of a widget's text.
 void SetTextColour(QWidget& widget, const QColor& colour);
+// Places a top-level window at the centre of the primary screen's free area.
+void CentreOnScreen(QWidget& window);
 
 namespace colours {
 inline constexpr std::uint32_t kRed = 0x0000FF;

@@ -133,6 +133,8 @@ class TSpect : public SecondaryWindow {
   SpectrumAxisChoice AxisChoice() const;
   // Title, axes, unit label and scale of one panel, then its frame; the values fit the scale.
   void DrawPanel(int panel, int kind, int channel, int count, const float* scale_values);
+  // The five damping ratios' values of one channel and kind, in period order.
+  std::array<const float*, kDampingCount> StoredCurves(int channel, int kind) const;
   // The shown damping ratios' curves of one panel, each in its pen.
   void DrawCurves(int count, const float* x, const std::array<const float*, kDampingCount>& y);
 

@@ -90,6 +90,12 @@ void TSpect::DrawCurves(int count, const float* x, const std::array<const float*
   }
 }
 
+std::array<const float*, kDampingCount> TSpect::StoredCurves(int channel, int kind) const {
+  std::array<const float*, kDampingCount> curves{};
+  for (int d = 0; d < kDampingCount; ++d) curves[d] = Spectra[channel][d][kind].data();
+  return curves;
+}
+
 void TSpect::BtnSpectrum1Click() {
   MyGraph1->Clear(kWhite);
   // The enlarged view steps through SA, SV and SD of the channel in its own window.
@@ -98,19 +104,18 @@ void TSpect::BtnSpectrum1Click() {
   const bool frequency = RGXUnit->ItemIndex() == 1;
   const bool linear = RGXScale->ItemIndex() == 0;
   for (int kind = 0; kind < kResponseKinds; ++kind) {
-    std::array<const float*, kDampingCount> curves{};
+    std::array<const float*, kDampingCount> curves = StoredCurves(channel, kind);
     if (!frequency) {
       // Periods ascend: a linear axis shows the grid up to the longest period.
       LinearPeriodCount = tremora::LinearPeriodCount(Grid, LinearMaxPeriod);
       const int count = linear ? LinearPeriodCount : kPeriodCount;
-      for (int d = 0; d < kDampingCount; ++d) curves[d] = Spectra[channel][d][kind].data();
       DrawPanel(kind, kind, channel, count, curves[ReferenceDampingIndex]);
       DrawCurves(count, Grid.Periods.data(), curves);
     } else {
       // Frequencies ascend the other way round: the values are taken in reverse.
       std::array<Curve, kDampingCount> reversed;
       for (int d = 0; d < kDampingCount; ++d) {
-        reversed[d] = Spectra[channel][d][kind];
+        std::copy_n(curves[d], kPeriodCount, reversed[d].begin());
         ReverseOrder(reversed[d]);
         curves[d] = reversed[d].data();
       }
@@ -130,8 +135,7 @@ void TSpect::BtnSpectrum2Click() {
   MyGraph1->TitleY = ResponseUnit(kind);
   const int channels = std::clamp(application_.Form1().Record.ChannelCount, 0, kMaxChannels);
   for (int channel = 0; channel < channels; ++channel) {
-    std::array<const float*, kDampingCount> curves{};
-    for (int d = 0; d < kDampingCount; ++d) curves[d] = Spectra[channel][d][kind].data();
+    const std::array<const float*, kDampingCount> curves = StoredCurves(channel, kind);
     // The scale is fitted to all 100 periods, whatever part of them the axis shows.
     DrawPanel(channel, kind, channel, kPeriodCount, curves[ReferenceDampingIndex]);
     if (!frequency) {

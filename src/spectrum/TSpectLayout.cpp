@@ -2,11 +2,9 @@
 
 #include <QGroupBox>
 #include <QPalette>
-#include <QGuiApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <initializer_list>
 
 #include "app/Application.h"
@@ -74,11 +72,7 @@ TSpect::TSpect(Application& application)
       application_(application) {
   CreateControls();
   ConnectHandlers();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = geometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(*this);
   FormCreate();
 }
 
