@@ -3,7 +3,6 @@
 // name, caption, size and colour; their controls are built by the subsystems that own them.
 
 #include <QWidget>
-#include <string>
 
 namespace tremora {
 

@@ -11,9 +11,9 @@
 
 #include "app/Application.h"
 #include "app/SecondaryWindows.h"
-#include "spectrum/TSpect.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
+#include "spectrum/TSpect.h"
 #include "wave/TMyWave.h"
 
 namespace tremora {

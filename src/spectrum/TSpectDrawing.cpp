@@ -100,7 +100,10 @@ void TSpect::BtnSpectrum1Click() {
   MyGraph1->Clear(kWhite);
   // The enlarged view steps through SA, SV and SD of the channel in its own window.
   if (EnlargedView) return;
-  const int channel = std::clamp(RGCompo->ItemIndex(), 0, kMaxChannels - 1);
+  int channel = std::clamp(RGCompo->ItemIndex(), 0, kMaxChannels - 1);
+  // An item left selected from an earlier three-channel record would show that record's spectra
+  // under this record's names: a one-channel record shows its own channel.
+  if (channel >= application_.Form1().Record.ChannelCount) channel = 0;
   const bool frequency = RGXUnit->ItemIndex() == 1;
   const bool linear = RGXScale->ItemIndex() == 0;
   for (int kind = 0; kind < kResponseKinds; ++kind) {

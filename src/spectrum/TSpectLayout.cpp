@@ -1,4 +1,5 @@
-// The spectrum window's controls, its creation and the handlers that only redraw or hide it.
+// The spectrum window's controls, its creation, the handlers of its choices and the settings the
+// main window's menu makes.
 
 #include <QGroupBox>
 #include <QPalette>

@@ -1,13 +1,13 @@
 // The waveform exports of the main window: CSV text, GIF picture, clipboard bitmap.
 
 #include "app/Application.h"
-#include "spectrum/TSpect.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/Errors.h"
 #include "record/TextFile.h"
+#include "spectrum/TSpect.h"
 #include "wave/TMyWave.h"
 #include "wave/WaveCsv.h"
 

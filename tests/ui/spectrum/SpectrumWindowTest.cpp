@@ -143,6 +143,21 @@ TEST_F(SpectrumWindow, PerResponseWithOneChannelDrawsOnePanel) {
   EXPECT_FALSE(spect.RGResp->isEnabled());
 }
 
+TEST_F(SpectrumWindow, OneChannelRecordShowsItsOwnChannelWhateverItemWasLeftSelected) {
+  LoadAndOpen();
+  spect.RGYScale->SetItemIndex(0);
+  spect.RGCompo->SetItemIndex(2);
+  const float earlier_ud_scale = spect.MyGraph1->VValueY;
+  form.CB3Compo->SetChecked(false);
+  LoadAndOpen("AOM0011801241951.EW");
+  EXPECT_EQ(spect.RGCompo->ItemIndex(), 2);
+  EXPECT_EQ(spect.MyGraph1->TitleY, SpectrumTitle(2, form.Record.Header, "EW"));
+  // The SD panel is scaled to the record's own channel, not to the earlier record's UD slot.
+  const float own_scale = ChooseScale(LargestValue(kPeriodCount, spect.Spectra[0][0][2].data()), 4, true)->step;
+  ASSERT_NE(own_scale, earlier_ud_scale);
+  EXPECT_FLOAT_EQ(spect.MyGraph1->VValueY, own_scale);
+}
+
 TEST_F(SpectrumWindow, PerResponseDrawsEveryChannelOfTheChosenKind) {
   LoadAndOpen();
   spect.RGSpect->SetItemIndex(1);
