@@ -54,7 +54,10 @@ QString ToQtFilter(const std::string& filter) {
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
     patterns.replace(';', ' ');
-    entries << QString("%1 (%2)").arg(parts[i], patterns);
+    // Qt filters by the last parenthesised group of an entry: a text that already ends with its
+    // patterns is used as it stands, any other gets them appended.
+    const QString own = QString("(%1)").arg(patterns);
+    entries << (parts[i].trimmed().endsWith(own) ? parts[i] : QString("%1 %2").arg(parts[i], own));
   }
   return entries.join(";;");
 }
