@@ -9,9 +9,9 @@
 #include <QPushButton>
 
 #include "app/TForm1.h"
-#include "wave/TMyWave.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
+#include "wave/TMyWave.h"
 
 namespace tremora {
 

@@ -24,8 +24,9 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  std::string path() const { return path_.string(); }
+  const std::filesystem::path& path() const { return path_; }
   std::string File(std::string_view name) const { return (path_ / name).string(); }
+  std::string operator/(std::string_view name) const { return File(name); }
 
   std::string Write(std::string_view name, std::string_view content) const {
     const std::string file = File(name);

@@ -3,31 +3,25 @@
 // tables read from the project's DATA folder.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QPushButton>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "TempFolder.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
-#include "wave/TMyWave.h"
 #include "platform/Controls.h"
 #include "platform/ScriptedPlatform.h"
 #include "spectrum/TSpect.h"
+#include "wave/TMyWave.h"
 
 namespace tremora::testing {
 
 inline std::string SamplePath(const std::string& name) { return std::string(TREMORA_RECORDS_DIR) + "/" + name; }
 
-inline std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+inline std::string ReadText(const std::filesystem::path& path) { return ReadFileBytes(path.string()); }
 
 inline void WriteText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream out(path, std::ios::binary);
@@ -35,24 +29,7 @@ inline void WriteText(const std::filesystem::path& path, const std::string& text
 }
 
 // A fresh folder for files a test writes; removed with everything in it afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tremora-ui-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using ScratchFolder = TempFolder;
 
 class ApplicationFixture : public ::testing::Test {
  protected:
