@@ -25,16 +25,8 @@ HiroshimaHeader ReadHiroshimaHeader(const std::string& path, const StationTables
 
 HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string& path, const StationTables& tables) {
   std::string values[kHiroshimaHeaderLines];
-  LineCursor cursor(content);
-  std::string_view line;
-  int count = 0;
-  while (count < kHiroshimaHeaderLines && cursor.Next(line)) values[count++] = SecondField(line);
-  if (count < kHiroshimaHeaderLines) {
-    throw RecordFormatError(path, count,
-                            FormatC("データファイル %s は広島市消防局の形式ではありません\n"
-                                    "ヘッダーは %d 行のはずですが、%d 行しかありません",
-                                    path.c_str(), kHiroshimaHeaderLines, count));
-  }
+  const std::vector<std::string_view> lines = HeaderLines(content, kHiroshimaHeaderLines, path, "広島市消防局の");
+  for (int i = 0; i < kHiroshimaHeaderLines; ++i) values[i] = SecondField(lines[i]);
   HiroshimaHeader h;
   h.StationCode = LimitText(values[0], header_width::kStationCode);
   h.Station = tables.FindHrsm(h.StationCode);

@@ -1,6 +1,7 @@
 #include "record/KnetFormat.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <climits>
@@ -31,25 +32,15 @@ void SplitDateTime(std::string_view trimmed, std::string& date, std::string& tim
 }
 
 constexpr int kScaleFactorLine = 14;
+constexpr const char* kKnetFormatName = " K-NET/KiK-net ";
 
 }  // namespace
 
 RecordHeader ReadKnetHeader(const std::string& path) { return ParseKnetHeader(ReadWholeFile(path), path); }
 
 RecordHeader ParseKnetHeader(std::string_view content, const std::string& path) {
-  std::string_view lines[kKnetHeaderLines];
-  LineCursor cursor(content);
-  int count = 0;
-  std::string_view line;
-  while (count < kKnetHeaderLines && cursor.Next(line)) {
-    lines[count++] = TrimLine(line.substr(0, kKnetHeaderLineLimit));
-  }
-  if (count < kKnetHeaderLines) {
-    throw RecordFormatError(path, count,
-                            FormatC("データファイル %s は K-NET/KiK-net 形式ではありません\n"
-                                    "ヘッダーは %d 行のはずですが、%d 行しかありません",
-                                    path.c_str(), kKnetHeaderLines, count));
-  }
+  std::vector<std::string_view> lines = HeaderLines(content, kKnetHeaderLines, path, kKnetFormatName);
+  for (std::string_view& line : lines) line = TrimLine(line.substr(0, kKnetHeaderLineLimit));
 
   RecordHeader h;
   SplitDateTime(lines[0], h.OriginDate, h.OriginTime);
@@ -165,8 +156,9 @@ constexpr int kMaxAccLine = 15;
 
 }  // namespace
 
-std::string FormatKnetFile(const std::string_view (&header_lines)[kKnetHeaderLines], const float* values, int count,
+std::string FormatKnetFile(const std::vector<std::string_view>& header_lines, const float* values, int count,
                            float scale_factor) {
+  assert(header_lines.size() == static_cast<size_t>(kKnetHeaderLines));
   float peak = 0.0f;
   for (int i = 0; i < count; ++i) peak = std::max(peak, std::fabs(values[i]));
   const int peak_gal = peak >= static_cast<float>(INT_MAX) ? INT_MAX : static_cast<int>(peak);
@@ -187,16 +179,8 @@ std::string FormatKnetFile(const std::string_view (&header_lines)[kKnetHeaderLin
 void WriteKnetFile(const std::string& out_path, const std::string& template_path, const float* values, int count,
                    float scale_factor) {
   const std::string template_text = ReadWholeFile(template_path);
-  std::string_view header_lines[kKnetHeaderLines];
-  LineCursor cursor(template_text);
-  int lines = 0;
-  std::string_view line;
-  while (lines < kKnetHeaderLines && cursor.Next(line)) header_lines[lines++] = line;
-  if (lines < kKnetHeaderLines) {
-    throw RecordFormatError(template_path, lines,
-                            FormatC("ひな形のファイル %s は K-NET/KiK-net 形式ではありません（ヘッダーが %d 行しかありません）",
-                                    template_path.c_str(), lines));
-  }
+  const std::vector<std::string_view> header_lines =
+      HeaderLines(template_text, kKnetHeaderLines, template_path, kKnetFormatName);
   if (!(scale_factor != 0.0f) || !std::isfinite(scale_factor)) {
     throw RecordFormatError(template_path, kScaleFactorLine,
                             FormatC("Scale Factor が %g なので、加速度をカウント値に直せません", scale_factor));

@@ -43,7 +43,7 @@ void RemoveMean(float* samples, int first, int length);
 void WriteKnetFile(const std::string& out_path, const std::string& template_path, const float* values, int count,
                    float scale_factor);
 // The file's text for a header of 17 lines (without line ends).
-std::string FormatKnetFile(const std::string_view (&header_lines)[kKnetHeaderLines], const float* values, int count,
+std::string FormatKnetFile(const std::vector<std::string_view>& header_lines, const float* values, int count,
                            float scale_factor);
 
 // The main window's header labels, as the header step fills them.

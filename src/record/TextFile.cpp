@@ -6,6 +6,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include "record/CNumbers.h"
 #include "record/Errors.h"
 
 namespace tremora {
@@ -50,6 +51,22 @@ bool LineCursor::Next(std::string_view& line, bool* had_line_end) {
   ++line_number_;
   if (had_line_end != nullptr) *had_line_end = ended;
   return true;
+}
+
+std::vector<std::string_view> HeaderLines(std::string_view text, int count, const std::string& path,
+                                          const char* format_name) {
+  std::vector<std::string_view> lines;
+  LineCursor cursor(text);
+  std::string_view line;
+  while (static_cast<int>(lines.size()) < count && cursor.Next(line)) lines.push_back(line);
+  if (static_cast<int>(lines.size()) < count) {
+    const int found = static_cast<int>(lines.size());
+    throw RecordFormatError(path, found,
+                            FormatC("データファイル %s は%s形式ではありません\n"
+                                    "ヘッダーは %d 行のはずですが、%d 行しかありません",
+                                    path.c_str(), format_name, count, found));
+  }
+  return lines;
 }
 
 bool FileExists(const std::string& path) {

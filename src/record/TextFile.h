@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tremora {
 
@@ -30,6 +31,11 @@ class LineCursor {
   size_t position_ = 0;
   int line_number_ = 0;
 };
+
+// The first count lines of a file's text (line ends taken off). Throws RecordFormatError naming
+// the file and its format (format_name) when the text has fewer: its header is incomplete.
+std::vector<std::string_view> HeaderLines(std::string_view text, int count, const std::string& path,
+                                          const char* format_name);
 
 bool FileExists(const std::string& path);
 
