@@ -2,9 +2,6 @@
 
 #include <cerrno>
 #include <csetjmp>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 #include <new>
 #include <unordered_map>
 
@@ -12,20 +9,11 @@
 #include <png.h>
 
 #include "record/Errors.h"
+#include "record/SafeFileWrite.h"
 
 namespace tremora {
 
 namespace {
-
-[[noreturn]] void OpenFailed(const std::string& path, int error_number) {
-  throw FileAccessError(FileAccessError::Operation::Open, path, error_number);
-}
-
-// The file was created (or truncated) by us: a half-written picture is removed.
-[[noreturn]] void WriteFailed(const std::string& path, int error_number) {
-  std::remove(path.c_str());
-  throw FileAccessError(FileAccessError::Operation::Write, path, error_number);
-}
 
 QImage AsRgb32(const QImage& picture) {
   return picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
@@ -88,8 +76,34 @@ IndexedPicture ToIndexed(const QImage& picture) {
   return out;
 }
 
+namespace {
+
+// giflib and libpng hand their bytes to these callbacks, so that a picture is written like every
+// other file of the program.
+int GifOutput(GifFileType* gif, const GifByteType* bytes, int length) {
+  return static_cast<OutputFile*>(gif->UserData)->Write(bytes, static_cast<std::size_t>(length)) ? length : 0;
+}
+
+void WriteGifContent(const IndexedPicture& indexed, const std::vector<GifColorType>& colours, OutputFile& out) {
+  int error = 0;
+  GifFileType* gif = EGifOpen(&out, GifOutput, &error);
+  if (gif == nullptr) return out.Fail(ENOMEM);
+  ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+  bool ok = map != nullptr && EGifPutScreenDesc(gif, indexed.width, indexed.height, 8, 0, map) == GIF_OK &&
+            EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
+  for (int y = 0; ok && y < indexed.height; ++y) {
+    ok = EGifPutLine(gif, const_cast<GifPixelType*>(indexed.indices.data()) + static_cast<std::size_t>(y) * indexed.width,
+                     indexed.width) == GIF_OK;
+  }
+  GifFreeMapObject(map);
+  const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
+  if (!ok || !closed) out.Fail(out.error_number() != 0 ? out.error_number() : EIO);
+}
+
+}  // namespace
+
 void WriteGif(const QImage& picture, const std::string& path) {
-  IndexedPicture indexed = ToIndexed(picture);
+  const IndexedPicture indexed = ToIndexed(picture);
   // A GIF colour table has a power-of-two size of at least 2.
   int table_size = 2;
   while (table_size < static_cast<int>(indexed.palette.size())) table_size *= 2;
@@ -98,33 +112,19 @@ void WriteGif(const QImage& picture, const std::string& path) {
     colours[i] = GifColorType{GifByteType(qRed(indexed.palette[i])), GifByteType(qGreen(indexed.palette[i])),
                               GifByteType(qBlue(indexed.palette[i]))};
   }
-
-  // Opened here rather than by giflib, which would create the file readable by its owner only.
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (fd < 0) OpenFailed(path, errno);
-  int error = 0;
-  GifFileType* gif = EGifOpenFileHandle(fd, &error);
-  if (gif == nullptr) {
-    ::close(fd);
-    WriteFailed(path, ENOMEM);
-  }
-  ColorMapObject* map = GifMakeMapObject(table_size, colours.data());
-  bool ok = map != nullptr && EGifPutScreenDesc(gif, indexed.width, indexed.height, 8, 0, map) == GIF_OK &&
-            EGifPutImageDesc(gif, 0, 0, indexed.width, indexed.height, false, nullptr) == GIF_OK;
-  for (int y = 0; ok && y < indexed.height; ++y) {
-    ok = EGifPutLine(gif, indexed.indices.data() + static_cast<std::size_t>(y) * indexed.width, indexed.width) ==
-         GIF_OK;
-  }
-  const int saved_errno = errno;
-  GifFreeMapObject(map);
-  const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
-  if (!ok || !closed) WriteFailed(path, saved_errno != 0 ? saved_errno : errno);
+  WriteFileSafely(path, [&](OutputFile& out) { WriteGifContent(indexed, colours, out); });
 }
 
 namespace {
 
+void PngOutput(png_structp png, png_bytep bytes, png_size_t length) {
+  static_cast<OutputFile*>(png_get_io_ptr(png))->Write(bytes, length);
+}
+
+void PngFlush(png_structp) {}
+
 // libpng reports errors by longjmp; nothing with a destructor lives between setjmp and the jump.
-bool WritePngRows(std::FILE* file, const QImage& rgb, std::vector<png_byte>& row) {
+bool WritePngRows(OutputFile& out, const QImage& rgb, std::vector<png_byte>& row) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
@@ -132,7 +132,7 @@ bool WritePngRows(std::FILE* file, const QImage& rgb, std::vector<png_byte>& row
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_init_io(png, file);
+  png_set_write_fn(png, &out, PngOutput, PngFlush);
   png_set_IHDR(png, info, static_cast<png_uint_32>(rgb.width()), static_cast<png_uint_32>(rgb.height()), 8,
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
@@ -155,15 +155,9 @@ bool WritePngRows(std::FILE* file, const QImage& rgb, std::vector<png_byte>& row
 void WritePng(const QImage& picture, const std::string& path) {
   const QImage rgb = AsRgb32(picture);
   std::vector<png_byte> row(static_cast<std::size_t>(rgb.width()) * 3);
-  errno = 0;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) OpenFailed(path, errno);
-  const bool written = WritePngRows(file, rgb, row);
-  const int saved_errno = errno;
-  const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
-  const int flush_errno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !flushed || !closed) WriteFailed(path, !flushed ? flush_errno : saved_errno);
+  WriteFileSafely(path, [&](OutputFile& out) {
+    if (!WritePngRows(out, rgb, row)) out.Fail(ENOMEM);
+  });
 }
 
 }  // namespace tremora

@@ -1,6 +1,7 @@
 #pragma once
 // Picture files of the plots: GIF through giflib and PNG through libpng. A file is either written
-// completely or a FileAccessError reaches the caller and no partial file is left behind.
+// completely or a FileAccessError reaches the caller; an existing file is replaced only by a
+// complete new one.
 
 #include <string>
 #include <vector>

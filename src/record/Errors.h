@@ -25,6 +25,8 @@ class FileAccessError : public std::runtime_error {
  public:
   enum class Operation { Open, Read, Write };
   FileAccessError(Operation op, std::string path, int error_number);
+  // A refusal that is no failing call: reason stands where the system's error text would.
+  FileAccessError(Operation op, std::string path, const std::string& reason);
   Operation operation() const { return operation_; }
   const std::string& path() const { return path_; }
   int error_number() const { return error_number_; }

@@ -1,7 +1,5 @@
 #include "record/StationNamedCopies.h"
 
-#include <sys/stat.h>
-
 #include "record/CNumbers.h"
 #include "record/Errors.h"
 #include "record/TextFile.h"
@@ -13,12 +11,6 @@ namespace {
 // K-NET and KiK-net file names begin with the six-character station code; the rest of the name up
 // to its first period is the record's date and time.
 constexpr size_t kStationCodeLength = 6;
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
 
 }  // namespace
 

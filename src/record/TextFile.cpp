@@ -3,41 +3,54 @@
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "record/CNumbers.h"
 #include "record/Errors.h"
+#include "record/SafeFileWrite.h"
 
 namespace tremora {
 
+namespace {
+constexpr const char* kNotRegularFile = "通常のファイルではありません";
+}  // namespace
+
 std::string ReadWholeFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) throw FileAccessError(FileAccessError::Operation::Open, path, errno);
+  // Opened without blocking and checked before any read: a FIFO or a device named as a record
+  // would otherwise wait for a writer for ever.
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (descriptor < 0) throw FileAccessError(FileAccessError::Operation::Open, path, errno);
+  struct stat info;
+  const bool known = ::fstat(descriptor, &info) == 0;
+  if (!known || !S_ISREG(info.st_mode)) {
+    const int error_number = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    ::close(descriptor);
+    if (error_number == 0) throw FileAccessError(FileAccessError::Operation::Open, path, kNotRegularFile);
+    throw FileAccessError(FileAccessError::Operation::Open, path, error_number);
+  }
   std::string content;
   char buffer[65536];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
-  const bool failed = std::ferror(file) != 0;
-  const int error_number = errno;
-  std::fclose(file);
-  if (failed) throw FileAccessError(FileAccessError::Operation::Read, path, error_number);
+  for (;;) {
+    const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+    if (got > 0) {
+      content.append(buffer, static_cast<size_t>(got));
+    } else if (got == 0) {
+      break;
+    } else if (errno != EINTR) {
+      const int error_number = errno;
+      ::close(descriptor);
+      throw FileAccessError(FileAccessError::Operation::Read, path, error_number);
+    }
+  }
+  ::close(descriptor);
   return content;
 }
 
 void WriteWholeFile(const std::string& path, std::string_view content) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) throw FileAccessError(FileAccessError::Operation::Open, path, errno);
-  bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-  int error_number = ok ? 0 : errno;
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    error_number = errno;
-  }
-  if (!ok) {
-    std::remove(path.c_str());
-    throw FileAccessError(FileAccessError::Operation::Write, path, error_number);
-  }
+  WriteFileSafely(path, [content](OutputFile& out) { out.Write(content.data(), content.size()); });
 }
 
 bool LineCursor::Next(std::string_view& line, bool* had_line_end) {
@@ -72,6 +85,12 @@ std::vector<std::string_view> HeaderLines(std::string_view text, int count, cons
 bool FileExists(const std::string& path) {
   struct stat info;
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 std::string WithDefaultExtension(const std::string& path, std::string_view extension) {

@@ -9,11 +9,12 @@
 
 namespace tremora {
 
-// The whole content of a file; throws FileAccessError when it cannot be opened or read.
+// The whole content of a regular file; throws FileAccessError when it cannot be opened or read, or
+// is not a regular file (a folder, a FIFO, a device).
 std::string ReadWholeFile(const std::string& path);
 
-// Writes content to path (created or truncated); throws FileAccessError on any failure and then
-// removes the partly written file, so a failed write never leaves a truncated file looking valid.
+// Writes content to path through WriteFileSafely: an existing file is replaced only by a complete
+// new one; throws FileAccessError on any failure.
 void WriteWholeFile(const std::string& path, std::string_view content);
 
 // Walks the lines of a text. A line ends with a line feed or with a carriage return and line
@@ -38,6 +39,10 @@ std::vector<std::string_view> HeaderLines(std::string_view text, int count, cons
                                           const char* format_name);
 
 bool FileExists(const std::string& path);
+
+// True when both paths name one existing file (same device and inode, whatever the names): an
+// output that is one of the files being read must not be written.
+bool SameFile(const std::string& a, const std::string& b);
 
 // A name chosen in a save dialog, with extension (".csv") added when its file name has none: the
 // extension is the text from the last period after the last folder separator.
