@@ -47,24 +47,41 @@ size_t DecimalPrefixLength(std::string_view text, bool allow_fraction) {
 
 }  // namespace
 
-int ReadInt(std::string_view text) {
+int ReadInt(std::string_view text, bool* clamped) {
+  if (clamped != nullptr) *clamped = false;
   const size_t length = DecimalPrefixLength(text, false);
   if (length == 0) return 0;
   const std::string number(text.substr(0, length));
   const long long value = std::strtoll(number.c_str(), nullptr, 10);
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
+  if (value > INT_MAX || value < INT_MIN) {
+    if (clamped != nullptr) *clamped = true;
+    return value > INT_MAX ? INT_MAX : INT_MIN;
+  }
   return static_cast<int>(value);
 }
 
-double ReadDecimal(std::string_view text) {
+double ReadDecimal(std::string_view text, bool* clamped) {
+  if (clamped != nullptr) *clamped = false;
   const size_t length = DecimalPrefixLength(text, true);
   if (length == 0) return 0.0;
   const std::string number(text.substr(0, length));
   const double value = strtod_l(number.c_str(), nullptr, CLocale());
-  if (value > FLT_MAX) return FLT_MAX;
-  if (value < -FLT_MAX) return -FLT_MAX;
+  if (value > FLT_MAX || value < -FLT_MAX) {
+    if (clamped != nullptr) *clamped = true;
+    return value > FLT_MAX ? FLT_MAX : -FLT_MAX;
+  }
   return value;
+}
+
+bool IsWholeInteger(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  const size_t digits_from = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  if (i == digits_from) return false;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return i == text.size();
 }
 
 std::string FormatC(const char* format, ...) {

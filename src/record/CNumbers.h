@@ -8,12 +8,17 @@
 
 namespace tremora {
 
-// strtol-style decimal integer; values beyond the int range are clamped to it.
-int ReadInt(std::string_view text);
+// strtol-style decimal integer; values beyond the int range are clamped to it (and *clamped set).
+int ReadInt(std::string_view text, bool* clamped = nullptr);
 
 // strtod-style decimal number, decimal notation only (no hex, inf or nan, which no record holds);
-// values beyond the float range are clamped to it so that a float store stays finite.
-double ReadDecimal(std::string_view text);
+// values beyond the float range are clamped to it so that a float store stays finite (and
+// *clamped set).
+double ReadDecimal(std::string_view text, bool* clamped = nullptr);
+
+// True when text is one whole number as the data fields hold them: blanks, an optional sign and
+// digits, then nothing but blanks.
+bool IsWholeInteger(std::string_view text);
 
 // printf into a string with the "C" numeric locale.
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));

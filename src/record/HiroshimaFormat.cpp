@@ -14,8 +14,11 @@ namespace {
 
 std::string SecondField(std::string_view line) {
   const auto fields = SplitFields(line.substr(0, kHiroshimaHeaderLineLimit), kStationFieldRoom);
-  return fields.size() > 1 ? ToUtf8(fields[1]) : std::string();
+  return fields.size() > 1 ? DecodeFieldText(fields[1]) : std::string();
 }
+
+// The sampling rate is kept in whole hertz: a longer interval would make it 0.
+constexpr int kLongestIntervalMs = 1000;
 
 }  // namespace
 
@@ -35,10 +38,10 @@ HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string
   h.AnnouncedSamples = ReadInt(values[3]);
   h.SampleCount = std::clamp(h.AnnouncedSamples, 0, kChannelCapacity);
   h.IntervalMs = ReadInt(values[4]);
-  if (h.IntervalMs <= 0) {
+  if (h.IntervalMs <= 0 || h.IntervalMs > kLongestIntervalMs) {
     throw RecordFormatError(path, 5,
                             FormatC("データファイル %s のサンプリング間隔 (5行目) が読めません\n"
-                                    "1 以上のミリ秒が必要ですが、「%s」でした",
+                                    "1 から 1000 までのミリ秒が必要ですが、「%s」でした",
                                     path.c_str(), values[4].c_str()));
   }
   h.SamplingRate = 1000 / h.IntervalMs;
@@ -46,11 +49,12 @@ HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string
   return h;
 }
 
-int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity) {
-  return ParseHiroshimaSamples(ReadWholeFile(path), channel, capacity);
+int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity, ReadWarnings* warnings) {
+  return ParseHiroshimaSamples(ReadWholeFile(path), channel, capacity, path, warnings);
 }
 
-int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity) {
+int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity, const std::string& path,
+                          ReadWarnings* warnings) {
   const int limit = std::min(capacity, kChannelCapacity);
   LineCursor cursor(content);
   std::string_view line;
@@ -58,17 +62,29 @@ int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity
     if (!cursor.Next(line)) return 0;
   }
   int stored = 0;
+  long long total = 0;  // values of the file, stored or not
   bool had_line_end = false;
   std::string with_end;
-  while (stored < limit && cursor.Next(line, &had_line_end)) {
+  while (cursor.Next(line, &had_line_end)) {
     // Every field but the last is a value: a line that ends with a line feed leaves an empty last
     // field. A last line without a line end is given one, so that its last value is read too.
     with_end.assign(line);
     with_end += '\n';
     const auto fields = SplitFields(with_end, kHiroshimaSampleFieldRoom);
+    if (fields.size() > 1) total += static_cast<long long>(fields.size() - 1);
     for (size_t k = 0; k + 1 < fields.size() && stored < limit; ++k) {
       channel[stored++] = static_cast<float>(ReadDecimal(fields[k]));
     }
+    // Past the capacity only the count goes on, for the warning; nothing more is stored.
+    if (stored >= limit && warnings == nullptr) break;
+  }
+  if (warnings != nullptr && total > stored) {
+    ReadWarning w;
+    w.kind = ReadWarningKind::TooManySamples;
+    w.path = path;
+    w.total = total;
+    w.used = stored;
+    warnings->Add(std::move(w));
   }
   return stored;
 }
@@ -85,9 +101,10 @@ void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& h) {
   record.SamplingInterval = h.SamplingInterval;
 }
 
-void ReadHiroshimaChannels(RecordSet& record) {
+void ReadHiroshimaChannels(RecordSet& record, ReadWarnings* warnings) {
   for (int ch = 0; ch < record.ChannelCount; ++ch) {
-    const int stored = ReadHiroshimaSamples(record.ComponentPaths[ch], record.Acceleration[ch].data(), kChannelCapacity);
+    const int stored =
+        ReadHiroshimaSamples(record.ComponentPaths[ch], record.Acceleration[ch].data(), kChannelCapacity, warnings);
     record.SampleCount = std::min(record.SampleCount, stored);
   }
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "record/ReadWarnings.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
 
@@ -27,15 +28,17 @@ struct HiroshimaHeader {
 };
 
 // Reads the header. Throws FileAccessError when the file cannot be read and RecordFormatError when
-// it has fewer than 5 lines or an interval that is not a positive number of milliseconds (which
-// would divide by zero).
+// it has fewer than 5 lines or an interval outside 1..1000 ms (0 would divide by zero, and above
+// 1000 ms the whole-hertz sampling rate is 0).
 HiroshimaHeader ReadHiroshimaHeader(const std::string& path, const StationTables& tables);
 HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string& path, const StationTables& tables);
 
 // Reads the values after the header into channel[0 .. capacity), at most kChannelCapacity.
-// Returns the number stored. Throws FileAccessError when the file cannot be read.
-int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity);
-int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity);
+// Returns the number stored. Throws FileAccessError when the file cannot be read. Values beyond
+// the capacity are counted into warnings when given.
+int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity, ReadWarnings* warnings = nullptr);
+int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity,
+                          const std::string& path = std::string(), ReadWarnings* warnings = nullptr);
 
 // Puts a header into the record: dates and times (record and origin alike), the station code and
 // name, the sample count and the sampling rate and interval.
@@ -44,6 +47,6 @@ void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& header);
 // Reads channels 0 .. record.ChannelCount-1 from record.ComponentPaths and keeps SampleCount within
 // what every channel actually holds, so a header that announces more samples than its file has
 // never makes the program read stale samples.
-void ReadHiroshimaChannels(RecordSet& record);
+void ReadHiroshimaChannels(RecordSet& record, ReadWarnings* warnings = nullptr);
 
 }  // namespace tremora

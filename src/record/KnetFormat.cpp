@@ -22,45 +22,102 @@ std::string_view ValueOf(std::string_view trimmed) {
   return trimmed.size() > kKnetValueColumn ? trimmed.substr(kKnetValueColumn) : std::string_view();
 }
 
-std::string TextValue(std::string_view trimmed, int width) { return LimitText(ToUtf8(ValueOf(trimmed)), width); }
+std::string TextValue(std::string_view trimmed, int width) { return LimitText(DecodeFieldText(ValueOf(trimmed)), width); }
 
 // Lines 1 and 10: date in columns 18-27, clock time from column 29 (column 28 is the blank between).
 void SplitDateTime(std::string_view trimmed, std::string& date, std::string& time) {
   const std::string_view value = ValueOf(trimmed);
-  date = LimitText(ToUtf8(value.substr(0, 10)), header_width::kDateTime);
-  time = value.size() > 11 ? LimitText(ToUtf8(value.substr(11)), header_width::kDateTime) : std::string();
+  date = LimitText(DecodeFieldText(value.substr(0, 10)), header_width::kDateTime);
+  time = value.size() > 11 ? LimitText(DecodeFieldText(value.substr(11)), header_width::kDateTime) : std::string();
 }
 
 constexpr int kScaleFactorLine = 14;
 constexpr const char* kKnetFormatName = " K-NET/KiK-net ";
 
+// Header numbers are read as the C library reads them; one beyond what its field holds is clamped
+// and named in the warnings.
+class HeaderNumbers {
+ public:
+  HeaderNumbers(const std::vector<std::string_view>& lines, const std::string& path, ReadWarnings* warnings)
+      : lines_(lines), path_(path), warnings_(warnings) {}
+
+  int Int(int line) {
+    bool clamped = false;
+    const int value = ReadInt(ValueOf(lines_[line - 1]), &clamped);
+    if (clamped) Warn(line, FormatC("%d", value));
+    return value;
+  }
+  float Decimal(int line) {
+    bool clamped = false;
+    const double value = ReadDecimal(ValueOf(lines_[line - 1]), &clamped);
+    if (clamped) Warn(line, FormatC("%g", value));
+    return static_cast<float>(value);
+  }
+
+ private:
+  void Warn(int line, std::string read_as) {
+    if (warnings_ == nullptr) return;
+    ReadWarning w;
+    w.kind = ReadWarningKind::NumberOutOfRange;
+    w.path = path_;
+    w.line = line;
+    w.found = std::string(ValueOf(lines_[line - 1]));
+    w.read_as = std::move(read_as);
+    warnings_->Add(std::move(w));
+  }
+
+  const std::vector<std::string_view>& lines_;
+  const std::string& path_;
+  ReadWarnings* warnings_;
+};
+
+// A header line that holds nothing but whole numbers in 9-character fields: a data line.
+bool LooksLikeDataLine(std::string_view line) {
+  const size_t fields = (line.size() + 1) / kKnetFieldWidth;
+  if (fields == 0) return false;
+  for (size_t k = 0; k < fields; ++k) {
+    if (!IsWholeInteger(line.substr(k * kKnetFieldWidth, kKnetFieldWidth - 1))) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-RecordHeader ReadKnetHeader(const std::string& path) { return ParseKnetHeader(ReadWholeFile(path), path); }
+RecordHeader ReadKnetHeader(const std::string& path, ReadWarnings* warnings) {
+  return ParseKnetHeader(ReadWholeFile(path), path, warnings);
+}
 
-RecordHeader ParseKnetHeader(std::string_view content, const std::string& path) {
+RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, ReadWarnings* warnings) {
   std::vector<std::string_view> lines = HeaderLines(content, kKnetHeaderLines, path, kKnetFormatName);
+  if (warnings != nullptr && LooksLikeDataLine(lines[kKnetHeaderLines - 1])) {
+    ReadWarning w;
+    w.kind = ReadWarningKind::HeaderLooksLikeData;
+    w.path = path;
+    w.line = kKnetHeaderLines;
+    warnings->Add(std::move(w));
+  }
   for (std::string_view& line : lines) line = TrimLine(line.substr(0, kKnetHeaderLineLimit));
 
+  HeaderNumbers numbers(lines, path, warnings);
   RecordHeader h;
   SplitDateTime(lines[0], h.OriginDate, h.OriginTime);
-  h.EpicentreLatitude = static_cast<float>(ReadDecimal(ValueOf(lines[1])));
-  h.EpicentreLongitude = static_cast<float>(ReadDecimal(ValueOf(lines[2])));
-  h.Depth = ReadInt(ValueOf(lines[3]));
-  h.Magnitude = static_cast<float>(ReadDecimal(ValueOf(lines[4])));
+  h.EpicentreLatitude = numbers.Decimal(2);
+  h.EpicentreLongitude = numbers.Decimal(3);
+  h.Depth = numbers.Int(4);
+  h.Magnitude = numbers.Decimal(5);
   h.StationCode = TextValue(lines[5], header_width::kStationCode);
-  h.StationLatitude = static_cast<float>(ReadDecimal(ValueOf(lines[6])));
-  h.StationLongitude = static_cast<float>(ReadDecimal(ValueOf(lines[7])));
-  h.StationHeight = ReadInt(ValueOf(lines[8]));
+  h.StationLatitude = numbers.Decimal(7);
+  h.StationLongitude = numbers.Decimal(8);
+  h.StationHeight = numbers.Int(9);
   SplitDateTime(lines[9], h.RecordDate, h.RecordTime);
-  h.SamplingRate = ReadInt(ValueOf(lines[10]));
+  h.SamplingRate = numbers.Int(11);
   if (h.SamplingRate <= 0) {
     throw RecordFormatError(path, 11,
                             FormatC("データファイル %s のサンプリング周波数 (11行目) が読めません\n"
                                     "1 以上の整数 (Hz) が必要ですが、「%s」でした",
                                     path.c_str(), std::string(ValueOf(lines[10])).c_str()));
   }
-  h.DurationTime = static_cast<float>(ReadDecimal(ValueOf(lines[11])));
+  h.DurationTime = numbers.Decimal(12);
   h.Direction = TextValue(lines[12], header_width::kDirection);
 
   // "3920(gal)/6182761": the numerator from column 18 and the denominator after the slash, which
@@ -79,18 +136,20 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path) 
   }
   h.ScaleFactor = static_cast<float>(static_cast<long double>(numerator) / denominator);
 
-  h.MaxAccText = ToUtf8(ValueOf(lines[14]));
+  h.MaxAccText = DecodeFieldText(ValueOf(lines[14]));
   h.LastCorrection = TextValue(lines[15], header_width::kLastCorrection);
   h.Memo = TextValue(lines[16], header_width::kMemo);
   return h;
 }
 
-int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean) {
-  return ParseKnetSamples(ReadWholeFile(path), scale_factor, channel, capacity, remove_mean);
+int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean,
+                    ReadWarnings* warnings) {
+  return ParseKnetSamples(ReadWholeFile(path), scale_factor, channel, capacity, remove_mean, path, warnings);
 }
 
-int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean) {
-  const std::vector<int> counts = ParseKnetCounts(content, std::min(capacity, kChannelCapacity));
+int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean,
+                     const std::string& path, ReadWarnings* warnings) {
+  const std::vector<int> counts = ParseKnetCounts(content, std::min(capacity, kChannelCapacity), path, warnings);
   const long double scale = scale_factor;
   const int stored = static_cast<int>(counts.size());
   for (int i = 0; i < stored; ++i) channel[i] = static_cast<float>(counts[i] * scale);
@@ -98,7 +157,8 @@ int ParseKnetSamples(std::string_view content, float scale_factor, float* channe
   return stored;
 }
 
-std::vector<int> ParseKnetCounts(std::string_view content, int max_count) {
+std::vector<int> ParseKnetCounts(std::string_view content, int max_count, const std::string& path,
+                                 ReadWarnings* warnings) {
   std::vector<int> counts;
   LineCursor cursor(content);
   std::string_view line;
@@ -107,12 +167,35 @@ std::vector<int> ParseKnetCounts(std::string_view content, int max_count) {
   }
   const size_t limit = static_cast<size_t>(std::max(max_count, 0));
   counts.reserve(std::min<size_t>(limit, content.size() / kKnetFieldWidth + 8));
-  while (counts.size() < limit && cursor.Next(line)) {
+  long long total = 0;  // fields of the file, stored or not
+  while (cursor.Next(line)) {
     // A last line without a line end is counted as if it had one, so its last value is not lost.
     const size_t fields = (line.size() + 1) / kKnetFieldWidth;
+    total += static_cast<long long>(fields);
     for (size_t k = 0; k < fields && counts.size() < limit; ++k) {
-      counts.push_back(ReadInt(line.substr(k * kKnetFieldWidth, kKnetFieldWidth - 1)));
+      const std::string_view field = line.substr(k * kKnetFieldWidth, kKnetFieldWidth - 1);
+      counts.push_back(ReadInt(field));
+      if (warnings != nullptr && !IsWholeInteger(field)) {
+        ReadWarning w;
+        w.kind = ReadWarningKind::NotAnInteger;
+        w.path = path;
+        w.line = cursor.line_number();
+        w.field = static_cast<int>(k) + 1;
+        w.found = std::string(field);
+        w.read_as = FormatC("%d", counts.back());
+        warnings->Add(std::move(w));
+      }
     }
+    // Past the capacity only the count goes on, for the warning; nothing more is stored.
+    if (counts.size() >= limit && warnings == nullptr) break;
+  }
+  if (warnings != nullptr && total > static_cast<long long>(counts.size())) {
+    ReadWarning w;
+    w.kind = ReadWarningKind::TooManySamples;
+    w.path = path;
+    w.total = total;
+    w.used = static_cast<long long>(counts.size());
+    warnings->Add(std::move(w));
   }
   return counts;
 }

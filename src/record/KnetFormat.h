@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record/ReadWarnings.h"
 #include "record/RecordSet.h"
 
 namespace tremora {
@@ -17,18 +18,24 @@ constexpr int kKnetFieldWidth = 9;        // 8 value characters and one separato
 
 // Header of a file; throws FileAccessError when it cannot be read and RecordFormatError when the
 // file is too short for a header or its scale factor cannot be used (denominator 0).
-RecordHeader ReadKnetHeader(const std::string& path);
-RecordHeader ParseKnetHeader(std::string_view content, const std::string& path);
+// Header numbers beyond their field's range and a last header line that holds counts are added to
+// warnings when given.
+RecordHeader ReadKnetHeader(const std::string& path, ReadWarnings* warnings = nullptr);
+RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, ReadWarnings* warnings = nullptr);
 
 // Reads the counts after the header into channel[0 .. capacity), converted to gal with
 // scale_factor, at most kChannelCapacity of them; removes their mean when asked. Returns the number
-// stored. Throws FileAccessError when the file cannot be read.
-int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean);
-int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean);
+// stored. Throws FileAccessError when the file cannot be read. Fields that are no whole numbers and
+// samples beyond the channel's capacity are added to warnings when given.
+int ReadKnetSamples(const std::string& path, float scale_factor, float* channel, int capacity, bool remove_mean,
+                    ReadWarnings* warnings = nullptr);
+int ParseKnetSamples(std::string_view content, float scale_factor, float* channel, int capacity, bool remove_mean,
+                     const std::string& path = std::string(), ReadWarnings* warnings = nullptr);
 
 // The counts of the data lines (after the 17 header lines), at most max_count of them: a line holds
 // L div 9 fields, L counting its line end; each field's first 8 characters are the count.
-std::vector<int> ParseKnetCounts(std::string_view content, int max_count);
+std::vector<int> ParseKnetCounts(std::string_view content, int max_count, const std::string& path = std::string(),
+                                 ReadWarnings* warnings = nullptr);
 // Data lines for counts: eight to a line, "%8d" then seven "%9d", " " and CR LF after every eighth,
 // CR LF after a shorter last line.
 std::string FormatKnetDataLines(const std::vector<int>& counts);

@@ -71,7 +71,7 @@ std::string MakeRecordBaseName(const RecordHeader& header) {
 
 KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean) {
   KnetReadResult result;
-  record.Header = ReadKnetHeader(record.ComponentPaths[0]);
+  record.Header = ReadKnetHeader(record.ComponentPaths[0], &result.warnings);
   result.labels = FormatKnetHeaderLabels(record.Header);
 
   record.CurrentStation.ClearTexts();
@@ -87,7 +87,8 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
   int least = kChannelCapacity;
   for (int ch = 0; ch < record.ChannelCount; ++ch) {
     const int stored = ReadKnetSamples(record.ComponentPaths[ch], record.Header.ScaleFactor,
-                                       record.Acceleration[ch].data(), kChannelCapacity, remove_mean);
+                                       record.Acceleration[ch].data(), kChannelCapacity, remove_mean,
+                                       &result.warnings);
     least = std::min(least, stored);
   }
   record.SampleCount = least;

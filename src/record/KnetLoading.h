@@ -32,6 +32,7 @@ bool PrepareKnetLoad(RecordSet& record, const std::string& picked_path, bool thr
 struct KnetReadResult {
   bool station_found = false;
   KnetHeaderLabels labels;
+  ReadWarnings warnings;  // where the format's rules bent the data of any file
 };
 
 // Reads the header of the first file, looks the station up (K-NET table, then KiK-net), sets

@@ -16,9 +16,9 @@ bool IsKnetCode(std::string_view code) { return code.size() >= 4 && code[3] >= '
 
 namespace {
 
-const std::string& FieldOrEmpty(const std::vector<std::string>& fields, size_t index) {
-  static const std::string empty;
-  return index < fields.size() ? fields[index] : empty;
+// A field's text as it may be shown (no control characters), empty when the row is short.
+std::string FieldOrEmpty(const std::vector<std::string>& fields, size_t index) {
+  return index < fields.size() ? VisibleText(fields[index]) : std::string();
 }
 
 int CompareIgnoringCase(const std::string& a, const std::string& b) { return ::strcasecmp(a.c_str(), b.c_str()); }

@@ -10,6 +10,7 @@ KnetLoadResult LoadKnetRecordCore(RecordSet& record, const StationTables& statio
   if (!PrepareKnetLoad(record, path, three_components)) return result;
   const KnetReadResult read = ReadKnetRecordFiles(record, stations, remove_mean);
   result.labels = read.labels;
+  result.warnings = read.warnings;
   DesignRecordFilter(record);
   result.outcome = read.station_found ? KnetLoadOutcome::Loaded : KnetLoadOutcome::StationNotFound;
   return result;

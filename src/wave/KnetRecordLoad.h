@@ -18,6 +18,7 @@ enum class KnetLoadOutcome {
 struct KnetLoadResult {
   KnetLoadOutcome outcome = KnetLoadOutcome::BadFileName;
   KnetHeaderLabels labels;  // filled once the header was read
+  ReadWarnings warnings;    // to be shown once the record is loaded
 };
 
 // Throws FileAccessError for a file that cannot be read (a missing partner file included) and

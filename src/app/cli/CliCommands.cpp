@@ -1,11 +1,13 @@
 #include "app/cli/CliCommands.h"
 
 #include <charconv>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
 
+#include "app/cli/CliRecords.h"
 #include "record/CNumbers.h"
 #include "record/Errors.h"
 #include "record/StationTables.h"
@@ -20,7 +22,11 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kProgram = "tremora-cli";
+using cli::DistinctRecords;
+using cli::kProgram;
+using cli::LoadRecord;
+using cli::RecordError;
+using cli::RefuseOutputOverInput;
 
 constexpr const char* kMainHelp =
     "Usage: tremora-cli COMMAND [options] FILE...\n"
@@ -150,39 +156,6 @@ DampingMultiplier ParseDamping(const Arguments& parsed) {
   throw UsageError("--damping must be x1, x5 or x10, not '" + *damping + "'");
 }
 
-// A record that cannot be processed; the message names the file.
-class RecordError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Loads the record the way the main window does; throws RecordError.
-std::unique_ptr<RecordSet> LoadRecord(const std::string& path, const StationTables& stations, bool three_components,
-                                      bool remove_mean, std::ostream& err) {
-  if (!FileExists(path)) throw RecordError(path + ": no such file");
-  auto record = std::make_unique<RecordSet>();
-  KnetLoadResult result;
-  try {
-    result = LoadKnetRecordCore(*record, stations, path, three_components, remove_mean);
-  } catch (const FileAccessError& error) {
-    if (error.path() != path && !FileExists(error.path())) {
-      throw RecordError(path + ": partner file " + error.path() + " is missing (use --single to read this file alone)");
-    }
-    throw RecordError(path + ": " + error.what());
-  } catch (const RecordFormatError& error) {
-    throw RecordError(path + ": " + error.what());
-  }
-  if (result.outcome == KnetLoadOutcome::BadFileName) {
-    throw RecordError(path + ": not a record file name (the extension must be shorter than 4 characters)");
-  }
-  if (record->SampleCount <= 0) throw RecordError(path + ": the record holds no samples");
-  if (result.outcome == KnetLoadOutcome::StationNotFound) {
-    err << kProgram << ": warning: " << path << ": station " << record->Header.StationCode
-        << " is not in the station tables\n";
-  }
-  return record;
-}
-
 DisplayedSection ChooseSection(const RecordSet& record, const SectionChoice& choice, std::ostream& err,
                                const std::string& path) {
   const int start = choice.automatic_start ? AutoStartIndex(record.SampleCount, record.Acceleration[0].data())
@@ -190,18 +163,31 @@ DisplayedSection ChooseSection(const RecordSet& record, const SectionChoice& cho
   const DisplayedSection section =
       ChooseDisplayedSection(start, choice.width, record.SampleCount, record.SamplingInterval);
   if (section.StartIndex != start) {
-    err << kProgram << ": warning: " << path << ": start " << start << " lies outside the record (0.."
+    err << kProgram << ": warning: " << path << ": start " << start << " lies outside the samples read (0.."
         << record.SampleCount - 1 << "); using " << section.StartIndex << "\n";
   }
   return section;
 }
 
-void WriteOutput(const std::string* output, const std::string& text, std::ostream& out) {
+// Writes text to the -o file, or to standard output without one (or with "-").
+void WriteOutput(const std::string* output, const std::string& text, std::ostream& out, const RecordSet& record,
+                 const std::vector<std::string>& named_files) {
   if (output == nullptr || *output == "-") {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
   } else {
+    RefuseOutputOverInput(*output, record, named_files);
     WriteWholeFile(*output, text);
   }
+}
+
+// The --out-dir folder, made when it is not there yet; false (and a message) when it cannot be.
+bool MakeOutputFolder(const std::string& folder, std::ostream& err) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!error && std::filesystem::is_directory(folder)) return true;
+  err << kProgram << ": cannot make the output folder " << folder << ": "
+      << (error ? error.message() : std::string("a file of that name is in the way")) << "\n";
+  return false;
 }
 
 // The name of a record's spectrum file in --out-dir: the default name of the spectrum window's
@@ -240,7 +226,7 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (parsed.files.empty()) throw UsageError("info needs at least one record file");
   const StationTables stations = LoadStations(env, err);
   int status = 0;
-  for (const std::string& path : parsed.files) {
+  for (const std::string& path : DistinctRecords(parsed.files, parsed.Has("--single"))) {
     try {
       const auto record = LoadRecord(path, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
       const RecordHeader& h = record->Header;
@@ -289,15 +275,17 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
   const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
   const std::string* out_dir = parsed.Value("--out-dir");
   if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
-  if (parsed.files.size() > 1 && out_dir == nullptr) {
+  const bool single = parsed.Has("--single");
+  const std::vector<std::string> records = DistinctRecords(parsed.files, single);
+  if (records.size() > 1 && out_dir == nullptr) {
     throw UsageError("several records need --out-dir (one CSV file each)");
   }
-  const bool single = parsed.Has("--single");
+  if (out_dir != nullptr && !MakeOutputFolder(*out_dir, err)) return 1;
   const StationTables stations = LoadStations(env, err);
   const PeriodGrid grid = MakePeriodGrid();
   std::map<std::string, std::string> written;  // output file -> record that wrote it
   int status = 0;
-  for (const std::string& path : parsed.files) {
+  for (const std::string& path : records) {
     try {
       const auto record = LoadRecord(path, stations, !single, !parsed.Has("--no-dc"), err);
       const DisplayedSection section = ChooseSection(*record, choice, err, path);
@@ -305,7 +293,7 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
       ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra);
       const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra);
       if (out_dir == nullptr) {
-        WriteOutput(output, text, out);
+        WriteOutput(output, text, out, *record, parsed.files);
         continue;
       }
       const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single);
@@ -313,6 +301,7 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
         throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
                           "); skipped");
       }
+      RefuseOutputOverInput(target, *record, parsed.files);
       WriteWholeFile(target, text);
       written[target] = path;
     } catch (const RecordError& error) {
@@ -352,7 +341,7 @@ int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ost
     const auto record = LoadRecord(path, stations, !parsed.Has("--single"), remove_mean, err);
     const DisplayedSection section = ChooseSection(*record, choice, err, path);
     ProcessDisplayedSection(*record, section, remove_mean);
-    WriteOutput(output, FormatWaveCsv(*record, section, quantity), out);
+    WriteOutput(output, FormatWaveCsv(*record, section, quantity), out, *record, parsed.files);
   } catch (const RecordError& error) {
     err << kProgram << ": " << error.what() << "\n";
     return 1;

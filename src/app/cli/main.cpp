@@ -1,5 +1,8 @@
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <iostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -9,6 +12,42 @@
 #include "record/StationTables.h"
 #include "record/TextFile.h"
 
+namespace {
+
+// Standard output written straight to descriptor 1, keeping the reason of the first failed write
+// (a full disk, a closed pipe) so that it can be told.
+class StandardOutput : public std::streambuf {
+ public:
+  int error_number() const { return error_number_; }
+  ~StandardOutput() override { Flush(); }
+  bool Flush() {
+    const char* data = buffer_;
+    std::size_t left = static_cast<std::size_t>(pptr() - pbase());
+    while (left > 0 && error_number_ == 0) {
+      const ssize_t done = ::write(STDOUT_FILENO, data, left);
+      if (done < 0 && errno == EINTR) continue;
+      if (done < 0) error_number_ = errno;
+      else { data += done; left -= static_cast<std::size_t>(done); }
+    }
+    setp(buffer_, buffer_ + sizeof buffer_);
+    return error_number_ == 0;
+  }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!Flush()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+  }
+  int sync() override { return Flush() ? 0 : -1; }
+
+ private:
+  char buffer_[65536];
+  int error_number_ = 0;
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "C");
   std::ios::sync_with_stdio(false);
@@ -16,7 +55,12 @@ int main(int argc, char* argv[]) {
   const ssize_t length = ::readlink("/proc/self/exe", program, sizeof program - 1);
   const std::string program_folder = length > 0 ? tremora::FolderOf(std::string(program, length)) : std::string();
   const tremora::CliEnvironment env{tremora::FindDataFolder(program_folder)};
-  const int status = tremora::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, env);
-  std::cout.flush();
-  return std::cout.fail() ? 1 : status;
+  StandardOutput standard_output;
+  std::ostream out(&standard_output);
+  const int status = tremora::RunCli(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr, env);
+  if (!standard_output.Flush()) {
+    std::cerr << "tremora-cli: standard output: " << std::strerror(standard_output.error_number()) << "\n";
+    return 1;
+  }
+  return status;
 }

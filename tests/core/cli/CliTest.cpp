@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -84,16 +85,35 @@ TEST(Cli, SpectraTakesTheStartWidthDampingAndMeanFromTheOptions) {
   EXPECT_NE(run.out.find("Period,Frequency,0.00,0.10,0.20,0.50,1.00\r\n"), std::string::npos);
 }
 
-TEST_F(CliFiles, SpectraOfSeveralRecordsGoIntoOneFileEachAndRefuseToOverwriteEachOther) {
-  const CliRun run = Cli({"spectra", "--width", "5", "--out-dir", folder_.string(),
-                       testing::RecordPath("NGNH311106302345.NS1"), testing::RecordPath("NGNH311106302345.EW2"),
-                       testing::RecordPath("NGNH311106302345.UD2"), testing::RecordPath("AOM0011801241951.NS")});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_TRUE(FileExists(Path("NGNH31-201106302345-1rsp.csv")));
-  EXPECT_TRUE(FileExists(Path("NGNH31-201106302345-2rsp.csv")));
-  EXPECT_TRUE(FileExists(Path("AOM001-201801241951rsp.csv")));
-  EXPECT_NE(run.err.find("NGNH311106302345.UD2: same record as"), std::string::npos) << run.err;
-  EXPECT_EQ(ReadWholeFile(Path("AOM001-201801241951rsp.csv")).substr(0, 8), "AOM001\r\n");
+// Issue 9: a glob names each record by all its component files; it is processed once, silently.
+TEST_F(CliFiles, SpectraOfEveryComponentFileWriteOneFilePerRecordIntoAFolderTheyMake) {
+  std::vector<std::string> args = {"spectra", "--width", "5", "--out-dir", Path("new/spectra")};
+  for (const char* name : {"NGNH311106302345.NS1", "NGNH311106302345.EW1", "NGNH311106302345.UD1",
+                           "NGNH311106302345.NS2", "NGNH311106302345.EW2", "NGNH311106302345.UD2",
+                           "AOM0011801241951.NS", "AOM0011801241951.EW", "AOM0011801241951.UD"}) {
+    args.push_back(testing::RecordPath(name));
+  }
+  const CliRun run = Cli(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  std::vector<std::string> written;
+  for (const auto& entry : std::filesystem::directory_iterator(Path("new/spectra"))) {
+    written.push_back(entry.path().filename().string());
+  }
+  std::sort(written.begin(), written.end());
+  EXPECT_EQ(written, (std::vector<std::string>{"AOM001-201801241951rsp.csv", "NGNH31-201106302345-1rsp.csv",
+                                               "NGNH31-201106302345-2rsp.csv"}));
+  EXPECT_EQ(ReadWholeFile(Path("new/spectra/AOM001-201801241951rsp.csv")).substr(0, 8), "AOM001\r\n");
+
+  // Another record that would be written to the same name is still refused.
+  for (const char* name : {"AOM0011801241951.NS", "AOM0011801241951.EW", "AOM0011801241951.UD"}) {
+    std::filesystem::create_directories(Path("copy"));
+    std::filesystem::copy_file(testing::RecordPath(name), Path(std::string("copy/") + name));
+  }
+  const CliRun twice = Cli({"spectra", "--out-dir", Path("out"), testing::RecordPath("AOM0011801241951.NS"),
+                            Path("copy/AOM0011801241951.UD")});
+  EXPECT_EQ(twice.status, 1);
+  EXPECT_NE(twice.err.find("copy/AOM0011801241951.UD: same record as"), std::string::npos) << twice.err;
 }
 
 TEST_F(CliFiles, WaveCsvWritesTheDisplayedVelocity) {
@@ -145,7 +165,7 @@ TEST(Cli, WrongCommandLinesExplainThemselves) {
       {{"spectra", "--width", "7", record}, "--width must be 5, 10, 25, 50, 100 or 250"},
       {{"spectra", "--start", "12x", record}, "--start needs a whole number"},
       {{"spectra", "--damping", "x2", record}, "--damping must be x1, x5 or x10"},
-      {{"spectra", record, record}, "several records need --out-dir"},
+      {{"spectra", record, testing::RecordPath("NGNH311106302345.NS1")}, "several records need --out-dir"},
       {{"wave-csv", "--quantity", "jerk", record}, "--quantity must be acc, vel or disp"},
       {{"spectra", "--bogus", record}, "unknown option --bogus"},
       {{"spectra", "--start"}, "option --start needs a value"},
