@@ -111,7 +111,8 @@ std::string FolderOf(std::string_view path) {
 }
 
 std::optional<std::string> FindWithExtensionInAnyCase(const std::string& path) {
-  if (FileExists(path)) return path;
+  struct stat info;
+  if (::stat(path.c_str(), &info) == 0) return path;
   const std::string_view name = FileNameOf(path);
   const size_t period = name.find('.');
   if (period == std::string_view::npos) return std::nullopt;
@@ -126,7 +127,9 @@ std::optional<std::string> FindWithExtensionInAnyCase(const std::string& path) {
     if (candidate.size() != name.size() || candidate.substr(0, stem.size()) != stem) continue;
     if (::strcasecmp(std::string(candidate.substr(stem.size())).c_str(), extension.c_str()) != 0) continue;
     const std::string full = folder.empty() ? std::string(candidate) : (folder == "/" ? "/" : folder + "/") + std::string(candidate);
-    if (FileExists(full)) { found = full; break; }
+    // Whatever it is: a partner that is a FIFO or a folder is found, and refused when read.
+    struct stat info;
+    if (::stat(full.c_str(), &info) == 0) { found = full; break; }
   }
   ::closedir(directory);
   return found;

@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/cli/CliCommands.h"
@@ -155,6 +156,64 @@ TEST_F(CliFiles, MalformedAndAbsentRecordsAreErrorsNamingTheFile) {
   run = Cli({"info", Path("NOWHERE.NS")});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("NOWHERE.NS: no such file"), std::string::npos) << run.err;
+}
+
+// Issue 10: a result never replaces the record it was computed from.
+TEST_F(CliFiles, OutputOverItsOwnInputIsRefusedAndTheRecordStaysIntact) {
+  for (const char* name : {"AOM0011801241951.NS", "AOM0011801241951.EW", "AOM0011801241951.UD"}) {
+    std::filesystem::copy_file(testing::RecordPath(name), Path(name));
+  }
+  const std::string original = ReadWholeFile(Path("AOM0011801241951.EW"));
+  std::filesystem::create_hard_link(Path("AOM0011801241951.EW"), Path("other-name.csv"));
+  const struct { std::vector<std::string> args; std::string refused; } cases[] = {
+      {{"spectra", "-o", Path("AOM0011801241951.EW"), Path("AOM0011801241951.EW")}, Path("AOM0011801241951.EW")},
+      {{"wave-csv", "-o", Path("AOM0011801241951.EW"), Path("AOM0011801241951.NS")}, Path("AOM0011801241951.EW")},
+      {{"spectra", "-o", Path("other-name.csv"), Path("AOM0011801241951.NS")}, Path("other-name.csv")},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(c.refused + ": would replace "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("a file being read; nothing written"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWholeFile(Path("AOM0011801241951.EW")), original);
+  }
+}
+
+// Issue 10: the data a format's rules bent are named, once per file, with line and field.
+TEST_F(CliFiles, BentDataFoldersAndFifosAreNamed) {
+  const std::string text = ReadWholeFile(testing::RecordPath("AOM0011801241951.NS"));
+  size_t data = 0;
+  for (int line = 0; line < 17; ++line) data = text.find('\n', data) + 1;
+  std::string letters = text;
+  letters.replace(data, 8, "  abcdef");
+  letters.replace(data + 9, 8, "   131x0");
+  for (int k = 0; k < 4; ++k) letters.replace(data + 18 + 9 * k, 8, "       ?");
+  WriteWholeFile(Path("LETTERS.NS"), letters);
+  std::string big = text.substr(0, data);
+  for (int i = 0; i < 25000; ++i) big += "       1        2        3        4        5        6        7        8 \r\n";
+  WriteWholeFile(Path("BIG.NS"), big);
+
+  CliRun run = Cli({"info", "--single", Path("LETTERS.NS"), Path("BIG.NS")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  const std::string letters_path = Path("LETTERS.NS");
+  EXPECT_NE(run.err.find("warning: " + letters_path + ": line 18, field 1: '  abcdef' is not an integer; read as 0\n"),
+            std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(letters_path + ": line 18, field 2: '   131x0' is not an integer; read as 131\n"),
+            std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(letters_path + ": 3 more such fields\n"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("warning: " + Path("BIG.NS") + " holds 200000 samples; the first 70000 are used\n"),
+            std::string::npos) << run.err;
+
+  run = Cli({"info", folder_.string()});
+  EXPECT_NE(run.err.find(folder_.string() + ": is a folder, not a record file"), std::string::npos) << run.err;
+
+  // A partner that is a FIFO would wait for a writer for ever: it is refused before it is opened.
+  WriteWholeFile(Path("LONE.NS"), text);
+  WriteWholeFile(Path("LONE.UD"), text);
+  ASSERT_EQ(::mkfifo(Path("LONE.EW").c_str(), 0600), 0);
+  run = Cli({"info", Path("LONE.NS")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find(Path("LONE.EW") + " (通常のファイルではありません)"), std::string::npos) << run.err;
 }
 
 TEST(Cli, WrongCommandLinesExplainThemselves) {

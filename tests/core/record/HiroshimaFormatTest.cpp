@@ -40,8 +40,10 @@ TEST(HiroshimaHeader, AnUnknownStationStillGivesTheRestOfTheHeader) {
   EXPECT_EQ(h.SamplingRate, 200);
 }
 
+// Issue 10: above 1000 ms the whole-hertz rate would be 0 and divide by zero later.
 TEST(HiroshimaHeader, RefusesAnIntervalThatWouldDivideByZero) {
-  for (const std::string interval : {"0", "", "ms", "-10"}) {
+  EXPECT_EQ(ParseHiroshimaHeader(Header("HRS01", 100, "1000"), "f", HiroshimaTables()).SamplingRate, 1);
+  for (const std::string interval : {"0", "", "ms", "-10", "1001"}) {
     SCOPED_TRACE(interval);
     try {
       ParseHiroshimaHeader(Header("HRS01", 100, interval), "/x/a.ns", HiroshimaTables());

@@ -166,6 +166,26 @@ TEST(KnetHeader, RefusesASamplingRateOfZeroAndAShortHeader) {
   }
 }
 
+// Issue 10: values the reader had to bend are named with their line; a well-formed header has none.
+TEST(KnetHeader, NamesClampedNumbersAndALastHeaderLineThatHoldsCounts) {
+  ReadWarnings warnings;
+  ParseKnetHeader(Header("100Hz", "3920(gal)/6182761", "Tokyo 12"), "f", &warnings);
+  EXPECT_TRUE(warnings.empty());
+
+  std::string text = Header("123456789012");
+  text.replace(text.find("41.0"), 4, "1e400");
+  // A file that lost its memo line: the first data line becomes line 17.
+  text.replace(text.find("Memo."), std::string::npos, "    -123      456        7\n");
+  ParseKnetHeader(text, "f", &warnings);
+  EXPECT_EQ(warnings.Lines(), (std::vector<std::string>{
+                                  "f: line 17 is the last header line but looks like a data line (is the header "
+                                  "a line short?); its values are not read as samples",
+                                  "f: line 2: '1e400' is out of range; read as 3.40282e+38",
+                                  "f: line 11: '123456789012' is out of range; read as 2147483647"}));
+  EXPECT_NE(warnings.JapaneseText().find("f の 11 行目の値「123456789012」は範囲外です (2147483647 として読みました)\n"),
+            std::string::npos);
+}
+
 TEST(KnetHeader, MissingFileIsAnAccessError) {
   try {
     ReadKnetHeader("/nonexistent/AOM0011801241951.NS");

@@ -61,6 +61,14 @@ TEST(TextCoding, DecodesShiftJisAndKeepsUtf8) {
   EXPECT_EQ(ToUtf8("a\x80\x82\xa0" "b"), "a\xEF\xBF\xBDあb");  // a stray byte becomes U+FFFD
 }
 
+// Issue 10: a station code of ESC[2J cleared the terminal of `info`.
+TEST(TextCoding, TextsFromFilesAreShownWithoutControlCharacters) {
+  EXPECT_EQ(VisibleText("\x1b[2JAB\t\x7f"), "\u241b[2JAB\u2409\u2421");
+  EXPECT_EQ(VisibleText("大間 \xc2\x9b" "x"), "大間 \uFFFDx");  // C1 CSI
+  EXPECT_EQ(DecodeFieldText("\x91\xe5\x8a\xd4\x1b"), "大間\u241b");
+  EXPECT_EQ(VisibleText("\xff\xfe"), "\uFFFD\uFFFD");
+}
+
 TEST(LineCursor, SplitsOnLineFeedsAndDropsCarriageReturns) {
   LineCursor cursor("a\r\nb\n\nc");
   std::string_view line;
