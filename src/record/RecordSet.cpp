@@ -1,5 +1,7 @@
 #include "record/RecordSet.h"
 
+#include "record/TextFile.h"
+
 namespace tremora {
 
 RecordSet::RecordSet()
@@ -10,6 +12,13 @@ RecordSet::RecordSet()
     Velocity[ch].assign(kBufferCapacity, 0.0f);
     Displacement[ch].assign(kBufferCapacity, 0.0f);
   }
+}
+
+const std::string* RecordFileAt(const RecordSet& record, const std::string& path) {
+  for (int ch = 0; ch < record.ChannelCount; ++ch) {
+    if (SameFile(path, record.ComponentPaths[ch])) return &record.ComponentPaths[ch];
+  }
+  return nullptr;
 }
 
 }  // namespace tremora

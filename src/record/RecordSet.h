@@ -79,4 +79,8 @@ struct RecordSet {
   bool RecordLoaded = false;
 };
 
+// The component file of the record that path names (the same file, whatever its name), or nullptr:
+// no output may be written over the record it was made from.
+const std::string* RecordFileAt(const RecordSet& record, const std::string& path);
+
 }  // namespace tremora

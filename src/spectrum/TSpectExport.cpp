@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/Errors.h"
+#include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/TSpect.h"
@@ -22,6 +23,7 @@ void TSpect::BtnCSVClick() {
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
   if (!chosen) return;
   const std::string path = WithDefaultExtension(*chosen, ".csv");
+  if (RefusedAsRecordFile(record, path)) return;
   try {
     // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
     WriteSpectrumCsv(path, record, Grid, Ratios, Spectra);
@@ -38,6 +40,7 @@ void TSpect::BtnGIFClick() {
   // The folder with its trailing separator: the next GIF dialog opens there.
   LastGifFolder = chosen->substr(0, chosen->size() - FileNameOf(*chosen).size());
   const std::string path = WithDefaultExtension(*chosen, ".gif");
+  if (RefusedAsRecordFile(application_.Form1().Record, path)) return;
   try {
     WriteGif(MyGraph1->Picture(), path);
   } catch (const FileAccessError& error) {

@@ -6,6 +6,7 @@
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/Errors.h"
+#include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 #include "spectrum/TSpect.h"
 #include "wave/TMyWave.h"
@@ -25,9 +26,10 @@ void TForm1::BtnCsvClick() {
   SaveDialog2.default_name = Record.RecordBaseName + ".csv";
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
   if (!chosen) return;
+  const std::string path = WithDefaultExtension(*chosen, ".csv");
+  if (RefusedAsRecordFile(Record, path)) return;
   try {
-    WriteWaveCsv(WithDefaultExtension(*chosen, ".csv"), Record, Displayed(),
-                 static_cast<WaveQuantity>(RGWave->ItemIndex()));
+    WriteWaveCsv(path, Record, Displayed(), static_cast<WaveQuantity>(RGWave->ItemIndex()));
   } catch (const FileAccessError& error) {
     ShowWarning(error.what(), kWriteFailedCaption);
   }
@@ -38,8 +40,10 @@ void TForm1::BtnGifClick() {
   SaveDialog1.default_name = Record.RecordBaseName + ".gif";
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
   if (!chosen) return;
+  const std::string path = WithDefaultExtension(*chosen, ".gif");
+  if (RefusedAsRecordFile(Record, path)) return;
   try {
-    WriteGif(MyWave1->Picture(), WithDefaultExtension(*chosen, ".gif"));
+    WriteGif(MyWave1->Picture(), path);
   } catch (const FileAccessError& error) {
     ShowWarning(error.what(), kWriteFailedCaption);
   }

@@ -75,13 +75,11 @@ std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, 
 
 void RefuseOutputOverInput(const std::string& output, const RecordSet& record,
                            const std::vector<std::string>& named_files) {
-  std::vector<std::string> inputs(record.ComponentPaths.begin(), record.ComponentPaths.begin() + record.ChannelCount);
-  inputs.insert(inputs.end(), named_files.begin(), named_files.end());
-  for (const std::string& input : inputs) {
-    if (SameFile(output, input)) {
-      throw RecordError(output + ": would replace " + input + ", a file being read; nothing written");
-    }
+  const std::string* input = RecordFileAt(record, output);
+  for (auto named = named_files.begin(); input == nullptr && named != named_files.end(); ++named) {
+    if (SameFile(output, *named)) input = &*named;
   }
+  if (input != nullptr) throw RecordError(output + ": would replace " + *input + ", a file being read; nothing written");
 }
 
 }  // namespace tremora::cli

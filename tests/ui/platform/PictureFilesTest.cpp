@@ -1,5 +1,6 @@
 #include "platform/PictureFiles.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,7 +10,9 @@
 
 #include "DecodePicture.h"
 #include "graph/TMyGraph.h"
+#include "TempFolder.h"
 #include "record/Errors.h"
+#include "record/SafeFileWrite.h"
 
 namespace tremora {
 namespace {
@@ -112,6 +115,20 @@ TEST_F(PictureFilesTest, RefusedFilesReachTheCallerAndLeaveNothingBehind) {
   EXPECT_TRUE(fs::is_directory(PathOf("taken.png")));
   EXPECT_THROW(WriteGif(picture, PathOf("taken.png")), FileAccessError);
   EXPECT_TRUE(fs::is_directory(PathOf("taken.png")));
+}
+
+// Issue 10: a picture saved over yesterday's on a disk that fills up leaves yesterday's whole.
+TEST_F(PictureFilesTest, AFailedSaveOverAnOldPictureKeepsItAndLeavesNoTemporary) {
+  const QImage picture = DrawnGraph();
+  for (const auto& write : {WriteGif, WritePng}) {
+    WriteGif(QImage(8, 8, QImage::Format_RGB32), PathOf("old"));
+    const std::string before = testing::ReadFileBytes(PathOf("old"));
+    InjectWriteFault(200, ENOSPC);
+    EXPECT_THROW(write(picture, PathOf("old")), FileAccessError);
+    ClearWriteFault();
+    EXPECT_EQ(testing::ReadFileBytes(PathOf("old")), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+  }
 }
 
 }  // namespace
