@@ -46,17 +46,16 @@ void TForm1::LoadKnetRecord() {
   try {
     read = ReadKnetRecordFiles(Record, Stations, CBDC->Checked());
   } catch (const RecordFormatError& error) {
-    // Refused before any sample was stored: the record on screen stays as it was.
+    // Refused before the record changed: the record on screen stays as it was.
     wait.Close();
     previous.RestoreTo(Record);
     ShowWarning(error.what(), kDataFileCaption);
     return;
   } catch (const FileAccessError& error) {
-    // A component file that cannot be read ends the program.
+    // A missing partner, or a picked file that is no record: nothing was stored either.
     wait.Close();
-    ForgetRecord();
+    previous.RestoreTo(Record);
     ShowWarning(FormatC(kMissingDataFileMessage, error.path().c_str()), kDataFileCaption);
-    CurrentPlatform().RequestTerminate();
     return;
   }
 

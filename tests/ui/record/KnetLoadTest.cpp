@@ -168,17 +168,43 @@ TEST_F(KnetLoad, LongExtensionIsRefusedAndTheLoadedRecordKeepsItsNames) {
   EXPECT_EQ(application.Wait().Label1->Caption(), "untouched");  // the wait window was not shown
 }
 
-TEST_F(KnetLoad, MissingPartnerFileIsReportedAndEndsTheProgram) {
+TEST_F(KnetLoad, LonelyComponentAndFileThatIsNoRecordLeaveTheLoadedRecordWhole) {
+  PickThroughFileButton(SamplePath("NGNH311106302345.NS2"));
+  const auto shown = [&] {
+    std::vector<std::string> texts;
+    for (const TextLabel* label : {form.Label6, form.Label7, form.Label9, form.Label12, form.Label13, form.Label14,
+                                   form.Label23, form.Label24, form.Label25, form.Label28, form.Label30}) {
+      texts.push_back(label->Caption());
+    }
+    const RecordSet& r = form.Record;
+    texts.insert(texts.end(), r.ComponentNames.begin(), r.ComponentNames.end());
+    texts.insert(texts.end(), r.ComponentPaths.begin(), r.ComponentPaths.end());
+    for (const std::string& text : {r.Header.OriginTime, r.CurrentStation.Extra2, r.DataFolder, r.RecordBaseName,
+                                    std::to_string(r.SampleCount), std::to_string(r.Acceleration[1][5000])}) {
+      texts.push_back(text);
+    }
+    return texts;
+  };
+  const std::vector<std::string> before = shown();
+
   ScratchFolder scratch;
   fs::copy_file(SamplePath("AOM0011801241951.NS"), scratch / "AOM0011801241951.NS");
+  WriteText(scratch / "README.md", "# Notes\n\nNot a record.\n");
   PickThroughFileButton(scratch / "AOM0011801241951.NS");
+  PickThroughFileButton(scratch / "README.md");
 
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "\n３成分のデータを読み込めません\n\nデータファイル " + (scratch / "AOM0011801241951.ew") +
-                                           " がありません   \n\nプログラムを終了します");
+  // The partner is named as the user would look for it: in the picked file's letter case.
+  const auto refused = [](const std::string& path) {
+    return "\n３成分のデータを読み込めません\n\nデータファイル " + path + " がありません   \n\nデータを読み込みませんでした";
+  };
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{refused(scratch / "AOM0011801241951.EW"),
+                                                       refused(scratch / "README.ns")}));
   EXPECT_EQ(platform.messages[0].caption, "データファイルエラー");
-  EXPECT_EQ(platform.terminate_requests, 1);
-  EXPECT_FALSE(form.Record.RecordLoaded);
+  EXPECT_EQ(platform.terminate_requests, 0);
+  EXPECT_EQ(shown(), before);
+  EXPECT_TRUE(form.Record.RecordLoaded);
+  EXPECT_TRUE(form.BtnWave->isEnabled());
+  EXPECT_TRUE(form.Button3->isEnabled());
   EXPECT_FALSE(application.Wait().isVisible());
 }
 
