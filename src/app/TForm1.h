@@ -165,8 +165,6 @@ class TForm1 : public QMainWindow {
   void ConfirmExit();
   // Enables or disables the controls that need a loaded record.
   void EnableRecordControls(bool enabled);
-  // After a load that failed part-way through the samples: the old record is gone too.
-  void ForgetRecord();
   void ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier);
   void ChooseLongestPeriod(QAction* item);
 
