@@ -161,6 +161,8 @@ class TForm1 : public QMainWindow {
   struct Strip;
   void DrawStrip(const Strip& strip, int strip_height);
   void WriteTitle(bool component_mode, int strip_height);
+  // False when a typed amplitude the redraw would use is 0 or less.
+  bool ManualAmplitudesArePositive() const;
   void OpenLink(const std::string& address);
   void ConfirmExit();
   // Enables or disables the controls that need a loaded record.
