@@ -132,12 +132,6 @@ void TForm1::EnableRecordControls(bool enabled) {
   }
 }
 
-void TForm1::ForgetRecord() {
-  Record.RecordLoaded = false;
-  EnableRecordControls(false);
-  Button3->setEnabled(false);
-}
-
 void TForm1::ConfirmExit() {
   const MessageAnswer answer = CurrentPlatform().ShowMessage("プログラムを終了します．よろしいですか？",
                                                              "プログラム終了", MessageButtons::YesNo,

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "record/ReadWarnings.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
 #include "spectrum/PeriodGrid.h"
@@ -88,6 +89,8 @@ class TForm1 : public QMainWindow {
   void LoadKnetRecord();
   void LoadHiroshimaRecord();
   void FinishLoad();
+  // After a load, one message naming what the format's rules bent in its files (nothing when none).
+  void ShowReadWarnings(const ReadWarnings& warnings);
   void N8Click();
 
   // Waveform view.
@@ -161,12 +164,12 @@ class TForm1 : public QMainWindow {
   struct Strip;
   void DrawStrip(const Strip& strip, int strip_height);
   void WriteTitle(bool component_mode, int strip_height);
+  // False when a typed amplitude the redraw would use is 0 or less.
+  bool ManualAmplitudesArePositive() const;
   void OpenLink(const std::string& address);
   void ConfirmExit();
   // Enables or disables the controls that need a loaded record.
   void EnableRecordControls(bool enabled);
-  // After a load that failed part-way through the samples: the old record is gone too.
-  void ForgetRecord();
   void ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier);
   void ChooseLongestPeriod(QAction* item);
 

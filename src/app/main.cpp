@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "app/Translations.h"
 #include "platform/Platform.h"
 #include "record/StationTables.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   // with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(tremora::kApplicationTitle);
+  tremora::InstallQtJapaneseTranslation(application);
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));
     program.Form1().show();

@@ -32,6 +32,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool save) {
   QFileDialog dialog(QApplication::activeWindow(), Q(options.title), Q(options.initial_folder));
+  // Qt's own dialog on every desktop: it carries Qt's Japanese texts, a desktop's native one may not.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList filters = ToQtFilter(options.filter).split(";;", Qt::SkipEmptyParts);

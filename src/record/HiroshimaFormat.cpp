@@ -90,10 +90,18 @@ int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity
 }
 
 void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& h) {
-  // An unknown station still gets its own code, and no name of an earlier record's station.
-  record.CurrentStation.Code = h.StationCode;
+  // An unknown station still gets its own code, and nothing of an earlier record's station.
+  StationRecord& station = record.CurrentStation;
+  station.ClearTexts();
+  station.Code = h.StationCode;
+  station.Latitude = station.Longitude = 0;
+  if (h.Station != nullptr) {
+    station.Name = h.Station->Name;
+    station.Address = h.Station->Address;
+    station.Latitude = h.Station->Latitude;
+    station.Longitude = h.Station->Longitude;
+  }
   record.Header.StationCode = h.StationCode;
-  record.CurrentStation.Name = h.Station != nullptr ? h.Station->Name : std::string();
   record.Header.RecordDate = record.Header.OriginDate = h.Date;
   record.Header.RecordTime = record.Header.OriginTime = h.Time;
   record.SampleCount = h.SampleCount;
@@ -101,10 +109,19 @@ void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& h) {
   record.SamplingInterval = h.SamplingInterval;
 }
 
-void ReadHiroshimaChannels(RecordSet& record, ReadWarnings* warnings) {
+HiroshimaFiles ReadHiroshimaFiles(const std::array<std::string, kMaxChannels>& paths, int channel_count,
+                                  const StationTables& tables) {
+  HiroshimaFiles files;
+  for (int ch = 0; ch < channel_count; ++ch) files.contents[ch] = ReadWholeFile(paths[ch]);
+  files.header = ParseHiroshimaHeader(files.contents[0], paths[0], tables);
+  return files;
+}
+
+void StoreHiroshimaChannels(RecordSet& record, const std::array<std::string, kMaxChannels>& contents,
+                            ReadWarnings* warnings) {
   for (int ch = 0; ch < record.ChannelCount; ++ch) {
-    const int stored =
-        ReadHiroshimaSamples(record.ComponentPaths[ch], record.Acceleration[ch].data(), kChannelCapacity, warnings);
+    const int stored = ParseHiroshimaSamples(contents[ch], record.Acceleration[ch].data(), kChannelCapacity,
+                                             record.ComponentPaths[ch], warnings);
     record.SampleCount = std::min(record.SampleCount, stored);
   }
 }

@@ -2,6 +2,7 @@
 // Component files of the Hiroshima City network (split per station and component): comma-separated
 // text, a 5-line header whose values stand in the second field, then acceleration values in gal.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -40,13 +41,25 @@ int ReadHiroshimaSamples(const std::string& path, float* channel, int capacity, 
 int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity,
                           const std::string& path = std::string(), ReadWarnings* warnings = nullptr);
 
-// Puts a header into the record: dates and times (record and origin alike), the station code and
-// name, the sample count and the sampling rate and interval.
+// Puts a header into the record: dates and times (record and origin alike), the sample count and
+// the sampling rate and interval. The station texts of an earlier record are all cleared; the
+// code and, from its table row, the name, address and coordinates are filled.
 void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& header);
 
-// Reads channels 0 .. record.ChannelCount-1 from record.ComponentPaths and keeps SampleCount within
-// what every channel actually holds, so a header that announces more samples than its file has
-// never makes the program read stale samples.
-void ReadHiroshimaChannels(RecordSet& record, ReadWarnings* warnings = nullptr);
+// The component files of a record read whole, and the header of the first, before anything goes
+// into the record set: a missing or unusable file leaves the record as it was. Throws
+// FileAccessError or RecordFormatError (from ReadHiroshimaHeader).
+struct HiroshimaFiles {
+  HiroshimaHeader header;
+  std::array<std::string, kMaxChannels> contents;
+};
+HiroshimaFiles ReadHiroshimaFiles(const std::array<std::string, kMaxChannels>& paths, int channel_count,
+                                  const StationTables& tables);
+
+// Stores the samples of channels 0 .. record.ChannelCount-1 and keeps SampleCount within what every
+// channel actually holds, so a header that announces more samples than its file has never makes
+// the program read stale samples.
+void StoreHiroshimaChannels(RecordSet& record, const std::array<std::string, kMaxChannels>& contents,
+                            ReadWarnings* warnings = nullptr);
 
 }  // namespace tremora

@@ -1,6 +1,7 @@
 #include "record/KnetLoading.h"
 
 #include <algorithm>
+#include <array>
 
 #include "record/CNumbers.h"
 #include "record/TextFields.h"
@@ -11,7 +12,6 @@ namespace tremora {
 namespace {
 
 constexpr int kBaseNameWidth = 149;
-constexpr const char* kComponentStems[kMaxChannels] = {"ns", "ew", "ud"};
 constexpr const char* kComponentLabels[kMaxChannels] = {"NS", "EW", "UD"};
 
 std::string UpperAscii(std::string_view text) {
@@ -22,7 +22,25 @@ std::string UpperAscii(std::string_view text) {
   return upper;
 }
 
+// The extension of the picked file's name as written ("Ns2"), empty without a period.
+std::string_view WrittenExtension(std::string_view path) {
+  const std::string_view name = FileNameOf(path);
+  const size_t period = name.find('.');
+  return period == std::string_view::npos ? std::string_view() : name.substr(period + 1);
+}
+
 }  // namespace
+
+std::string ComponentExtensionInPickedCase(std::string_view picked_path, int channel) {
+  const std::string_view picked = WrittenExtension(picked_path);
+  const char* component = kComponentLabels[channel];
+  std::string extension;
+  for (size_t i = 0; i < 2; ++i) {
+    const bool upper = i < picked.size() && picked[i] >= 'A' && picked[i] <= 'Z';
+    extension += upper ? component[i] : static_cast<char>(component[i] - 'A' + 'a');
+  }
+  return extension;
+}
 
 KnetFileName SplitKnetFileName(std::string_view path) {
   const std::string_view name = FileNameOf(path);
@@ -52,8 +70,11 @@ bool PrepareKnetLoad(RecordSet& record, const std::string& picked_path, bool thr
     record.ComponentPaths[0] = picked_path;
     record.ComponentNames[0] = parts.extension;
   } else {
+    const std::string_view written = WrittenExtension(picked_path);
+    const std::string written_suffix(written.size() > 2 ? written.substr(2) : std::string_view());
     for (int ch = 0; ch < kMaxChannels; ++ch) {
-      const std::string derived = parts.base + "." + kComponentStems[ch] + parts.suffix;
+      // Named in the case of the picked file's extension: the name a missing partner is reported by.
+      const std::string derived = parts.base + "." + ComponentExtensionInPickedCase(picked_path, ch) + written_suffix;
       record.ComponentPaths[ch] = FindWithExtensionInAnyCase(derived).value_or(derived);
       record.ComponentNames[ch] = std::string(kComponentLabels[ch]) + parts.suffix;
     }
@@ -70,8 +91,13 @@ std::string MakeRecordBaseName(const RecordHeader& header) {
 }
 
 KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean) {
+  // Every file is read and the header checked before the record changes, so a missing partner or
+  // a file that is no record leaves the record on screen whole.
+  std::array<std::string, kMaxChannels> contents;
+  for (int ch = 0; ch < record.ChannelCount; ++ch) contents[ch] = ReadWholeFile(record.ComponentPaths[ch]);
   KnetReadResult result;
-  record.Header = ReadKnetHeader(record.ComponentPaths[0], &result.warnings);
+  RecordHeader header = ParseKnetHeader(contents[0], record.ComponentPaths[0], &result.warnings);
+  record.Header = std::move(header);
   result.labels = FormatKnetHeaderLabels(record.Header);
 
   record.CurrentStation.ClearTexts();
@@ -86,9 +112,9 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
   // Every channel is converted with the first file's scale factor, as its partners share the sensor.
   int least = kChannelCapacity;
   for (int ch = 0; ch < record.ChannelCount; ++ch) {
-    const int stored = ReadKnetSamples(record.ComponentPaths[ch], record.Header.ScaleFactor,
-                                       record.Acceleration[ch].data(), kChannelCapacity, remove_mean,
-                                       &result.warnings);
+    const int stored = ParseKnetSamples(contents[ch], record.Header.ScaleFactor, record.Acceleration[ch].data(),
+                                        kChannelCapacity, remove_mean, record.ComponentPaths[ch],
+                                        &result.warnings);
     least = std::min(least, stored);
   }
   record.SampleCount = least;

@@ -21,11 +21,17 @@ struct KnetFileName {
 };
 KnetFileName SplitKnetFileName(std::string_view path);
 
+// The two letters of a channel's extension ("NS", "EW", "UD" for channels 0..2) in the letter case
+// of the picked file's extension, letter by letter ("ns2" gives "ew"); lower case where the picked
+// name has no letter to follow. The partner files are named so, as the user would look for them.
+std::string ComponentExtensionInPickedCase(std::string_view picked_path, int channel);
+
 // A record file name has an extension of fewer than 4 characters after its first period (or none).
 bool FileNameCheck(std::string_view path);
 
 // Sets ChannelCount, ComponentPaths and ComponentNames for the picked path. Three components:
-// base + ".ns"/".ew"/".ud" + suffix, found whatever the case of the extension on disk. Returns
+// base + "." + the channel's extension in the picked case + the suffix as written, found whatever
+// the case of the extension on disk (a partner not found keeps the name in the picked case). Returns
 // FileNameCheck of the first path; when false the load must stop (the names stay changed).
 bool PrepareKnetLoad(RecordSet& record, const std::string& picked_path, bool three_components);
 
@@ -39,8 +45,7 @@ struct KnetReadResult {
 // RecordBaseName, DataFolder and SamplingInterval and reads every channel (the mean removed when
 // asked). SampleCount is the least count of the channels read. The filter design is the caller's.
 // Throws FileAccessError for a file that cannot be read (a missing partner file included) and
-// RecordFormatError for a file that cannot be used; the header is only stored once it was read
-// whole.
+// RecordFormatError for a file that cannot be used; both are thrown before the record changes.
 KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean);
 
 // "AOM001-2018/01/24 19:51:00" without "/" and ":", then without the seconds: "AOM001-201801241951".
@@ -54,7 +59,7 @@ inline constexpr const char* kUnknownKnetStationMessage =
 inline constexpr const char* kUnknownStationCaption = "観測点コードエラー";
 // %s: the full path of the file.
 inline constexpr const char* kMissingDataFileMessage =
-    "\n３成分のデータを読み込めません\n\nデータファイル %s がありません   \n\nプログラムを終了します";
+    "\n３成分のデータを読み込めません\n\nデータファイル %s がありません   \n\nデータを読み込みませんでした";
 inline constexpr const char* kDataFileCaption = "データファイルエラー";
 
 }  // namespace tremora

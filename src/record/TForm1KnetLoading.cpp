@@ -20,7 +20,8 @@ namespace tremora {
 
 namespace {
 constexpr const char* kReadingMessage = "地震波形データを読み込んでいます・・・・";
-}
+constexpr const char* kReadWarningsCaption = "データファイルの警告";
+}  // namespace
 
 void TForm1::BtnFileClick() {
   if (Hiroshima->isChecked()) {
@@ -46,17 +47,16 @@ void TForm1::LoadKnetRecord() {
   try {
     read = ReadKnetRecordFiles(Record, Stations, CBDC->Checked());
   } catch (const RecordFormatError& error) {
-    // Refused before any sample was stored: the record on screen stays as it was.
+    // Refused before the record changed: the record on screen stays as it was.
     wait.Close();
     previous.RestoreTo(Record);
     ShowWarning(error.what(), kDataFileCaption);
     return;
   } catch (const FileAccessError& error) {
-    // A component file that cannot be read ends the program.
+    // A missing partner, or a picked file that is no record: nothing was stored either.
     wait.Close();
-    ForgetRecord();
+    previous.RestoreTo(Record);
     ShowWarning(FormatC(kMissingDataFileMessage, error.path().c_str()), kDataFileCaption);
-    CurrentPlatform().RequestTerminate();
     return;
   }
 
@@ -85,6 +85,12 @@ void TForm1::LoadKnetRecord() {
   FinishLoad();
   wait.Close();
   BtnWaveClick();
+  ShowReadWarnings(read.warnings);
+}
+
+void TForm1::ShowReadWarnings(const ReadWarnings& warnings) {
+  if (warnings.empty()) return;
+  ShowWarning(warnings.JapaneseText(), kReadWarningsCaption);
 }
 
 void TForm1::FinishLoad() {

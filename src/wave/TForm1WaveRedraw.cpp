@@ -2,10 +2,12 @@
 // with their titles, peaks and scales.
 
 #include <QAction>
+#include <cmath>
 
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
+#include "platform/Messages.h"
 #include "record/CNumbers.h"
 #include "wave/TMyWave.h"
 #include "wave/TWait.h"
@@ -18,6 +20,8 @@ namespace {
 constexpr const char* kProcessingMessage = "地震波形データを処理しています・・・・";
 constexpr const char* kTimeUnit = "sec";
 constexpr Colour kPeakMarkColour = kRed;
+constexpr const char* kBadAmplitudeMessage = "振幅の値が正しくありません !\n0 より大きい数値を入力してください";
+constexpr const char* kAmplitudeErrorCaption = "振幅エラー";
 
 // Closes the wait window when the redraw leaves early (a number that does not convert).
 class WaitWindowScope {
@@ -53,9 +57,29 @@ DisplayedSection TForm1::Displayed() const {
   return section;
 }
 
+bool TForm1::ManualAmplitudesArePositive() const {
+  if (CBAmp->Checked()) return true;
+  const bool component_mode = CBWave->Checked();
+  const EditBox* amplitudes[kMaxChannels] = {EdAmp0, EdAmp1, EdAmp2};
+  const int strips = component_mode ? Record.ChannelCount : 3;
+  for (int s = 0; s < strips; ++s) {
+    const EditBox* edit = component_mode && CB1ch->Checked() ? EdAmp0 : amplitudes[s];
+    // A text that is no number stops here with its conversion error, before anything is drawn.
+    const float amplitude = edit->FloatValue();
+    if (!(amplitude > 0) || !std::isfinite(amplitude)) return false;
+  }
+  return true;
+}
+
 void TForm1::BtnWaveClick() {
   // Before a record is loaded there is nothing to draw; the plot keeps what it shows.
   if (!Record.RecordLoaded) return;
+  // 0 would fill the strip, a negative value turn its axis over: refused, the plot stays.
+  if (!ManualAmplitudesArePositive()) {
+    StartControlBusy = false;
+    ShowWarning(kBadAmplitudeMessage, kAmplitudeErrorCaption);
+    return;
+  }
   WaitWindowScope wait(application_.Wait(), !StartControlBusy);
 
   MyWave1->Clear(kWhite);
@@ -74,6 +98,9 @@ void TForm1::BtnWaveClick() {
   StartIndex = section.StartIndex;
   DisplayCount = section.DisplayCount;
   TimeWidth = width;
+  // An automatic start the track bar already stood at moves nothing, so EdStart is written here:
+  // it must hold the start on screen when 自動 is unticked. QLineEdit::setText runs no handler.
+  if (CBAutoStart->Checked()) EdStart->setText(QString::number(StartIndex));
   MyWave1->SubX = section.SubTicks;
   MyWave1->VValueX = section.SecondsPerDivision;
 

@@ -143,7 +143,7 @@ TEST(Cli, AMissingPartnerFileIsAnErrorNamingBothFiles) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("AKT0139608110312.EW: partner file "), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("AKT0139608110312.ns is missing"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("AKT0139608110312.NS is missing"), std::string::npos) << run.err;
   EXPECT_EQ(Cli({"spectra", "--single", testing::RecordPath("AKT0139608110312.EW")}).status, 0);
 }
 

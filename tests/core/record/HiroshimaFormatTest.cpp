@@ -97,8 +97,9 @@ class HiroshimaRecord : public ::testing::Test {
     }
     record_.ChannelCount = 3;
     record_.ComponentPaths = {folder_.File("quake.ns"), folder_.File("quake.ew"), folder_.File("quake.ud")};
-    ApplyHiroshimaHeader(record_, ReadHiroshimaHeader(record_.ComponentPaths[0], tables_));
-    ReadHiroshimaChannels(record_);
+    const HiroshimaFiles files = ReadHiroshimaFiles(record_.ComponentPaths, 3, tables_);
+    ApplyHiroshimaHeader(record_, files.header);
+    StoreHiroshimaChannels(record_, files.contents);
   }
   TempFolder folder_{"hiroshima"};
   StationTables tables_ = HiroshimaTables();
@@ -112,13 +113,16 @@ TEST_F(HiroshimaRecord, SampleCountNeverExceedsWhatTheFilesHold) {
 }
 
 TEST_F(HiroshimaRecord, TheHeaderFillsDatesStationAndRate) {
-  record_.CurrentStation.Name = "earlier station";
+  record_.CurrentStation = {"NGNH31", "塩尻", "x", "長野県塩尻", "N36.1184 E137.9389 H720m D218m", 1, 2};
   Load(20, 30);
   EXPECT_EQ(record_.SampleCount, 20);
   EXPECT_EQ(record_.Header.OriginDate, "2001/03/24");
   EXPECT_EQ(record_.Header.RecordTime, "15:28:00");
   EXPECT_EQ(record_.Header.StationCode, "HRS01");
   EXPECT_EQ(record_.CurrentStation.Name, "中消防署");
+  EXPECT_EQ(record_.CurrentStation.Address, "広島市中区");
+  EXPECT_EQ(record_.CurrentStation.Extra1, "");
+  EXPECT_EQ(record_.CurrentStation.Extra2, "");
   EXPECT_EQ(record_.Header.SamplingRate, 100);
   EXPECT_FLOAT_EQ(record_.SamplingInterval, 0.01f);
 }
@@ -127,7 +131,7 @@ TEST_F(HiroshimaRecord, AMissingComponentFileIsAnAccessError) {
   record_.ChannelCount = 3;
   record_.SampleCount = 10;
   record_.ComponentPaths = {folder_.File("none.ns"), folder_.File("none.ew"), folder_.File("none.ud")};
-  EXPECT_THROW(ReadHiroshimaChannels(record_), FileAccessError);
+  EXPECT_THROW(ReadHiroshimaFiles(record_.ComponentPaths, 3, tables_), FileAccessError);
 }
 
 }  // namespace

@@ -61,6 +61,10 @@ TEST(KnetLoad, AFileWithoutPeriodGetsPartnersWithTheExtensionsAppended) {
   RecordSet record;
   EXPECT_TRUE(PrepareKnetLoad(record, "/nowhere/record", true));
   EXPECT_EQ(record.ComponentPaths[1], "/nowhere/record.ew");
+  // Partners not found keep the letter case of the picked extension.
+  EXPECT_TRUE(PrepareKnetLoad(record, "/nowhere/record.Ns2", true));
+  EXPECT_EQ(record.ComponentPaths[2], "/nowhere/record.Ud2");
+  EXPECT_EQ(record.ComponentNames[2], "UD2");
 }
 
 TEST(KnetLoad, ReadsAThreeComponentRecordWithItsStation) {
@@ -103,7 +107,7 @@ TEST(KnetLoad, AMissingPartnerIsAnAccessErrorNamingIt) {
     ReadKnetRecordFiles(record, ShippedTables(), false);
     FAIL() << "loaded";
   } catch (const FileAccessError& error) {
-    EXPECT_EQ(error.path(), folder.File("AOM0011801241951.ew"));
+    EXPECT_EQ(error.path(), folder.File("AOM0011801241951.EW"));  // in the picked file's case
   }
 }
 

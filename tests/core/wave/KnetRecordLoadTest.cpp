@@ -51,7 +51,7 @@ TEST(LoadKnetRecordCore, AMissingPartnerFileIsAnAccessError) {
     LoadKnetRecordCore(record, Stations(), testing::RecordPath("AKT0139608110312.EW"), true, true);
     FAIL() << "no error";
   } catch (const FileAccessError& error) {
-    EXPECT_NE(error.path().find("AKT0139608110312.ns"), std::string::npos);
+    EXPECT_NE(error.path().find("AKT0139608110312.NS"), std::string::npos);
   }
   // The same file alone loads.
   EXPECT_EQ(LoadKnetRecordCore(record, Stations(), testing::RecordPath("AKT0139608110312.EW"), false, true).outcome,

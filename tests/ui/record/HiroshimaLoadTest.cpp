@@ -1,5 +1,7 @@
 #include <QAction>
+#include <QPushButton>
 
+#include "spectrum/TSpect.h"
 #include "ui/app/ApplicationFixture.h"
 
 namespace tremora::testing {
@@ -75,13 +77,36 @@ TEST_F(HiroshimaLoad, MissingPartnerStopsBeforeReadingAndKeepsTheNames) {
   PickThroughFileButton(scratch / "eq1.ns");
 
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "対になる３成分データファイルが揃っていません");
+  EXPECT_EQ(platform.messages[0].text,
+            "対になる３成分データファイルが揃っていません\n\nデータファイル " + (scratch / "eq1.ud") + " がありません   ");
   EXPECT_EQ(platform.messages[0].caption, "ファイルエラー");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::None);
   EXPECT_FALSE(form.Record.RecordLoaded);
   EXPECT_EQ(form.Record.ChannelCount, 0);
   EXPECT_EQ(form.Record.RecordBaseName, "");
   EXPECT_EQ(form.Label14->Caption(), "広島市消防局データファイル");
+}
+
+TEST_F(HiroshimaLoad, AfterAKikNetRecordNamesAndStationTextsAreTheHiroshimaOnes) {
+  form.KNET->trigger();
+  PickThroughFileButton(SamplePath("NGNH311106302345.NS2"));
+  ASSERT_EQ(form.Label25->Caption(), "N36.1184 E137.9389 H720m D218m");
+  form.BtnSpect->click();
+  form.Hiroshima->trigger();
+  WriteRecord("HRS01", 30, "10");
+  PickThroughFileButton(scratch / "eq1.ns");
+
+  EXPECT_EQ(form.Label24->Caption(), "広島市中区");
+  EXPECT_EQ(form.Label25->Caption(), "");
+  form.BtnSpect->click();
+  TSpect& spect = application.Spect();
+  EXPECT_EQ(spect.Label3->Caption(), "広島市中区");
+  EXPECT_EQ(spect.Label4->Caption(), "");
+  platform.save_paths.push_back(scratch / "spectra.csv");
+  spect.BtnCSV->click();
+  const std::string csv = ReadText(scratch / "spectra.csv");
+  EXPECT_NE(csv.find("\r\nEW\r\nSA\r\n"), std::string::npos);
+  EXPECT_EQ(csv.find("EW2"), std::string::npos);
 }
 
 TEST_F(HiroshimaLoad, UnknownStationIsReportedAndTheLoadGoesOn) {

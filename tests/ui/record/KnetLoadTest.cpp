@@ -168,17 +168,32 @@ TEST_F(KnetLoad, LongExtensionIsRefusedAndTheLoadedRecordKeepsItsNames) {
   EXPECT_EQ(application.Wait().Label1->Caption(), "untouched");  // the wait window was not shown
 }
 
-TEST_F(KnetLoad, MissingPartnerFileIsReportedAndEndsTheProgram) {
+TEST_F(KnetLoad, LonelyComponentAndFileThatIsNoRecordLeaveTheLoadedRecordWhole) {
+  PickThroughFileButton(SamplePath("NGNH311106302345.NS2"));
+  const auto shown = [&] {
+    const RecordSet& r = form.Record;
+    return std::vector<std::string>{form.Label6->Caption(), form.Label14->Caption(), form.Label25->Caption(),
+                                    r.ComponentNames[0], r.ComponentPaths[2], r.CurrentStation.Extra2,
+                                    std::to_string(r.SampleCount), std::to_string(r.Acceleration[1][5000])};
+  };
+  const std::vector<std::string> before = shown();
+
   ScratchFolder scratch;
   fs::copy_file(SamplePath("AOM0011801241951.NS"), scratch / "AOM0011801241951.NS");
+  WriteText(scratch / "README.md", "# Notes\n\nNot a record.\n");
   PickThroughFileButton(scratch / "AOM0011801241951.NS");
+  PickThroughFileButton(scratch / "README.md");
 
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "\n３成分のデータを読み込めません\n\nデータファイル " + (scratch / "AOM0011801241951.ew") +
-                                           " がありません   \n\nプログラムを終了します");
+  // The partner is named as the user would look for it: in the picked file's letter case.
+  const auto refused = [](const std::string& path) {
+    return "\n３成分のデータを読み込めません\n\nデータファイル " + path + " がありません   \n\nデータを読み込みませんでした";
+  };
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{refused(scratch / "AOM0011801241951.EW"),
+                                                       refused(scratch / "README.ns")}));
   EXPECT_EQ(platform.messages[0].caption, "データファイルエラー");
-  EXPECT_EQ(platform.terminate_requests, 1);
-  EXPECT_FALSE(form.Record.RecordLoaded);
+  EXPECT_EQ(platform.terminate_requests, 0);
+  EXPECT_EQ(shown(), before);
+  EXPECT_TRUE(form.BtnWave->isEnabled());
   EXPECT_FALSE(application.Wait().isVisible());
 }
 
@@ -224,6 +239,25 @@ TEST_F(KnetLoad, ScaleFactorWithZeroDenominatorIsRefusedAndTheRecordStays) {
   EXPECT_EQ(form.Record.ComponentPaths[0], SamplePath("AOM0011801241951.NS"));
   EXPECT_EQ(form.Label12->Caption(), "10200");
   EXPECT_FALSE(application.Wait().isVisible());
+}
+
+// Issue 10: data the format's rules bent are named once, after the record is on screen.
+TEST_F(KnetLoad, FieldsThatAreNoIntegersAreNamedInOneMessageAfterTheLoad) {
+  ScratchFolder scratch;
+  std::string text = WithHeaderLine(ReadText(SamplePath("AOM0011801241951.NS")), 18,
+                                    "  abcdef    131x0");
+  WriteText(scratch / "AOM0011801241951.NS", text);
+  form.CB3Compo->click();
+  PickThroughFileButton(scratch / "AOM0011801241951.NS");
+
+  EXPECT_TRUE(form.Record.RecordLoaded);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].caption, "データファイルの警告");
+  EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+  const std::string path = scratch / "AOM0011801241951.NS";
+  EXPECT_EQ(platform.messages[0].text,
+            path + " の 18 行目 1 番目の値「  abcdef」は整数ではありません (0 として読みました)\n" + path +
+                " の 18 行目 2 番目の値「   131x0」は整数ではありません (131 として読みました)\n");
 }
 
 TEST_F(KnetLoad, DcSettingAsksForTheFileAgainAndRereadsWithTheMeanKept) {

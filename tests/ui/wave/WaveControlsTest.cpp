@@ -102,6 +102,24 @@ TEST_F(WaveControls, TrackBarCopiesItsPositionIntoTheStartEdit) {
   EXPECT_EQ(form.TrackBar1->Position(), 11000);
 }
 
+TEST_F(WaveControls, AnAutomaticStartOfZeroIsWrittenIntoTheStartEdit) {
+  // Motion from the first sample: the start is 0, where the track bar already stands.
+  ScratchFolder scratch;
+  std::string text = "code,HRS01\ndate,2018/01/24\ntime,19:51:43\ncount,40\ninterval,10\n";
+  for (int i = 0; i < 40; ++i) text += std::to_string(i % 2 ? 5 : -5) + (i % 10 == 9 ? ",\n" : ",");
+  WriteText(scratch / "eq1.ns", text);
+  form.Hiroshima->trigger();
+  form.CB3Compo->click();
+  PickThroughFileButton(scratch / "eq1.ns");
+  ASSERT_EQ(form.StartIndex, 0);
+  EXPECT_EQ(form.EdStart->Text(), "0");
+
+  // Unticked, the plot stays at the start it showed.
+  form.CBAutoStart->click();
+  form.BtnWave->click();
+  EXPECT_EQ(form.StartIndex, 0);
+}
+
 TEST_F(WaveControls, AutomaticStartDisablesTheStartControls) {
   form.CBAutoStart->click();
   EXPECT_TRUE(form.EdStart->isEnabled());

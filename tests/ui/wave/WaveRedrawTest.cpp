@@ -44,6 +44,25 @@ TEST_F(WaveRedraw, AutomaticStartShowsTheSectionFromTwoHundredSamplesBeforeTheMo
   EXPECT_EQ(form.MyWave1->SubX, 5);
 }
 
+TEST_F(WaveRedraw, AManualAmplitudeThatIsNotPositiveIsRefusedAndThePlotStays) {
+  form.CBAmp->click();  // manual scales, drawn with 400 each
+  const QImage before = form.MyWave1->Picture();
+  for (const char* amplitude : {"0", "-400"}) {
+    form.EdAmp1->SetText(amplitude);
+    form.BtnWave->click();
+  }
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, "振幅の値が正しくありません !\n0 より大きい数値を入力してください");
+  EXPECT_EQ(platform.messages[1].caption, "振幅エラー");
+  EXPECT_EQ(form.MyWave1->Picture(), before);
+
+  // A text that is no number keeps its conversion error.
+  form.EdAmp1->SetText("4OO");
+  form.BtnWave->click();
+  EXPECT_EQ(platform.standard_errors.size(), 1u);
+  EXPECT_EQ(platform.messages.size(), 2u);
+}
+
 TEST_F(WaveRedraw, VelocityAndDisplacementAreTheCoresProcessingOfTheSection) {
   RecordSet copy = form.Record;
   const DisplayedSection section = ChooseDisplayedSection(form.StartIndex, 50.0f, copy.SampleCount, copy.SamplingInterval);
