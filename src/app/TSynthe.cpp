@@ -111,6 +111,8 @@ void TSynthe::Button3Click() {
   const std::string path = WithDefaultExtension(*chosen, "." + SaveDialog1.default_extension);
   Label6->SetCaption(path);
   OutputPath = path;
+  // After a failed write both buttons are enabled: a refused new choice must not be written.
+  Button1->setEnabled(false);
   if (RefusedName(path, Edit1->IntValue())) return;
   Button1->setEnabled(true);
   Button3->setEnabled(false);

@@ -100,6 +100,8 @@ TEST_F(Synthe, RefusesBadNamesAndReportsAFailedWriteKeepingTheOldFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 2);  // no temporary left
   EXPECT_EQ(synthe.Label8->Caption(), "実行ボタンを押してください");
   EXPECT_TRUE(synthe.Button3->isEnabled());  // another file may be chosen
+  Choose(folder + "/a.b.045");
+  EXPECT_FALSE(synthe.Button1->isEnabled());  // the refused name is never written
 }
 
 }  // namespace
