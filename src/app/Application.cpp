@@ -2,6 +2,7 @@
 
 #include "app/SecondaryWindows.h"
 #include "app/TForm1.h"
+#include "app/TSynthe.h"
 #include "spectrum/TSpect.h"
 #include "wave/TWait.h"
 
@@ -18,7 +19,7 @@ Application::Application(const std::string& data_folder) {
   next_step_ = std::make_unique<TNextStep>();
   super_ = std::make_unique<TSuper>();
   site_list_ = std::make_unique<TSiteList>();
-  synthe_ = std::make_unique<TSynthe>();
+  synthe_ = std::make_unique<TSynthe>(*this);
   hrsm_list_ = std::make_unique<THRSMList>();
 }
 

@@ -32,8 +32,6 @@ TSiteList::TSiteList() : SecondaryWindow("SiteList", "K-NET / KiK-net 観測点�
   setFont(JapaneseFont(FontFace::FixedGothic, 12, true));
 }
 
-TSynthe::TSynthe() : SecondaryWindow("Synthe", "水平成分波形の合成", 560, 300, ColorFromBgr(9008635)) {}
-
 THRSMList::THRSMList()
     : SecondaryWindow("HRSMList", "広島市地震情報ネットワークシステム　", 712, 339, QColor(196, 255, 255)) {}
 

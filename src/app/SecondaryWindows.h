@@ -50,12 +50,6 @@ class TSiteList : public SecondaryWindow {
   TSiteList();
 };
 
-class TSynthe : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TSynthe();
-};
-
 class THRSMList : public SecondaryWindow {
   Q_OBJECT
  public:

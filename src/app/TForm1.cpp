@@ -11,6 +11,7 @@
 
 #include "app/Application.h"
 #include "app/SecondaryWindows.h"
+#include "app/TSynthe.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 #include "spectrum/TSpect.h"
@@ -213,6 +214,9 @@ void TForm1::Button2Click() {
   }
 }
 
-void TForm1::Button3Click() { ShowWindow(application_.Synthe()); }
+void TForm1::Button3Click() {
+  application_.Synthe().PrepareForRecord();
+  ShowWindow(application_.Synthe());
+}
 
 }  // namespace tremora

@@ -73,6 +73,7 @@ MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string
     case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
   }
   switch (box.exec()) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;

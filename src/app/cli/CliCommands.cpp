@@ -7,7 +7,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "app/cli/CliArguments.h"
 #include "app/cli/CliRecords.h"
+#include "app/cli/CliSynth.h"
 #include "record/CNumbers.h"
 #include "record/Errors.h"
 #include "record/StationTables.h"
@@ -22,11 +24,14 @@ namespace tremora {
 
 namespace {
 
+using cli::Arguments;
 using cli::DistinctRecords;
 using cli::kProgram;
 using cli::LoadRecord;
 using cli::RecordError;
+using cli::Parse;
 using cli::RefuseOutputOverInput;
+using cli::UsageError;
 
 constexpr const char* kMainHelp =
     "Usage: tremora-cli COMMAND [options] FILE...\n"
@@ -37,6 +42,7 @@ constexpr const char* kMainHelp =
     "  info FILE...         header values, sample count and the peak of each component\n"
     "  spectra FILE...      response spectra (SA, SV, SD; 100 periods, 5 damping ratios) as CSV\n"
     "  wave-csv FILE        acceleration, velocity or displacement of the displayed section as CSV\n"
+    "  synth FILE           the horizontal acceleration along an azimuth as a new K-NET file\n"
     "\n"
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
     "are found beside it whatever the case of their extension.\n"
@@ -79,47 +85,6 @@ constexpr const char* kWaveHelp =
     "  --no-dc            keep the mean\n"
     "  --single           read only the named component file, not its partners\n"
     "  -o FILE            write to FILE (default: standard output)\n";
-
-// A command line that cannot be run; the message says what to change.
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-struct Arguments {
-  std::map<std::string, std::string> values;  // option -> value
-  std::set<std::string> flags;
-  std::vector<std::string> files;
-  bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
-  const std::string* Value(const std::string& option) const {
-    const auto it = values.find(option);
-    return it == values.end() ? nullptr : &it->second;
-  }
-};
-
-Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
-                const std::set<std::string>& flag_options) {
-  Arguments parsed;
-  bool options_done = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (options_done || arg.size() < 2 || arg[0] != '-') {
-      parsed.files.push_back(arg);
-    } else if (arg == "--") {
-      options_done = true;
-    } else if (arg == "-h" || arg == "--help") {
-      parsed.flags.insert("--help");
-    } else if (flag_options.count(arg) != 0) {
-      parsed.flags.insert(arg);
-    } else if (value_options.count(arg) != 0) {
-      if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
-      parsed.values[arg] = args[++i];
-    } else {
-      throw UsageError("unknown option " + arg);
-    }
-  }
-  return parsed;
-}
 
 struct SectionChoice {
   bool automatic_start = true;
@@ -361,6 +326,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "info") return RunInfo(rest, out, err, env);
     if (command == "spectra") return RunSpectra(rest, out, err, env);
     if (command == "wave-csv") return RunWaveCsv(rest, out, err, env);
+    if (command == "synth") return cli::RunSynth(rest, out, err, env);
     if (command == "--help" || command == "-h" || command == "help") {
       out << kMainHelp;
       return 0;

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "app/SecondaryWindows.h"
+#include "app/TSynthe.h"
 #include "ui/app/ApplicationFixture.h"
 #include "wave/TWait.h"
 

@@ -1,0 +1,52 @@
+#pragma once
+// The synthesis window: the horizontal acceleration of the loaded record along an azimuth, written
+// as a new K-NET file. Choose the output file (Button3), then write it (Button1); every write needs
+// a new choice.
+
+#include <string>
+
+#include "app/SecondaryWindows.h"
+#include "platform/Platform.h"
+
+class QPushButton;
+
+namespace tremora {
+
+class Application;
+class EditBox;
+class TextLabel;
+
+class TSynthe : public SecondaryWindow {
+  Q_OBJECT
+
+ public:
+  explicit TSynthe(Application& application);
+
+  // Run by the main window before it shows this window: the default name and the prompt.
+  void PrepareForRecord();
+
+  void Edit1Change();
+  void Button3Click();
+  void Button1Click();
+  void Button2Click();
+
+  TextLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
+  TextLabel *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
+  EditBox* Edit1 = nullptr;
+  QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr;
+  FileDialogOptions SaveDialog1;
+  std::string OutputPath;  // the chosen file, kept until it is written
+
+ private:
+  void CreateControls();
+  // Default file name (the NS file's name, azimuth extension) and extension of the dialog.
+  void SetDefaultName();
+  // True after a message when path cannot be the output.
+  bool RefusedName(const std::string& path, int azimuth);
+  // Reports a write that failed; the output file can be chosen again.
+  void FailedWrite(const std::string& message);
+
+  Application& application_;
+};
+
+}  // namespace tremora

@@ -1,0 +1,29 @@
+#include "app/cli/CliArguments.h"
+
+namespace tremora::cli {
+
+Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
+                const std::set<std::string>& flag_options) {
+  Arguments parsed;
+  bool options_done = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (options_done || arg.size() < 2 || arg[0] != '-') {
+      parsed.files.push_back(arg);
+    } else if (arg == "--") {
+      options_done = true;
+    } else if (arg == "-h" || arg == "--help") {
+      parsed.flags.insert("--help");
+    } else if (flag_options.count(arg) != 0) {
+      parsed.flags.insert(arg);
+    } else if (value_options.count(arg) != 0) {
+      if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
+      parsed.values[arg] = args[++i];
+    } else {
+      throw UsageError("unknown option " + arg);
+    }
+  }
+  return parsed;
+}
+
+}  // namespace tremora::cli

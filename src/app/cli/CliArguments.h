@@ -1,0 +1,34 @@
+#pragma once
+// The command line of one tremora-cli command: its options, flags and files.
+
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tremora::cli {
+
+// A command line that cannot be run; the message says what to change.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Arguments {
+  std::map<std::string, std::string> values;  // option -> value
+  std::set<std::string> flags;
+  std::vector<std::string> files;
+  bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
+  const std::string* Value(const std::string& option) const {
+    const auto it = values.find(option);
+    return it == values.end() ? nullptr : &it->second;
+  }
+};
+
+// "-h" and "--help" are always known and become the flag "--help"; "--" ends the options.
+// Throws UsageError for an unknown option or a missing value.
+Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
+                const std::set<std::string>& flag_options);
+
+}  // namespace tremora::cli
