@@ -77,7 +77,7 @@ TEST_F(CliSynth, FailsWithAMessageForMissingComponentsABadAzimuthAFailedWriteAnd
   std::filesystem::remove(Copy("EW"));
   const SynthRun run = Synth({"--azimuth", "45", Copy("NS")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("AOM0011801241951.ew is missing; synthesis needs the record's NS and EW components"),
+  EXPECT_NE(run.err.find("AOM0011801241951.EW is missing; synthesis needs the record's NS and EW components"),
             std::string::npos)
       << run.err;
 }
