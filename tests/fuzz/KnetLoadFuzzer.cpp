@@ -56,8 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(record.SampleCount >= 0 && record.SampleCount <= kChannelCapacity);
     Require(record.ChannelCount == (three_components ? 3 : 1));
   } catch (const RecordFormatError&) {
+    // A header that cannot be used: refused with its message.
   } catch (const FileAccessError&) {
-    // A missing partner.
+    // A missing partner: refused with its message.
   }
   return 0;
 }
