@@ -21,6 +21,15 @@ std::string FieldOrEmpty(const std::vector<std::string>& fields, size_t index) {
   return index < fields.size() ? VisibleText(fields[index]) : std::string();
 }
 
+// A line's first kStationLineLimit bytes. The text is UTF-8 by now, so the cut steps back to the
+// start of a character rather than leave half of one at the end of the last field.
+std::string_view LimitLine(std::string_view line) {
+  if (line.size() <= static_cast<size_t>(kStationLineLimit)) return line;
+  size_t end = kStationLineLimit;
+  while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
+  return line.substr(0, end);
+}
+
 int CompareIgnoringCase(const std::string& a, const std::string& b) { return ::strcasecmp(a.c_str(), b.c_str()); }
 
 // Adds code to a list kept sorted without regard to case; a code already there is not added again.
@@ -63,7 +72,7 @@ void FillSiteTables(StationTables& tables, std::string_view site_file_text) {
   std::string_view line;
   while (cursor.Next(line)) {
     if (static_cast<int>(tables.AllStations.size()) >= kStationTableCapacity) break;
-    const auto fields = SplitFields(line.substr(0, kStationLineLimit), kStationFieldRoom);
+    const auto fields = SplitFields(LimitLine(line), kStationFieldRoom);
     StationRecord row;
     row.Code = FitField(FieldOrEmpty(fields, 0), station_width::kCode);
     row.Name = FitField(FieldOrEmpty(fields, 1), station_width::kName);
@@ -88,7 +97,7 @@ void FillHrsmTable(StationTables& tables, std::string_view hrsm_file_text) {
   std::string_view line;
   while (cursor.Next(line)) {
     if (static_cast<int>(tables.HrsmStations.size()) >= kHrsmTableCapacity) break;
-    const auto fields = SplitFields(line.substr(0, kStationLineLimit), kStationFieldRoom);
+    const auto fields = SplitFields(LimitLine(line), kStationFieldRoom);
     StationRecord row;
     row.Code = FitField(FieldOrEmpty(fields, 0), station_width::kCode);
     row.Name = FitField(FieldOrEmpty(fields, 1), station_width::kName);

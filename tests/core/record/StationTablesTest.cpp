@@ -74,6 +74,24 @@ TEST(StationTables, ShortRowsGiveEmptyTextsAndLongTextsAreCutToTheirWidth) {
   EXPECT_EQ(CodePageWidth(tables.KnetStations[2].Name), 38);
 }
 
+TEST(StationTables, ALineCutAtItsLimitKeepsWholeCharacters) {
+  // 6 + 270 + 1 bytes before the third field, whose eighth character straddles byte 299.
+  std::string name;
+  for (int i = 0; i < 90; ++i) name += "間";
+  std::string ward;
+  for (int i = 0; i < 10; ++i) ward += "区";
+  const std::string line = "HRS01," + name + "," + ward + ",132.455,34.389\n";
+  StationTables tables;
+  FillSiteTables(tables, line);
+  FillHrsmTable(tables, line);
+  ASSERT_EQ(tables.AllStations.size(), 1u);
+  ASSERT_EQ(tables.HrsmStations.size(), 1u);
+  std::string seven_wards;
+  for (int i = 0; i < 7; ++i) seven_wards += "区";
+  EXPECT_EQ(tables.AllStations[0].Extra1, seven_wards);
+  EXPECT_EQ(tables.HrsmStations[0].Address, seven_wards);
+}
+
 TEST(StationTables, RowsBeyondTheCapacityAreIgnored) {
   std::string text;
   for (int i = 0; i < kStationTableCapacity + 100; ++i) text += "X" + std::to_string(100000 + i) + ",n\n";
