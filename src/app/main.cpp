@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/Application.h"
+#include "app/ProgramIcon.h"
 #include "app/TForm1.h"
 #include "platform/Platform.h"
 #include "record/StationTables.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   // with a decimal point.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(tremora::kApplicationTitle);
+  QApplication::setWindowIcon(tremora::ProgramWindowIcon());
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));
     program.Form1().show();
