@@ -18,7 +18,9 @@ StationGrid::StationGrid(QWidget* parent, const QString& name, std::initializer_
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(row_height);
+  // No fixed rows or columns unless a window asks for a header.
   verticalHeader()->hide();
+  horizontalHeader()->hide();
   // The row a search found stays marked while the user types the next search elsewhere.
   QPalette colours = palette();
   colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Highlight));

@@ -42,6 +42,7 @@ THRSMList::THRSMList() {
   StringGrid1->setRowCount(kInitialStationRows);
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->horizontalHeader()->show();
   StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

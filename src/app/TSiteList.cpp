@@ -16,7 +16,7 @@ const std::vector<StationRecord> kNoStations;  // before the first WriteStations
 
 constexpr int kRowHeight = 18;
 constexpr int kGridTop = 8;
-constexpr int kGridHeight = 420;
+constexpr int kGridHeight = 448;
 constexpr int kGridWidth = 428;
 constexpr int kLeftX = 8;
 constexpr int kRightX = 445;
