@@ -12,6 +12,8 @@ StationGrid::StationGrid(QWidget* parent, const QString& name, std::initializer_
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setWordWrap(false);
+  // Long texts are cut at the cell edge, as in a plain string grid, not shortened with an ellipsis.
+  setTextElideMode(Qt::ElideNone);
   horizontalHeader()->setMinimumSectionSize(1);
   int column = 0;
   for (int width : column_widths) setColumnWidth(column++, width);

@@ -55,6 +55,7 @@ THRSMList::THRSMList() {
   Button1->setGeometry(24 + grid_width - 90, 298, 90, 28);
   ConnectClick(*Button1, [this] { Button1Click(); });
 
+  CentreOnScreen(*this);
   FormCreate();
 }
 

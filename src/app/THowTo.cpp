@@ -37,6 +37,8 @@ THowTo::THowTo() {
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Memo1->setPlainText(QString::fromStdString(HelpText()));
+
+  CentreOnScreen(*this);
 }
 
 void THowTo::Image1Click() { close(); }
