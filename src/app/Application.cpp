@@ -1,7 +1,11 @@
 #include "app/Application.h"
 
 #include "app/SecondaryWindows.h"
+#include "app/TAboutBox.h"
 #include "app/TForm1.h"
+#include "app/THRSMList.h"
+#include "app/THowTo.h"
+#include "app/TSiteList.h"
 #include "app/TSynthe.h"
 #include "spectrum/TSpect.h"
 #include "wave/TWait.h"

@@ -14,18 +14,6 @@ class SecondaryWindow : public QWidget {
   SecondaryWindow(const QString& name, const QString& caption, int width, int height, QColor background);
 };
 
-class THowTo : public SecondaryWindow {
-  Q_OBJECT
- public:
-  THowTo();
-};
-
-class TAboutBox : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TAboutBox();
-};
-
 class TLarge : public SecondaryWindow {
   Q_OBJECT
  public:
@@ -42,18 +30,6 @@ class TSuper : public SecondaryWindow {
   Q_OBJECT
  public:
   TSuper();
-};
-
-class TSiteList : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TSiteList();
-};
-
-class THRSMList : public SecondaryWindow {
-  Q_OBJECT
- public:
-  THRSMList();
 };
 
 }  // namespace tremora

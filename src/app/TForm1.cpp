@@ -11,7 +11,12 @@
 
 #include "app/Application.h"
 #include "app/SecondaryWindows.h"
+#include "app/TAboutBox.h"
+#include "app/THRSMList.h"
+#include "app/THowTo.h"
+#include "app/TSiteList.h"
 #include "app/TSynthe.h"
+#include "app/WebLink.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 #include "spectrum/TSpect.h"
@@ -23,8 +28,6 @@ namespace {
 
 constexpr const char* kKnetFormatText = "K-NET/KiK-net データファイル";
 constexpr const char* kHiroshimaFormatText = "広島市消防局データファイル";
-constexpr const char* kBrowserFailedMessage = "インターネットエクスプローラの起動に失敗しました　　　　";
-constexpr const char* kBrowserFailedCaption = "readme.htm呼び出しエラー";
 
 struct GuidanceLine {
   int x;
@@ -160,12 +163,7 @@ void TForm1::HiroshimaClick() {
   Label14->SetCaption(kHiroshimaFormatText);
 }
 
-void TForm1::OpenLink(const std::string& address) {
-  if (!CurrentPlatform().OpenUrl(address)) {
-    CurrentPlatform().ShowMessage(kBrowserFailedMessage, kBrowserFailedCaption, MessageButtons::Ok,
-                                  MessageIcon::Exclamation);
-  }
-}
+void TForm1::OpenLink(const std::string& address) { OpenWebPage(address); }
 
 void TForm1::Label21Click() { OpenLink(Links.knet); }
 
@@ -206,10 +204,13 @@ void TForm1::N6Click() { ChooseLongestPeriod(N6); }
 
 void TForm1::N7Click() { ChooseLongestPeriod(N7); }
 
+// The station list of the chosen file format, rewritten from the tables each time.
 void TForm1::Button2Click() {
   if (Hiroshima->isChecked()) {
+    application_.HRSMList().WriteStations(Stations.HrsmStations);
     ShowWindow(application_.HRSMList());
   } else {
+    application_.SiteList().WriteStations(Stations);
     ShowWindow(application_.SiteList());
   }
 }

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/Application.h"
+#include "app/ProgramIcon.h"
 #include "app/TForm1.h"
 #include "app/Translations.h"
 #include "platform/Platform.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName(tremora::kApplicationTitle);
   tremora::InstallQtJapaneseTranslation(application);
+  QApplication::setWindowIcon(tremora::ProgramWindowIcon());
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));
     program.Form1().show();

@@ -29,7 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Fewer than five lines or an interval that cannot be used: refused.
   }
 
-  const int stored = ParseHiroshimaSamples(content, channel.data(), kChannelCapacity);
+  ReadWarnings warnings;
+  const int stored = ParseHiroshimaSamples(content, channel.data(), kChannelCapacity, "fuzz.ns", &warnings);
+  for (const ReadWarning& w : warnings.shown()) {
+    Require(w.kind == ReadWarningKind::TooManySamples && w.used == stored && w.total > stored);
+  }
   Require(stored >= 0 && stored <= kChannelCapacity);
   const int few = ParseHiroshimaSamples(content, channel.data(), 3);
   Require(few >= 0 && few <= 3 && few <= stored);

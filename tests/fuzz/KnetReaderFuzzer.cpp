@@ -11,6 +11,7 @@
 #include "FuzzSupport.h"
 #include "record/Errors.h"
 #include "record/KnetFormat.h"
+#include "record/TextCoding.h"
 
 using namespace tremora;
 using tremora::fuzzing::Require;
@@ -20,8 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static std::vector<float> channel(kChannelCapacity);
 
   float scale_factor = 1.0f;
+  ReadWarnings warnings;
   try {
-    const RecordHeader header = ParseKnetHeader(content, "fuzz.NS");
+    const RecordHeader header = ParseKnetHeader(content, "fuzz.NS", &warnings);
     Require(header.SamplingRate > 0 && header.ScaleFactor == header.ScaleFactor);
     FormatKnetHeaderLabels(header);
     scale_factor = header.ScaleFactor;
@@ -30,8 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // samples are still read below, as they are for any file.
   }
 
-  const int stored = ParseKnetSamples(content, scale_factor, channel.data(), kChannelCapacity, true);
+  const int stored =
+      ParseKnetSamples(content, scale_factor, channel.data(), kChannelCapacity, true, "fuzz.NS", &warnings);
   Require(stored >= 0 && stored <= kChannelCapacity);
+  // Warnings never change what is read, and their texts are fit to show.
+  Require(stored == ParseKnetSamples(content, scale_factor, channel.data(), kChannelCapacity, true));
+  for (const std::string& line : warnings.Lines()) Require(IsValidUtf8(line));
+  Require(IsValidUtf8(warnings.JapaneseText()));
 
   // A smaller limit gives the first counts of the whole read.
   const std::vector<int> counts = ParseKnetCounts(content, kChannelCapacity);

@@ -4,6 +4,10 @@
 #include <QPixmap>
 
 #include "app/SecondaryWindows.h"
+#include "app/TAboutBox.h"
+#include "app/THRSMList.h"
+#include "app/THowTo.h"
+#include "app/TSiteList.h"
 #include "app/TSynthe.h"
 #include "ui/app/ApplicationFixture.h"
 #include "wave/TWait.h"

@@ -1,0 +1,59 @@
+#include "app/StationListing.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tremora {
+
+namespace {
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return UpperAscii(c); });
+  return upper;
+}
+
+// Contains, ignoring the case of ASCII letters; multi-byte characters compare byte for byte.
+bool ContainsIgnoringAsciiCase(std::string_view text, std::string_view part) {
+  const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                 [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
+  return found != text.end();
+}
+
+std::string ThreeDecimals(float degrees) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%7.3f", static_cast<double>(degrees));
+  return text;
+}
+
+}  // namespace
+
+std::array<std::string, 5> SiteListCells(const StationRecord& station) {
+  return {station.Code, " " + station.Name, station.Extra1, station.Address, station.Extra2};
+}
+
+std::array<std::string, 6> HrsmListCells(int index, const StationRecord& station) {
+  return {" " + std::to_string(index + 1), station.Code,   station.Name,
+          station.Address,                ThreeDecimals(station.Longitude), ThreeDecimals(station.Latitude)};
+}
+
+std::string StationCountText(std::size_t count) { return std::to_string(count) + " 地点"; }
+
+std::optional<int> FindStationRow(const std::vector<StationRecord>& table, std::string_view typed) {
+  // Only the typed text is upper-cased: the codes are compared as stored.
+  const std::string prefix = UpperAscii(typed);
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    if (table[row].Code.starts_with(prefix)) return static_cast<int>(row);
+  }
+  if (typed.empty()) return std::nullopt;
+  for (std::size_t row = 0; row < table.size(); ++row) {
+    if (ContainsIgnoringAsciiCase(table[row].Name, typed) || ContainsIgnoringAsciiCase(table[row].Address, typed)) {
+      return static_cast<int>(row);
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace tremora

@@ -1,0 +1,69 @@
+#include "app/TAboutBox.h"
+
+#include <QFrame>
+
+#include "app/HelpText.h"
+#include "app/ProgramIcon.h"
+#include "app/WebLink.h"
+#include "platform/Controls.h"
+#include "platform/WindowStyle.h"
+
+namespace tremora {
+
+namespace {
+
+TextLabel* MakeLink(QWidget* parent, const char* name, const char* caption, int x, int y) {
+  auto* link = new TextLabel(parent, name, QString::fromUtf8(caption), x, y);
+  QFont font = link->font();
+  font.setUnderline(true);
+  link->setFont(font);
+  link->adjustSize();
+  link->setCursor(Qt::PointingHandCursor);
+  return link;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox() {
+  setObjectName("AboutBox");
+  setWindowTitle("バージョン情報");
+  setWindowFlags(Qt::Dialog);
+  setFixedSize(305, 194);
+  SetBackground(*this, QColor(247, 181, 136));
+  setFont(JapaneseFont(FontFace::ProportionalGothic, 13, true));
+  SetTextColour(*this, ColorFromBgr(colours::kTeal));
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setGeometry(8, 8, 289, 178);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(2);
+
+  ProgramIcon = MakeClickablePicture(Panel1, "ProgramIcon", ProgramPicture(64), {10, 10, 64, 64},
+                                     [this] { ProgramIconClick(); });
+  ProgramIcon->setToolTip("クリックすると閉じます");
+  ProductName = new TextLabel(Panel1, "ProductName", "K-NET / KiK-net", 88, 14);
+  Version = new TextLabel(Panel1, "Version", "TREMORA  Ver 3.0", 88, 36);
+  SetTextColour(*Version, ColorFromBgr(colours::kRed));
+  ReleaseDate = new TextLabel(Panel1, "ReleaseDate", QString::fromUtf8(kReleaseDate) + "  Linux版", 88, 58);
+
+  Comments = new TextLabel(Panel1, "Comments", "強震記録の波形表示と応答スペクトル計算", 10, 86);
+  Label2 = new TextLabel(Panel1, "Label2", "制作: TREMORA 開発プロジェクト", 10, 106);
+  Label3 = new TextLabel(Panel1, "Label3", "波形データ: 防災科学技術研究所", 10, 126);
+  Label1 = MakeLink(Panel1, "Label1", "K-NET / KiK-net", 10, 150);
+  Label1->setToolTip("強震観測網のページへリンク");
+  Label4 = MakeLink(Panel1, "Label4", "防災科研", 150, 150);
+  Label4->setToolTip("防災科学技術研究所のページへリンク");
+  Label1->OnClick = [this] { Label1Click(); };
+  Label4->OnClick = [this] { Label4Click(); };
+
+  CentreOnScreen(*this);
+}
+
+void TAboutBox::ProgramIconClick() { close(); }
+
+void TAboutBox::Label1Click() { OpenWebPage(Links.network); }
+
+void TAboutBox::Label4Click() { OpenWebPage(Links.institute); }
+
+}  // namespace tremora
