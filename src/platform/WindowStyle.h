@@ -1,7 +1,8 @@
 #pragma once
 // Colours and fonts of the windows. Colours are written 0x00BBGGRR (red in the low byte), the way
-// the window definitions give them. The IPA fonts stand in for the Japanese system fonts: they
-// keep the same character widths.
+// the window definitions give them. The IPA fonts stand in for the Japanese system fonts: their
+// kana and kanji keep the same widths; the digits of the proportional face do not (see
+// PictureTextMetrics).
 
 #include <QColor>
 #include <QFont>
@@ -27,8 +28,8 @@ QFont PictureFont();
 // half an em wide, where the IPA face makes them 0.63 em: drawn at their natural width, dates,
 // times and tick numbers run into each other and out of the pictures.
 struct TextCellMetrics {
-  int height = 0;              // one line, whatever the letters
-  int ascent = 0;              // top of the line to the baseline
+  int height = 0;            // one line, whatever the letters
+  int ascent = 0;            // top of the line to the baseline
   int figure_stretch = 100;  // percent for digits and the signs between them; 100 leaves them be
 };
 TextCellMetrics PictureTextMetrics(const QFont& font);

@@ -25,34 +25,27 @@ inline int CountColour(const QImage& picture, Colour colour, int x0, int y0, int
 // inside the picture and every pixel of its letters is there, neither cut off nor painted over.
 inline ::testing::AssertionResult DrawnWhole(const QImage& picture, const Canvas& like, int x, int y,
                                              const std::string& text) {
-  QImage alone(1, 1, QImage::Format_RGB32);
-  Canvas measure(alone);
-  measure.SetFont(like.Font());
-  const int width = measure.TextWidth(text), height = measure.TextHeight(text);
-  if (x < 0 || y < 0 || x + width > picture.width() || y + height > picture.height()) {
-    return ::testing::AssertionFailure() << "\"" << text << "\" (" << x << ", " << y << ") " << width << " x "
-                                         << height << " leaves the picture";
-  }
-  alone = QImage(width, height, QImage::Format_RGB32);
+  QImage alone(picture.size(), QImage::Format_RGB32);
   alone.fill(ToRgb(kWhite));
-  {
-    Canvas canvas(alone);
-    canvas.SetFont(like.Font());
-    canvas.SetFontColour(like.FontColour());
-    canvas.TextOut(0, 0, text);
+  Canvas canvas(alone);
+  canvas.SetFont(like.Font());
+  canvas.SetFontColour(like.FontColour());
+  const int width = canvas.TextWidth(text), height = canvas.TextHeight(text);
+  if (x < 0 || y < 0 || x + width > picture.width() || y + height > picture.height()) {
+    return ::testing::AssertionFailure() << text << " at " << x << ", " << y << " leaves the picture";
   }
+  canvas.TextOut(x, y, text);
   int letters = 0;
-  for (int dx = 0; dx < width; ++dx) {
-    for (int dy = 0; dy < height; ++dy) {
-      if (ColourAt(alone, dx, dy) != like.FontColour()) continue;
+  for (int px = x; px < x + width; ++px) {
+    for (int py = y; py < y + height; ++py) {
+      if (ColourAt(canvas.Image(), px, py) != like.FontColour()) continue;
       ++letters;
-      if (ColourAt(picture, x + dx, y + dy) != like.FontColour()) {
-        return ::testing::AssertionFailure() << "\"" << text << "\" misses its pixel " << x + dx << ", " << y + dy;
+      if (ColourAt(picture, px, py) != like.FontColour()) {
+        return ::testing::AssertionFailure() << text << " misses its pixel " << px << ", " << py;
       }
     }
   }
-  if (letters == 0) return ::testing::AssertionFailure() << "\"" << text << "\" has no letters";
-  return ::testing::AssertionSuccess();
+  return letters > 0 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << text << " has no letters";
 }
 
 }  // namespace tremora::test
