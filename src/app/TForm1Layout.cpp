@@ -122,7 +122,7 @@ void TForm1::CreateHeaderLabels(QWidget& client) {
       {&TForm1::Label27, "Label27", "計測時間", 262, 4},
       {&TForm1::Label28, "Label28", nullptr, 317, 4},
       {&TForm1::Label29, "Label29", "ｻﾝﾌﾟﾘﾝｸﾞ率", 467, 4},
-      {&TForm1::Label30, "Label30", nullptr, 532, 4},
+      {&TForm1::Label30, "Label30", nullptr, 537, 4},  // clear of its caption's last character
   };
   constexpr int kRowTop[] = {461, 476, 491, 506, 521};
   for (const Place& place : kPlaces) {

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QString>
+
+#include "platform/WindowStyle.h"
 
 namespace tremora {
 
@@ -21,20 +22,28 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// Text is drawn without smoothing like the lines, so pictures keep a small exact palette.
+// Text is drawn without smoothing like the lines, so pictures keep a small exact palette; glyphs
+// keep their design advances whatever hinting the desktop asks for, so texts measure the same
+// on every display and in every exported picture.
 QFont Aliased(QFont font) {
   font.setStyleStrategy(QFont::NoAntialias);
+  font.setHintingPreference(QFont::PreferVerticalHinting);
   return font;
 }
+
+// Digits and the signs written between them in numbers, dates and times. Letters and brackets keep
+// their natural width: condensed, "[c" reads as one letter.
+bool IsFigure(QChar c) { return (c >= u'0' && c <= u'9') || QStringView(u".,:/-+").contains(c); }
 
 QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
 }  // namespace
 
-QFont DefaultCanvasFont() { return QGuiApplication::instance() ? QGuiApplication::font() : QFont(); }
+QFont DefaultCanvasFont() { return PictureFont(); }
 
-Canvas::Canvas(QImage& image)
-    : image_(image), font_(Aliased(DefaultCanvasFont())), metrics_(font_, &image_) {}
+Canvas::Canvas(QImage& image) : image_(image), metrics_(font_, &image_), narrow_metrics_(font_, &image_) {
+  SetFont(DefaultCanvasFont());
+}
 
 Canvas::~Canvas() { Flush(); }
 
@@ -64,6 +73,33 @@ QPainter& Canvas::Painter() {
 void Canvas::SetFont(const QFont& font) {
   font_ = Aliased(font);
   metrics_ = QFontMetrics(font_, &image_);
+  const TextCellMetrics cell = PictureTextMetrics(font_);
+  text_height_ = cell.height;
+  text_ascent_ = cell.ascent;
+  narrows_ = cell.figure_stretch != 100;
+  narrow_font_ = font_;
+  if (narrows_) narrow_font_.setStretch(cell.figure_stretch);
+  narrow_metrics_ = QFontMetrics(narrow_font_, &image_);
+}
+
+template <typename Visit>
+int Canvas::WalkRuns(const std::string& text, Visit visit) const {
+  const QString q = Q(text);
+  if (!narrows_) {
+    visit(font_, q, 0);
+    return metrics_.horizontalAdvance(q);
+  }
+  int advance = 0;
+  for (qsizetype start = 0; start < q.size();) {
+    const bool narrow = IsFigure(q[start]);
+    qsizetype end = start + 1;
+    while (end < q.size() && IsFigure(q[end]) == narrow) ++end;
+    const QString run = q.mid(start, end - start);
+    visit(narrow ? narrow_font_ : font_, run, advance);
+    advance += (narrow ? narrow_metrics_ : metrics_).horizontalAdvance(run);
+    start = end;
+  }
+  return advance;
 }
 
 void Canvas::ApplyPen(QPainter& painter) const {
@@ -147,13 +183,14 @@ void Canvas::Polygon(const std::vector<QPoint>& points) {
 void Canvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
   QPainter& painter = Painter();
-  painter.setFont(font_);
-  const QString q = Q(text);
   if (brush_style_ == BrushStyle::Solid) {
-    painter.fillRect(QRect(x, y, metrics_.horizontalAdvance(q), metrics_.height()), QColor(ToRgb(brush_colour_)));
+    painter.fillRect(QRect(x, y, TextWidth(text), text_height_), QColor(ToRgb(brush_colour_)));
   }
   painter.setPen(QColor(ToRgb(font_colour_)));
-  painter.drawText(QPoint(x, y + metrics_.ascent()), q);
+  WalkRuns(text, [&](const QFont& font, const QString& run, int offset) {
+    painter.setFont(font);
+    painter.drawText(QPoint(x + offset, y + text_ascent_), run);
+  });
 }
 
 void Canvas::TextRect(const PixelRect& box, const std::string& text, TextAlignment alignment) {
@@ -169,11 +206,13 @@ void Canvas::TextRect(const PixelRect& box, const std::string& text, TextAlignme
                    Q(text));
 }
 
-int Canvas::TextWidth(const std::string& text) const { return metrics_.horizontalAdvance(Q(text)); }
+int Canvas::TextWidth(const std::string& text) const {
+  return WalkRuns(text, [](const QFont&, const QString&, int) {});
+}
 
 int Canvas::TextHeight(const std::string& /*text*/) const {
   // One line of this font, whatever the letters: texts stacked by it keep a constant pitch.
-  return metrics_.height();
+  return text_height_;
 }
 
 void Canvas::Draw(const DrawList& list) {

@@ -46,7 +46,7 @@ struct PixelRect {
 // points and its exit: for a one-pixel solid line exactly the same pixels.
 std::vector<QPoint> CollapseColumnRuns(const std::vector<QPoint>& points);
 
-// The font every new surface starts with: the application's default font.
+// The font every new surface starts with.
 QFont DefaultCanvasFont();
 
 class Canvas : public TextMeasure {
@@ -96,6 +96,8 @@ class Canvas : public TextMeasure {
 
   // Text with its top-left corner at (x, y). With a solid brush the text cell is first filled with
   // the brush colour (opaque background); with a clear brush the picture shows between the letters.
+  // Texts take the room of the Japanese system fonts the layouts were made with: a line is the
+  // font's pixel size high and the figures of the proportional face are condensed.
   void TextOut(int x, int y, const std::string& text);
   // Text in a box: vertically centred, aligned horizontally, tabs expanded, background transparent.
   void TextRect(const PixelRect& box, const std::string& text, TextAlignment alignment);
@@ -122,6 +124,9 @@ class Canvas : public TextMeasure {
   void ApplyPen(QPainter& painter) const;
   QBrush ShapeBrush() const;
   void Flush();
+  // Calls visit(font, text, x offset) for each run of text in one font; returns the whole advance.
+  template <typename Visit>
+  int WalkRuns(const std::string& text, Visit visit) const;
 
   QImage& image_;
   std::unique_ptr<QPainter> painter_;
@@ -132,6 +137,11 @@ class Canvas : public TextMeasure {
   BrushStyle brush_style_ = BrushStyle::Solid;
   QFont font_;
   QFontMetrics metrics_;  // of font_, kept because the frames measure every label
+  QFont narrow_font_;     // font_ condensed for the figures
+  QFontMetrics narrow_metrics_;
+  bool narrows_ = false;  // whether the figures take narrow_font_
+  int text_height_ = 0;
+  int text_ascent_ = 0;
   Colour font_colour_ = kBlack;
   QPoint position_;
 };

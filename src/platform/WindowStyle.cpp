@@ -1,5 +1,8 @@
 #include "platform/WindowStyle.h"
 
+#include <cmath>
+
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -17,6 +20,18 @@ QFont JapaneseFont(FontFace face, int pixel_size, bool bold) {
   font.setBold(bold);
   font.setStyleHint(QFont::SansSerif);
   return font;
+}
+
+QFont PictureFont() { return JapaneseFont(FontFace::ProportionalGothic, 12, false); }
+
+TextCellMetrics PictureTextMetrics(const QFont& font) {
+  TextCellMetrics metrics;
+  metrics.height = QFontInfo(font).pixelSize();
+  metrics.ascent = static_cast<int>(std::lround(metrics.height * 0.86));
+  // 0.5 / 0.63: the digits at half an em. The fixed face has them so already; other faces are
+  // drawn as they are.
+  if (QFontInfo(font).family() == "IPAPGothic") metrics.figure_stretch = 79;
+  return metrics;
 }
 
 void SetBackground(QWidget& widget, const QColor& colour) {

@@ -1,7 +1,8 @@
 #pragma once
 // Colours and fonts of the windows. Colours are written 0x00BBGGRR (red in the low byte), the way
-// the window definitions give them. The IPA fonts stand in for the Japanese system fonts: they
-// keep the same character widths.
+// the window definitions give them. The IPA fonts stand in for the Japanese system fonts: their
+// kana and kanji keep the same widths; the digits of the proportional face do not (see
+// PictureTextMetrics).
 
 #include <QColor>
 #include <QFont>
@@ -18,6 +19,20 @@ enum class FontFace {
   FixedGothic,         // "ＭＳ ゴシック"
 };
 QFont JapaneseFont(FontFace face, int pixel_size, bool bold);
+// The font a new picture's drawing surface starts with: the desktop's default text font of the
+// system the layouts were drawn on, "ＭＳ Ｐゴシック" at 12 pixels, not bold.
+QFont PictureFont();
+
+// Metrics of the Japanese system fonts that the picture layouts were drawn with. A line is exactly
+// the pixel size high (ascent 0.86, descent 0.14 of it); the digits of the proportional face are
+// half an em wide, where the IPA face makes them 0.63 em: drawn at their natural width, dates,
+// times and tick numbers run into each other and out of the pictures.
+struct TextCellMetrics {
+  int height = 0;            // one line, whatever the letters
+  int ascent = 0;            // top of the line to the baseline
+  int figure_stretch = 100;  // percent for digits and the signs between them; 100 leaves them be
+};
+TextCellMetrics PictureTextMetrics(const QFont& font);
 
 // Paints the widget's background (and that of children without their own) in colour.
 void SetBackground(QWidget& widget, const QColor& colour);

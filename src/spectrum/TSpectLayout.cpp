@@ -97,7 +97,6 @@ void TSpect::CreateControls() {
   MyGraph1->OriginX = 35;
   MyGraph1->VValueX = 5.0f;
   MyGraph1->VValueY = 10.0f;
-  MyGraph1->GetCanvas().SetFont(font());
 
   GroupBox1 = AddGroupBox(this, "GroupBox1", "横　軸", {16, 376, 169, 81});
   RGXScale = AddRadioGroup(GroupBox1, "RGXScale", "目盛り", Items({"線形", "対数"}), {8, 16, 73, 57}, 1);
@@ -117,8 +116,9 @@ void TSpect::CreateControls() {
   D02 = AddCheckBox(GroupBox4, "D02", " 2 %", {16, 48, 60, 17}, true);
   D05 = AddCheckBox(GroupBox4, "D05", " 5 %", {16, 65, 60, 17}, true);
   D10 = AddCheckBox(GroupBox4, "D10", "10%", {17, 84, 60, 17}, true);
-  // The captions of D01, D02, D05 and D10 carry their curve colours.
-  SetCaptionColour(*D00, colours::kWhite);
+  // Each caption carries its curve's colour; D05's is the window's black. A white 0 % caption
+  // would be unreadable on the light background and name no curve: the 0 % curve is red.
+  SetCaptionColour(*D00, kSpectrumColours[0]);
   SetCaptionColour(*D01, colours::kBlue);
   SetCaptionColour(*D02, colours::kPurple);
   SetCaptionColour(*D10, kGreen);

@@ -192,7 +192,10 @@ void TForm1::WriteTitle(bool component_mode, int strip_height) {
   } else if (!hiroshima) {
     texts = {{{100, &h.StationCode}, {150, &station.Name}, {220, &h.OriginDate}, {300, &h.OriginTime}}};
   } else {
-    texts = {{{80, &h.StationCode}, {120, &station.Name}, {300, &h.RecordDate}, {380, &h.RecordTime}}};
+    // The strip's quantity name (three characters from x 54) and the sample range (from x 420)
+    // share this row: the code starts just right of the name, the station name just right of a
+    // code of five, the time ends just before the sample range, each a pixel clear.
+    texts = {{{91, &h.StationCode}, {128, &station.Name}, {300, &h.RecordDate}, {377, &h.RecordTime}}};
     y = 3;
   }
   Canvas& canvas = MyWave1->GetCanvas();

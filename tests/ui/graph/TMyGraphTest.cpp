@@ -37,6 +37,22 @@ TEST(TMyGraph, NewGraphFrameHasThickOuterLinesThinGridAndDottedMinorLines) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// Issue 9: the longest tick text of a logarithmic axis was cut at the picture's left edge.
+TEST(TMyGraph, LongestLogarithmicTickTextFitsLeftOfTheFirstPanel) {
+  ScriptedPlatform platform;
+  TMyGraph graph;
+  graph.resize(897, 305);
+  graph.OriginX = 50;
+  graph.LinearY = false;
+  graph.SValueY = 0.0001f;
+  graph.VValueY = 10.0f;
+  graph.NGridY = 3;
+  graph.DrawWaku();
+  const Canvas& canvas = graph.GetCanvas();
+  const int h = canvas.TextHeight("0.0001");
+  EXPECT_TRUE(test::DrawnWhole(graph.Picture(), canvas, 40 - canvas.TextWidth("0.0001"), 270 - h / 2, "0.0001"));
+}
+
 TEST(TMyGraph, FrameLeavesPenAndBrushForTheCurves) {
   TMyGraph graph;
   graph.GetCanvas().SetPenColour(kRed);

@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "spectrum/TSpect.h"
+#include "ui/PixelCount.h"
 #include "ui/app/ApplicationFixture.h"
 
 namespace tremora::testing {
@@ -62,6 +63,26 @@ TEST_F(HiroshimaLoad, ThreeComponentsLoadWithHeaderLabelsAndNoEpicentre) {
     EXPECT_EQ(label->Caption(), "データなし");
   }
   EXPECT_TRUE(form.Button3->isEnabled());
+}
+
+// Issue 9: the date ran into the time, and in the one-component view the quantity name covered
+// the station code and the time the sample range.
+TEST_F(HiroshimaLoad, TitleTextsReadWholeInBothViews) {
+  WriteRecord("HRS01", 30, "10");
+  PickThroughFileButton(scratch / "eq1.ns");
+  struct Placed {
+    int x;
+    const char* text;
+  };
+  const Canvas& canvas = form.MyWave1->GetCanvas();
+  for (const Placed& placed : {Placed{100, "HRS01"}, {140, "中消防署"}, {290, "2018/01/24"}, {350, "19:51:43"}}) {
+    EXPECT_TRUE(test::DrawnWhole(form.MyWave1->Picture(), canvas, placed.x, 3, placed.text)) << "three components";
+  }
+  form.CBWave->SetChecked(false);
+  for (const Placed& placed :
+       {Placed{91, "HRS01"}, {128, "中消防署"}, {300, "2018/01/24"}, {377, "19:51:43"}, {420, "ﾃﾞｰﾀ 0 - 29"}}) {
+    EXPECT_TRUE(test::DrawnWhole(form.MyWave1->Picture(), canvas, placed.x, 3, placed.text)) << "one component";
+  }
 }
 
 TEST_F(HiroshimaLoad, SampleCountIsKeptWithinTheSamplesRead) {

@@ -3,6 +3,7 @@
 
 #include <QProgressBar>
 
+#include "platform/WindowStyle.h"
 #include "spectrum/UpDown.h"
 #include "ui/spectrum/SpectrumFixture.h"
 #include "wave/TWait.h"
@@ -69,6 +70,25 @@ TEST_F(SpectrumWindow, DrawsThreeFramedPanelsPerComponent) {
   }
   // Nothing left of the first panel's labels or between panels but texts and white.
   EXPECT_EQ(ColouredPixels(0, 40), 0);
+}
+
+// Issue 9: the period caption was cut at the picture's lower edge and the last panel's title at its
+// right edge; the 0 % caption was white.
+TEST_F(SpectrumWindow, FrameTextsReadWholeInsideThePictureAndTheZeroPercentCaptionIsRed) {
+  LoadAndOpen();
+  // Frames only: curves may run over the labels.
+  for (CheckBox* box : {spect.D00, spect.D01, spect.D02, spect.D05, spect.D10}) box->SetChecked(false);
+  const Canvas& canvas = spect.MyGraph1->GetCanvas();
+  int texts = 0;
+  const DrawList frame = LayoutGraphFrame(PanelAxes(2), canvas);
+  for (const DrawItem& item : frame.Items()) {
+    if (item.kind != DrawItem::Kind::Text) continue;
+    ++texts;
+    EXPECT_TRUE(test::DrawnWhole(Picture(), canvas, item.x1, item.y1, item.text));
+  }
+  EXPECT_GT(texts, 8);
+  EXPECT_EQ(spect.MyGraph1->TitleX, "周　期 [s]");
+  EXPECT_EQ(spect.D00->palette().color(QPalette::WindowText), ColorFromBgr(kSpectrumColours[0]));
 }
 
 TEST_F(SpectrumWindow, CurvesTakeTheDampingColoursOnlyWhenColourCodingIsOn) {
