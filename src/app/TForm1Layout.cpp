@@ -19,14 +19,6 @@ namespace {
 
 constexpr std::uint32_t kBackground = 0xC7E2B1;  // RGB(177, 226, 199)
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry, const char* hint) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
-  return button;
-}
-
 QAction* MakeItem(QMenu* menu, const char* name, const char* caption, bool checkable = false, bool checked = false) {
   QAction* item = menu->addAction(QString::fromUtf8(caption));
   item->setObjectName(name);

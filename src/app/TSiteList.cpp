@@ -21,14 +21,6 @@ constexpr int kGridWidth = 428;
 constexpr int kLeftX = 8;
 constexpr int kRightX = 445;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry, const char* hint) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
-  return button;
-}
-
 void WriteGrid(StationGrid& grid, const std::vector<StationRecord>& table) {
   grid.setRowCount(static_cast<int>(table.size()));
   for (int row = 0; row < grid.rowCount(); ++row) {

@@ -22,13 +22,6 @@ constexpr const char* kExecutePrompt = "実行ボタンを押してください"
 constexpr const char* kWrittenStatus = "ファイルに出力しました";
 constexpr const char* kWriteFailedCaption = "ファイル書込みエラー";
 
-QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  return button;
-}
-
 TextLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int x, int y) {
   return new TextLabel(parent, name, QString::fromUtf8(caption), x, y);
 }
@@ -59,9 +52,9 @@ void TSynthe::CreateControls() {
   Label6 = AddLabel(this, "Label6", "", 128, 144);
   Label8 = AddLabel(this, "Label8", "", 24, 180);
   SetTextColour(*Label8, ColorFromBgr(colours::kRed));
-  Button3 = AddButton(this, "Button3", "出力ファイル", {40, 228, 120, 27});
-  Button1 = AddButton(this, "Button1", "実行", {220, 228, 90, 27});
-  Button2 = AddButton(this, "Button2", "閉じる", {370, 228, 90, 27});
+  Button3 = MakeButton(this, "Button3", "出力ファイル", {40, 228, 120, 27});
+  Button1 = MakeButton(this, "Button1", "実行", {220, 228, 90, 27});
+  Button2 = MakeButton(this, "Button2", "閉じる", {370, 228, 90, 27});
 }
 
 void TSynthe::SetDefaultName() {

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -157,6 +158,14 @@ void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (OnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     RunGuarded(OnClick);
   }
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry, const char* hint) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
+  return button;
 }
 
 }  // namespace tremora

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRect>
 #include <QSlider>
 #include <QStringList>
 #include <string>
@@ -22,6 +23,7 @@
 #include "platform/HandlerGuard.h"
 
 class QAbstractButton;
+class QPushButton;
 class QAction;
 class QRadioButton;
 class QButtonGroup;
@@ -104,5 +106,9 @@ class TextLabel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+// A push button of a window: its control name as object name, its caption, place and hint.
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
+                        const char* hint = nullptr);
 
 }  // namespace tremora

@@ -29,15 +29,6 @@ QStringList Items(std::initializer_list<const char*> texts) {
   return items;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
-                       const char* hint = nullptr) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
-  if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
-  return button;
-}
-
 QGroupBox* AddGroupBox(QWidget* parent, const char* name, const char* caption, QRect geometry) {
   auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
   group->setObjectName(name);
@@ -123,7 +114,7 @@ void TSpect::CreateControls() {
   SetCaptionColour(*D02, colours::kPurple);
   SetCaptionColour(*D10, kGreen);
 
-  BtnCalc = AddButton(this, "BtnCalc", "計　算", {600, 24, 75, 25});
+  BtnCalc = MakeButton(this, "BtnCalc", "計　算", {600, 24, 75, 25});
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setObjectName("ProgressBar1");
   ProgressBar1->setGeometry(688, 32, 65, 16);
@@ -148,14 +139,14 @@ void TSpect::CreateControls() {
   UpDown1 = new UpDown(this, "UpDown1", *Edit1, 1, 10, 1);
   UpDown1->setGeometry(793, 368, 16, 21);
 
-  Button3 = AddButton(this, "Button3", "グラフ", {696, 416, 75, 25});
-  Button2 = AddButton(this, "Button2", "コピー", {696, 448, 75, 25}, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
-  BtnGIF = AddButton(this, "BtnGIF", "GIFﾌｧｲﾙ", {840, 384, 75, 25}, "ｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存");
-  BtnCSV = AddButton(this, "BtnCSV", "CSVﾌｧｲﾙ", {840, 416, 75, 25}, "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存");
-  Button1 = AddButton(this, "Button1", "閉じる", {840, 448, 75, 25}, "閉じる");
+  Button3 = MakeButton(this, "Button3", "グラフ", {696, 416, 75, 25});
+  Button2 = MakeButton(this, "Button2", "コピー", {696, 448, 75, 25}, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
+  BtnGIF = MakeButton(this, "BtnGIF", "GIFﾌｧｲﾙ", {840, 384, 75, 25}, "ｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存");
+  BtnCSV = MakeButton(this, "BtnCSV", "CSVﾌｧｲﾙ", {840, 416, 75, 25}, "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存");
+  Button1 = MakeButton(this, "Button1", "閉じる", {840, 448, 75, 25}, "閉じる");
   // Never shown: their handlers are the two drawing operations.
-  BtnSpectrum1 = AddButton(this, "BtnSpectrum1", "波形成分消去不可", {648, 200, 137, 25});
-  BtnSpectrum2 = AddButton(this, "BtnSpectrum2", "応答成分消去不可", {648, 256, 137, 25});
+  BtnSpectrum1 = MakeButton(this, "BtnSpectrum1", "波形成分消去不可", {648, 200, 137, 25});
+  BtnSpectrum2 = MakeButton(this, "BtnSpectrum2", "応答成分消去不可", {648, 256, 137, 25});
   BtnSpectrum1->setVisible(false);
   BtnSpectrum2->setVisible(false);
 
