@@ -26,24 +26,6 @@ class TAboutBox : public SecondaryWindow {
   TAboutBox();
 };
 
-class TLarge : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TLarge();
-};
-
-class TNextStep : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TNextStep();
-};
-
-class TSuper : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TSuper();
-};
-
 class TSiteList : public SecondaryWindow {
   Q_OBJECT
  public:
