@@ -52,6 +52,8 @@ void TSpect::RunEnlargedView(bool per_component) {
     large.MyGraph1->update();
     // The program is ending: the view stops where it is.
     if (!CurrentPlatform().ShowModal(application_.NextStep())) break;
+    // Read before acting: drawing an overlay leaves the close command behind.
+    const StepMove move = MoveAfter(StepCommand, step, step_count);
     switch (static_cast<tremora::StepCommand>(StepCommand)) {
       case tremora::StepCommand::EnlargedGif: large.BtnLGGIFClick(); break;
       case tremora::StepCommand::NewOverlay: NewOverlay(shown.kind, curves); break;
@@ -59,7 +61,6 @@ void TSpect::RunEnlargedView(bool per_component) {
       case tremora::StepCommand::OverlayGif: application_.Super().BtnSPGIFClick(); break;
       default: break;
     }
-    const StepMove move = MoveAfter(StepCommand, step, step_count);
     if (move.ends) break;
     step = move.step;
   }

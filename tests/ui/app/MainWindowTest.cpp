@@ -4,6 +4,9 @@
 #include <QPixmap>
 
 #include "app/SecondaryWindows.h"
+#include "graph/TLarge.h"
+#include "graph/TNextStep.h"
+#include "graph/TSuper.h"
 #include "ui/app/ApplicationFixture.h"
 #include "wave/TWait.h"
 
