@@ -32,6 +32,8 @@ TNextStep::TNextStep(Application& application)
     : SecondaryWindow("NextStep", "地震応答スペクトラム", 428, 232, ColorFromBgr(kBackground)),
       application_(application) {
   move(484, 309);
+  // Above the overlay window, which stays on top of the others and would cover the lower row.
+  setWindowFlag(Qt::WindowStaysOnTopHint);
   // The enlarged view.
   Label1 = new TextLabel(this, "Label1", QString::fromUtf8("地震応答スペクトラム拡大図"), 32, 16);
   Button4 = AddButton(this, "Button4", "GIFﾌｧｲﾙ", "現在の拡大図をGIFﾌｧｲﾙで保存", 312, 16);

@@ -1,9 +1,13 @@
 // The enlarged view driven through a scripted stepping window: the steps of both modes, the end of
 // the view, the GIF saves and copies, and the overlay's scale, colours and legend.
 
+#include <QApplication>
+#include <QTimer>
+
 #include "graph/TLarge.h"
 #include "graph/TNextStep.h"
 #include "graph/TSuper.h"
+#include "platform/QtPlatform.h"
 #include "ui/spectrum/SpectrumFixture.h"
 #include "DecodePicture.h"
 
@@ -166,6 +170,33 @@ TEST_F(EnlargedView, SdAddedOntoAnSaOverlayKeepsItsScaleAndTitle) {
   EXPECT_EQ(ColourAt(shown[4].overlay, 60, 330), kSpectrumColours[1]);
   EXPECT_GT(CountColour(shown[4].overlay, kBlack, 100, 325, 340, 340), 20);
   EXPECT_GT(InOverlayPlot(shown[4].overlay, kSpectrumColours[1]) + CountColour(shown[4].overlay, kSpectrumColours[1], 0, 268, 345, 417), 50);
+}
+
+}  // namespace
+}  // namespace tremora::testing
+
+namespace tremora::testing {
+namespace {
+
+// The desktop's own modal display: the stepping window blocks the rest, and the main window's end
+// still ends the program instead of leaving it waiting in the stepping loop.
+TEST_F(EnlargedView, ClosingTheMainWindowDuringTheViewEndsTheProgram) {
+  LoadAndOpen();
+  QtPlatform desktop;
+  Platform* scripted = InstallPlatform(&desktop);
+  bool stepping_was_modal = false;
+  QTimer::singleShot(0, [&] { spect.CBLarge->SetChecked(true); });
+  QTimer::singleShot(100, [&] {
+    stepping_was_modal = application.NextStep().isVisible() && QApplication::activeModalWidget() == &application.NextStep();
+    form.close();
+  });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a hang fails instead of stalling
+  const int code = QCoreApplication::exec();
+  InstallPlatform(scripted);
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(stepping_was_modal);
+  EXPECT_FALSE(application.NextStep().isVisible());
+  EXPECT_FALSE(spect.CBLarge->Checked());
 }
 
 }  // namespace
