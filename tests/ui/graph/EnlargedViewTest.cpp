@@ -98,16 +98,20 @@ TEST_F(EnlargedView, ProgramEndingDuringTheViewEndsIt) {
 
 TEST_F(EnlargedView, GifSavesKeepOrMoveTheStepAndACancelWritesNothing) {
   LoadAndOpen();
-  platform.save_paths = {folder / "step", std::nullopt, folder / "overlay.bmp"};
-  Run({"Button4", "Button4", "Button5", "Button7", "Button3"});
-  ASSERT_EQ(shown.size(), 5u);
-  for (int i : {1, 2, 3}) EXPECT_EQ(shown[i].title, shown[0].title) << i;
-  EXPECT_EQ(shown[4].title.substr(0, 3), "SV ") << "the overlay's GIF moves on";
-  ASSERT_EQ(platform.save_dialogs.size(), 3u);
+  const std::string unwritable = folder / "missing/step.gif";
+  platform.save_paths = {folder / "step", std::nullopt, unwritable, folder / "overlay.bmp"};
+  Run({"Button4", "Button4", "Button4", "Button5", "Button7", "Button3"});
+  ASSERT_EQ(shown.size(), 6u);
+  for (int i : {1, 2, 3, 4}) EXPECT_EQ(shown[i].title, shown[0].title) << i;
+  EXPECT_EQ(shown[5].title.substr(0, 3), "SV ") << "the overlay's GIF moves on";
+  ASSERT_EQ(platform.save_dialogs.size(), 4u);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].text.find(unwritable), std::string::npos);
+  EXPECT_EQ(platform.messages[0].caption, "GIFファイル保存エラー");
   EXPECT_EQ(platform.save_dialogs[0].default_name, "AOM001-201801241951rsp.gif");
   EXPECT_EQ(platform.save_dialogs[0].filter, "GIFﾌｧｲﾙ(*.gif)|*.gif|すべて(*.*)|*.*");
   EXPECT_EQ(ReadGif(folder / "step.gif"), shown[0].enlarged.convertToFormat(QImage::Format_RGB32));
-  EXPECT_EQ(ReadGif(folder / "overlay.bmp"), shown[3].overlay.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(ReadGif(folder / "overlay.bmp"), shown[4].overlay.convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
 }
 
