@@ -68,6 +68,24 @@ TEST_F(EnlargedView, BackOnTheFirstStepStaysAndNextOnSdEndsTheView) {
   ExpectViewEnded();
 }
 
+TEST_F(EnlargedView, TenSecondAxisHasHalfSecondMinorStepsOnBothGraphs) {
+  LoadAndOpen();
+  form.N7->trigger();
+  GraphAxes enlarged, overlay;
+  platform.modal_presses = {"Button3"};
+  platform.on_modal = [&](QWidget&) {
+    enlarged = *large.MyGraph1;
+    overlay = *super.MyGraph1;
+  };
+  spect.CBLarge->SetChecked(true);
+  EXPECT_TRUE(enlarged.LinearX);
+  EXPECT_EQ(enlarged.NGridX, 5);
+  EXPECT_FLOAT_EQ(enlarged.VValueX, 2.0f);
+  EXPECT_EQ(enlarged.SubX, 4);
+  EXPECT_EQ(overlay.NGridX, 5);
+  EXPECT_EQ(overlay.SubX, 4);
+}
+
 TEST_F(EnlargedView, OneChannelRecordPerResponseIsOneStep) {
   form.CB3Compo->SetChecked(false);
   LoadAndOpen("AOM0011801241951.EW");
