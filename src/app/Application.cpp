@@ -7,6 +7,9 @@
 #include "app/THowTo.h"
 #include "app/TSiteList.h"
 #include "app/TSynthe.h"
+#include "graph/TLarge.h"
+#include "graph/TNextStep.h"
+#include "graph/TSuper.h"
 #include "spectrum/TSpect.h"
 #include "wave/TWait.h"
 
@@ -19,9 +22,9 @@ Application::Application(const std::string& data_folder) {
   how_to_ = std::make_unique<THowTo>();
   about_box_ = std::make_unique<TAboutBox>();
   wait_ = std::make_unique<TWait>();
-  large_ = std::make_unique<TLarge>();
-  next_step_ = std::make_unique<TNextStep>();
-  super_ = std::make_unique<TSuper>();
+  large_ = std::make_unique<TLarge>(*this);
+  next_step_ = std::make_unique<TNextStep>(*this);
+  super_ = std::make_unique<TSuper>(*this);
   site_list_ = std::make_unique<TSiteList>();
   synthe_ = std::make_unique<TSynthe>(*this);
   hrsm_list_ = std::make_unique<THRSMList>();

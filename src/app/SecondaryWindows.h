@@ -14,22 +14,4 @@ class SecondaryWindow : public QWidget {
   SecondaryWindow(const QString& name, const QString& caption, int width, int height, QColor background);
 };
 
-class TLarge : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TLarge();
-};
-
-class TNextStep : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TNextStep();
-};
-
-class TSuper : public SecondaryWindow {
-  Q_OBJECT
- public:
-  TSuper();
-};
-
 }  // namespace tremora

@@ -50,9 +50,7 @@ THRSMList::THRSMList() {
   for (int width : kColumnWidths) grid_width += width;
   StringGrid1->setGeometry(24, 44, grid_width, 246);
 
-  Button1 = new QPushButton("閉じる", this);
-  Button1->setObjectName("Button1");
-  Button1->setGeometry(24 + grid_width - 90, 298, 90, 28);
+  Button1 = MakeButton(this, "Button1", "閉じる", {24 + grid_width - 90, 298, 90, 28});
   ConnectClick(*Button1, [this] { Button1Click(); });
 
   CentreOnScreen(*this);

@@ -34,8 +34,9 @@ class Platform {
   // The chosen path, or nullopt when the user cancelled.
   virtual std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) = 0;
-  // Shows window modally and returns when it is closed.
-  virtual void ShowModal(QWidget& window) = 0;
+  // Shows window modally and returns when it is closed: true then, false when the program began
+  // to end meanwhile (the caller stops what it was doing). Every window repaints meanwhile.
+  virtual bool ShowModal(QWidget& window) = 0;
   virtual bool CopyImageToClipboard(const QImage& image) = 0;
   // Opens a web address in the default browser; false when that failed.
   virtual bool OpenUrl(const std::string& url) = 0;

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -91,18 +92,44 @@ std::optional<std::string> QtPlatform::ChooseSaveFile(const FileDialogOptions& o
   return RunFileDialog(options, true);
 }
 
-void QtPlatform::ShowModal(QWidget& window) {
+namespace {
+
+// Ends a nested event loop when the watched window is hidden (not when it is only minimised).
+class HideWatch : public QObject {
+ public:
+  explicit HideWatch(QEventLoop& loop) : loop_(loop) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && !static_cast<QWidget*>(watched)->isVisible()) loop_.quit();
+    return false;
+  }
+
+ private:
+  QEventLoop& loop_;
+};
+
+}  // namespace
+
+bool QtPlatform::ShowModal(QWidget& window) {
   if (auto* dialog = qobject_cast<QDialog*>(&window)) {
     dialog->exec();
-    return;
+    return true;
   }
+  // A running event loop, so that the application's end (QCoreApplication::exit, the main
+  // window's close) leaves it as it leaves the main loop.
+  QEventLoop loop;
+  HideWatch watch(loop);
+  window.installEventFilter(&watch);
   const Qt::WindowModality previous = window.windowModality();
+  window.setAttribute(Qt::WA_DeleteOnClose, false);
   window.setWindowModality(Qt::ApplicationModal);
   window.show();
-  QEventLoop loop;
-  window.setAttribute(Qt::WA_DeleteOnClose, false);
-  while (window.isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+  if (window.isVisible()) loop.exec(QEventLoop::DialogExec);
+  window.removeEventFilter(&watch);
+  // Still open: the loop was left because the program is ending.
+  const bool closed = !window.isVisible();
+  window.hide();
   window.setWindowModality(previous);
+  return closed;
 }
 
 bool QtPlatform::CopyImageToClipboard(const QImage& image) {

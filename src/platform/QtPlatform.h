@@ -13,7 +13,7 @@ class QtPlatform : public Platform {
                             MessageIcon icon) override;
   std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) override;
-  void ShowModal(QWidget& window) override;
+  bool ShowModal(QWidget& window) override;
   bool CopyImageToClipboard(const QImage& image) override;
   bool OpenUrl(const std::string& url) override;
   void RequestTerminate() override;

@@ -2,10 +2,13 @@
 // A platform for tests: records every message and dialog, answers from a script, and never blocks.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QImage>
+#include <QWidget>
 
 #include "platform/Platform.h"
 
@@ -30,6 +33,13 @@ class ScriptedPlatform : public Platform {
   std::deque<MessageAnswer> answers;
   std::deque<std::optional<std::string>> open_paths;
   std::deque<std::optional<std::string>> save_paths;
+  // Modal windows: the object names of the buttons to press in turn while one is shown ("" is
+  // its title bar's close box); a window still open when the script runs out is closed with its
+  // close box. on_modal runs first at every modal display, to look at what is shown then. With
+  // program_ending set, a modal display reports that the program is ending, without showing.
+  std::deque<std::string> modal_presses;
+  std::function<void(QWidget&)> on_modal;
+  bool program_ending = false;
   bool clipboard_works = true;
   bool browser_works = true;
 
@@ -40,6 +50,7 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> standard_errors;
   std::vector<std::string> opened_urls;
   std::vector<QWidget*> modal_windows;
+  std::vector<std::string> missing_buttons;  // pressed but not found or disabled
   QImage clipboard;
   int terminate_requests = 0;
 
@@ -61,8 +72,25 @@ class ScriptedPlatform : public Platform {
     save_dialogs.push_back(options);
     return Next(save_paths);
   }
-  // Records the window; a test drives a modal window itself.
-  void ShowModal(QWidget& window) override { modal_windows.push_back(&window); }
+  bool ShowModal(QWidget& window) override {
+    modal_windows.push_back(&window);
+    if (on_modal) on_modal(window);
+    if (program_ending) return false;
+    window.show();
+    while (window.isVisible()) {
+      const std::string name = modal_presses.empty() ? std::string() : modal_presses.front();
+      if (!modal_presses.empty()) modal_presses.pop_front();
+      auto* button = name.empty() ? nullptr : window.findChild<QAbstractButton*>(QString::fromStdString(name));
+      if (button != nullptr && button->isEnabled()) {
+        button->click();
+        continue;
+      }
+      if (!name.empty()) missing_buttons.push_back(name);
+      window.close();
+      if (window.isVisible()) window.hide();
+    }
+    return true;
+  }
   bool CopyImageToClipboard(const QImage& image) override {
     if (clipboard_works) clipboard = image;
     return clipboard_works;

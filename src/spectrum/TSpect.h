@@ -9,6 +9,7 @@
 //   TSpectDrawing.cpp      RedrawSpectra, SetupAxes and the two drawing operations
 //   TSpectCalculation.cpp  the calculation of the spectrum set
 //   TSpectExport.cpp       CSV, GIF and clipboard
+//   graph/EnlargedView.cpp the enlarged view's stepping loop and the overlay drawing
 
 #include <array>
 #include <string>
@@ -72,6 +73,9 @@ class TSpect : public SecondaryWindow {
   void SetupAxes();
   static void ReverseOrder(std::array<float, kPeriodCount>& values);
   void SetDampingPen(int d);
+  // The enlarged view: one spectrum at a time in the enlarged window, the stepping window's
+  // commands, the overlay; ends by unticking CBLarge.
+  void RunEnlargedView(bool per_component);
 
   // Calculation and exports.
   void BtnCalcClick();
@@ -137,6 +141,20 @@ class TSpect : public SecondaryWindow {
   std::array<const float*, kDampingCount> StoredCurves(int channel, int kind) const;
   // The shown damping ratios' curves of one panel, each in its pen.
   void DrawCurves(int count, const float* x, const std::array<const float*, kDampingCount>& y);
+
+  // One step of the enlarged view as drawn: its title, point count, x values and the five
+  // damping ratios' values in the order of the x values.
+  struct EnlargedCurves {
+    std::string title;
+    int count = 0;
+    const float* x = nullptr;
+    std::array<std::array<float, kPeriodCount>, kDampingCount> y{};
+  };
+  void DrawEnlargedStep(bool per_component, int kind, int channel, EnlargedCurves& curves);
+  void NewOverlay(int kind, const EnlargedCurves& curves);
+  void AddToOverlay(const EnlargedCurves& curves);
+  // The shown damping ratios' curves on the overlay in its k-th colour, with the legend line.
+  void DrawOverlayCurves(int k, const EnlargedCurves& curves, bool legend_first);
 
   Application& application_;
 };

@@ -5,6 +5,8 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "graph/TLarge.h"
+#include "graph/TSuper.h"
 #include "platform/Controls.h"
 #include "spectrum/TSpect.h"
 #include "spectrum/UpDown.h"
@@ -18,6 +20,18 @@ using Curve = std::array<float, kPeriodCount>;
 // The unit label stands above the panel's upper-left corner.
 constexpr int kUnitLabelLeft = 30;
 constexpr int kUnitLabelAbove = 18;
+
+void ApplyAxes(TMyGraph& graph, const SpectrumAxisSettings& axes) {
+  graph.LinearX = axes.LinearX;
+  graph.SValueX = axes.SValueX;
+  graph.VValueX = axes.VValueX;
+  graph.NGridX = axes.NGridX;
+  graph.LinearY = axes.LinearY;
+  if (axes.SValueY) graph.SValueY = *axes.SValueY;
+  if (axes.VValueY) graph.VValueY = *axes.VValueY;
+  graph.NGridY = axes.NGridY;
+  graph.TitleX = axes.TitleX;
+}
 
 }  // namespace
 
@@ -40,20 +54,13 @@ SpectrumAxisChoice TSpect::AxisChoice() const {
 }
 
 void TSpect::SetupAxes() {
-  // While the enlarged view runs, its own graphs take these settings instead; they come with
-  // the enlarged and overlay windows.
-  if (EnlargedView) return;
-  const SpectrumAxisSettings axes = SpectrumAxes(SpectrumGraph::Window, AxisChoice());
-  TMyGraph& graph = *MyGraph1;
-  graph.LinearX = axes.LinearX;
-  graph.SValueX = axes.SValueX;
-  graph.VValueX = axes.VValueX;
-  graph.NGridX = axes.NGridX;
-  graph.LinearY = axes.LinearY;
-  if (axes.SValueY) graph.SValueY = *axes.SValueY;
-  if (axes.VValueY) graph.VValueY = *axes.VValueY;
-  graph.NGridY = axes.NGridY;
-  graph.TitleX = axes.TitleX;
+  // While the enlarged view runs, its two graphs take the settings instead of the window's.
+  if (!EnlargedView) {
+    ApplyAxes(*MyGraph1, SpectrumAxes(SpectrumGraph::Window, AxisChoice()));
+    return;
+  }
+  ApplyAxes(*application_.Large().MyGraph1, SpectrumAxes(SpectrumGraph::Enlarged, AxisChoice()));
+  ApplyAxes(*application_.Super().MyGraph1, SpectrumAxes(SpectrumGraph::Overlay, AxisChoice()));
 }
 
 void TSpect::ReverseOrder(Curve& values) {
@@ -62,8 +69,9 @@ void TSpect::ReverseOrder(Curve& values) {
 }
 
 void TSpect::SetDampingPen(int d) {
-  // The enlarged and overlay graphs take the same pen once they exist.
   MyGraph1->GetCanvas().SetPenColour(OverlayColours[d]);
+  application_.Large().MyGraph1->GetCanvas().SetPenColour(OverlayColours[d]);
+  application_.Super().MyGraph1->GetCanvas().SetPenColour(OverlayColours[d]);
 }
 
 void TSpect::DrawPanel(int panel, int kind, int channel, int count, const float* scale_values) {
@@ -98,8 +106,9 @@ std::array<const float*, kDampingCount> TSpect::StoredCurves(int channel, int ki
 
 void TSpect::BtnSpectrum1Click() {
   MyGraph1->Clear(kWhite);
+  application_.Large().MyGraph1->Clear(kWhite);
   // The enlarged view steps through SA, SV and SD of the channel in its own window.
-  if (EnlargedView) return;
+  if (EnlargedView) return RunEnlargedView(true);
   int channel = std::clamp(RGCompo->ItemIndex(), 0, kMaxChannels - 1);
   // An item left selected from an earlier three-channel record would show that record's spectra
   // under this record's names: a one-channel record shows its own channel.
@@ -131,7 +140,7 @@ void TSpect::BtnSpectrum1Click() {
 void TSpect::BtnSpectrum2Click() {
   MyGraph1->Clear(kWhite);
   // The enlarged view steps through the channels of the kind in its own window.
-  if (EnlargedView) return;
+  if (EnlargedView) return RunEnlargedView(false);
   const int kind = std::clamp(RGResp->ItemIndex(), 0, kResponseKinds - 1);
   const bool frequency = RGXUnit->ItemIndex() == 1;
   const bool linear = RGXScale->ItemIndex() == 0;

@@ -10,6 +10,7 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "graph/TSuper.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 #include "spectrum/TSpect.h"
@@ -131,8 +132,6 @@ void TSpect::CreateControls() {
   CBColor->setToolTip(QString::fromUtf8("減衰比による色分け"));
   CBLarge = AddCheckBox(this, "CBLarge", "拡大図", {696, 392, 97, 17}, false);
   CBLarge->setToolTip(QString::fromUtf8("拡大ｽﾍﾟｸﾄﾗﾑ"));
-  // The enlarged view comes with its windows; until then the box cannot be ticked.
-  CBLarge->setEnabled(false);
   Label6 = new TextLabel(this, "Label6", QString::fromUtf8("線サイズ"), 816, 368);
   Edit1 = new EditBox(this, "Edit1", "1");
   Edit1->setGeometry(768, 368, 25, 21);
@@ -247,6 +246,7 @@ void TSpect::SetLongestPeriod(const LinearPeriodAxis& axis) {
   LinearMaxPeriod = axis.LinearMaxPeriod;
   LinearGridCount = axis.LinearGridCount;
   MyGraph1->SubX = axis.SubX;
+  application_.Super().MyGraph1->SubX = axis.SubX;
   RedrawSpectra();
   RGXScale->SetItemIndex(0);
   RGXUnit->SetItemIndex(0);

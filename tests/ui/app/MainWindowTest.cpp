@@ -9,6 +9,9 @@
 #include "app/THowTo.h"
 #include "app/TSiteList.h"
 #include "app/TSynthe.h"
+#include "graph/TLarge.h"
+#include "graph/TNextStep.h"
+#include "graph/TSuper.h"
 #include "ui/app/ApplicationFixture.h"
 #include "wave/TWait.h"
 

@@ -29,7 +29,8 @@ TEST_F(SpectrumWindow, StartsWithItsGeometryChoicesAndAnEmptyGraph) {
   EXPECT_EQ(spect.RGResp->ItemIndex(), 1);
   EXPECT_FALSE(spect.RGResp->isEnabled());
   EXPECT_TRUE(spect.CBColor->Checked());
-  EXPECT_FALSE(spect.CBLarge->isEnabled());
+  EXPECT_TRUE(spect.CBLarge->isEnabled());
+  EXPECT_FALSE(spect.CBLarge->Checked());
   EXPECT_FALSE(spect.BtnSpectrum1->isVisibleTo(&spect));
   EXPECT_EQ(spect.D10->text().toStdString(), "10%");
   EXPECT_EQ(spect.Edit1->Text(), "1");
