@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/Errors.h"
+#include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
@@ -20,8 +21,10 @@ constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
 void TSpect::BtnCSVClick() {
   const RecordSet& record = application_.Form1().Record;
   SaveDialog2.default_name = record.RecordBaseName + "rsp.csv";
+  SaveDialog2.initial_folder = SaveDialogFolder(LastCsvFolder, record);
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
   if (!chosen) return;
+  LastCsvFolder = FolderOf(*chosen);
   const std::string path = WithDefaultExtension(*chosen, ".csv");
   if (RefusedAsRecordFile(record, path)) return;
   try {
@@ -34,7 +37,7 @@ void TSpect::BtnCSVClick() {
 
 void TSpect::BtnGIFClick() {
   SaveDialog1.default_name = application_.Form1().Record.RecordBaseName + "rsp.gif";
-  SaveDialog1.initial_folder = LastGifFolder;
+  SaveDialog1.initial_folder = SaveDialogFolder(LastGifFolder, application_.Form1().Record);
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
   if (!chosen) return;
   // The folder with its trailing separator: the next GIF dialog opens there.
