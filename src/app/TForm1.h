@@ -124,7 +124,7 @@ class TForm1 : public QMainWindow {
   void BtnCopyClick();
   // Folder of the last spectrum GIF; the waveform GIF dialog starts there.
   std::string LastGifFolder() const;
-  // Folder of the last waveform CSV saved; empty before the first.
+  // Folder of the last waveform CSV written; empty before the first.
   std::string LastWaveCsvFolder;
 
   // Controls, named as their object names.

@@ -24,12 +24,12 @@ void TSpect::BtnCSVClick() {
   SaveDialog2.initial_folder = SaveDialogFolder(LastCsvFolder, record);
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
   if (!chosen) return;
-  LastCsvFolder = FolderOf(*chosen);
   const std::string path = WithDefaultExtension(*chosen, ".csv");
   if (RefusedAsRecordFile(record, path)) return;
   try {
     // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
     WriteSpectrumCsv(path, record, Grid, Ratios, Spectra);
+    LastCsvFolder = FolderOf(path);
   } catch (const FileAccessError& error) {
     ShowWarning(error.what(), kCsvFailedCaption);
   }

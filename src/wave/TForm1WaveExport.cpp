@@ -28,11 +28,11 @@ void TForm1::BtnCsvClick() {
   SaveDialog2.initial_folder = SaveDialogFolder(LastWaveCsvFolder, Record);
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
   if (!chosen) return;
-  LastWaveCsvFolder = FolderOf(*chosen);
   const std::string path = WithDefaultExtension(*chosen, ".csv");
   if (RefusedAsRecordFile(Record, path)) return;
   try {
     WriteWaveCsv(path, Record, Displayed(), static_cast<WaveQuantity>(RGWave->ItemIndex()));
+    LastWaveCsvFolder = FolderOf(path);
   } catch (const FileAccessError& error) {
     ShowWarning(error.what(), kWriteFailedCaption);
   }
