@@ -90,6 +90,7 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
   ConnectTriggered(*About1, [this] { About1Click(); });
 
+  setAcceptDrops(true);
   CentreOnScreen(*this);
   FormCreate();
 }

@@ -4,6 +4,7 @@
 //
 // The class is spread over the subsystem folders by concern:
 //   app/TForm1.cpp, app/TForm1Layout.cpp     frame, menu, links, exit, start-up state
+//   app/TForm1FileOpening.cpp                files named on the command line or dropped
 //   record/TForm1KnetLoading.cpp             file command, K-NET / KiK-net load, after-load update
 //   record/TForm1HiroshimaLoading.cpp        Hiroshima City load
 //   record/TForm1NamedCopies.cpp             station-named copies
@@ -23,6 +24,8 @@
 #include "wave/WaveProcessing.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QMenu;
 class QPushButton;
@@ -88,6 +91,13 @@ class TForm1 : public QMainWindow {
   void BtnFileClick();
   void LoadKnetRecord();
   void LoadHiroshimaRecord();
+  // The same loads for a file already chosen (the dialog versions call these).
+  void LoadKnetRecord(const std::string& picked);
+  void LoadHiroshimaRecord(const std::string& path);
+  // A file named outside the open dialog (command line, drag and drop): its format is told from its
+  // content, the format menu set to match, then it is loaded as the file command would. False, after
+  // a message, when it is no record file of either format.
+  bool OpenRecordFile(const std::string& path);
   void FinishLoad();
   // After a load, one message naming what the format's rules bent in its files (nothing when none).
   void ShowReadWarnings(const ReadWarnings& warnings);
@@ -114,6 +124,8 @@ class TForm1 : public QMainWindow {
   void BtnCopyClick();
   // Folder of the last spectrum GIF; the waveform GIF dialog starts there.
   std::string LastGifFolder() const;
+  // Folder of the last waveform CSV written; empty before the first.
+  std::string LastWaveCsvFolder;
 
   // Controls, named as their object names.
   TMyWave* MyWave1 = nullptr;
@@ -152,6 +164,8 @@ class TForm1 : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void CreateFrameControls();

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -148,6 +149,7 @@ void TForm1::CreateMenu() {
   File1 = bar->addMenu(QString::fromUtf8("ファイル(&F)"));
   File1->setObjectName("File1");
   N10 = MakeItem(File1, "N10", "開く(&F)");
+  N10->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   QMenu* format = File1->addMenu(QString::fromUtf8("ファイル形式選択(&S)"));
   N9 = format->menuAction();
   N9->setObjectName("N9");
@@ -156,6 +158,7 @@ void TForm1::CreateMenu() {
   N8 = MakeItem(File1, "N8", "（記号→地点名）ファイル作成");
   File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "終了(&Q)");
+  Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   T1 = bar->addMenu(QString::fromUtf8("表示単位(&T)"));
   T1->setObjectName("T1");
@@ -175,6 +178,7 @@ void TForm1::CreateMenu() {
   Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
   Help1->setObjectName("Help1");
   Tutorial1 = MakeItem(Help1, "Tutorial1", "使い方(&T)");
+  Tutorial1->setShortcut(QKeySequence(Qt::Key_F1));
   About1 = MakeItem(Help1, "About1", "バージョン情報(&V)");
 }
 

@@ -10,6 +10,7 @@
 #include "platform/WindowStyle.h"
 #include "record/CNumbers.h"
 #include "record/Errors.h"
+#include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 
@@ -62,8 +63,8 @@ void TSynthe::SetDefaultName() {
   const int azimuth = Edit1->IntValue();
   SaveDialog1.default_name = DefaultSynthesisName(record.ComponentPaths[0], azimuth);
   SaveDialog1.default_extension = AzimuthExtension(azimuth);
-  // The dialog opens beside the record, where the default name belongs.
-  SaveDialog1.initial_folder = FolderOf(record.ComponentPaths[0]);
+  // The dialog opens where the last synthesis went, else beside the record.
+  SaveDialog1.initial_folder = SaveDialogFolder(LastOutputFolder, record);
 }
 
 void TSynthe::PrepareForRecord() {
@@ -130,6 +131,7 @@ void TSynthe::Button1Click() {
     FailedWrite(error.what());
     return;
   }
+  LastOutputFolder = FolderOf(OutputPath);
   Label8->SetCaption(kWrittenStatus);
   Button1->setEnabled(false);
   Button3->setEnabled(true);

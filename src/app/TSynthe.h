@@ -36,6 +36,7 @@ class TSynthe : public SecondaryWindow {
   QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr;
   FileDialogOptions SaveDialog1;
   std::string OutputPath;  // the chosen file, kept until it is written
+  std::string LastOutputFolder;  // where the last synthesis of the run was written; empty before
 
  private:
   void CreateControls();

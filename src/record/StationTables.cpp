@@ -131,7 +131,10 @@ std::string FindDataFolder(const std::string& program_folder) {
   };
   if (is_folder("DATA") || program_folder.empty()) return "DATA";
   const std::string beside = program_folder + "/DATA";
-  return is_folder(beside) ? beside : "DATA";
+  if (is_folder(beside)) return beside;
+  // An installed program: bin/tremora beside share/tremora/DATA.
+  const std::string installed = program_folder + "/../share/tremora/DATA";
+  return is_folder(installed) ? installed : "DATA";
 }
 
 }  // namespace tremora

@@ -52,7 +52,8 @@ struct StationTableLoad {
 // Reads both files from data_folder; a file that cannot be read leaves its tables empty.
 StationTableLoad LoadStationTables(const std::string& data_folder);
 
-// The DATA folder: in the working folder when it is there, else beside the program.
+// The DATA folder: in the working folder when it is there, else beside the program, else the
+// installed share/tremora/DATA of the program's prefix; "DATA" when none is there.
 std::string FindDataFolder(const std::string& program_folder);
 
 }  // namespace tremora

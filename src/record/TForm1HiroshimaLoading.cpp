@@ -31,13 +31,15 @@ std::string StemWithPeriod(const std::string& path) { return SplitKnetFileName(p
 
 void TForm1::LoadHiroshimaRecord() {
   const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
-  if (!picked) return;
+  if (picked) LoadHiroshimaRecord(*picked);
+}
+
+void TForm1::LoadHiroshimaRecord(const std::string& path) {
   const auto refuse = [&](const std::string& text, MessageIcon icon) {
     CurrentPlatform().ShowMessage(text, kFileErrorCaption, MessageButtons::Ok, icon);
   };
 
   // Paths, files and header are all checked before anything of the record on screen changes.
-  const std::string& path = *picked;
   const int channels = CB3Compo->Checked() ? 3 : 1;
   std::array<std::string, kMaxChannels> paths{path};
   if (channels == 3) {

@@ -12,6 +12,7 @@
 #include "record/Errors.h"
 #include "record/KnetLoading.h"
 #include "record/RecordNames.h"
+#include "record/TextFile.h"
 #include "spectrum/TSpect.h"
 #include "wave/WaveProcessing.h"
 #include "wave/TWait.h"
@@ -33,9 +34,12 @@ void TForm1::BtnFileClick() {
 
 void TForm1::LoadKnetRecord() {
   const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
-  if (!picked) return;
+  if (picked) LoadKnetRecord(*picked);
+}
+
+void TForm1::LoadKnetRecord(const std::string& picked) {
   const RecordNames previous(Record);
-  if (!PrepareKnetLoad(Record, *picked, CB3Compo->Checked())) {
+  if (!PrepareKnetLoad(Record, picked, CB3Compo->Checked())) {
     previous.RestoreTo(Record);
     ShowWarning(kBadFileNameMessage, kBadFileNameCaption);
     return;
@@ -101,6 +105,7 @@ void TForm1::FinishLoad() {
   TrackBar1->SetMax(Record.SampleCount);
   EnableRecordControls(true);
   Record.RecordLoaded = true;
+  OpenDialog1.initial_folder = FolderOf(Record.ComponentPaths[0]);
   Button3->setEnabled(channels == 3);
 
   TSpect& spect = application_.Spect();

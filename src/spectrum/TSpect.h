@@ -63,6 +63,8 @@ class TSpect : public SecondaryWindow {
   int OverlayCount = 0;
 
   std::string LastGifFolder;
+  // Folder of the last spectrum CSV written; empty before the first.
+  std::string LastCsvFolder;
 
   void FormCreate();
 

@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/Errors.h"
+#include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
@@ -20,6 +21,7 @@ constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
 void TSpect::BtnCSVClick() {
   const RecordSet& record = application_.Form1().Record;
   SaveDialog2.default_name = record.RecordBaseName + "rsp.csv";
+  SaveDialog2.initial_folder = SaveDialogFolder(LastCsvFolder, record);
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
   if (!chosen) return;
   const std::string path = WithDefaultExtension(*chosen, ".csv");
@@ -27,6 +29,7 @@ void TSpect::BtnCSVClick() {
   try {
     // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
     WriteSpectrumCsv(path, record, Grid, Ratios, Spectra);
+    LastCsvFolder = FolderOf(path);
   } catch (const FileAccessError& error) {
     ShowWarning(error.what(), kCsvFailedCaption);
   }
@@ -34,7 +37,7 @@ void TSpect::BtnCSVClick() {
 
 void TSpect::BtnGIFClick() {
   SaveDialog1.default_name = application_.Form1().Record.RecordBaseName + "rsp.gif";
-  SaveDialog1.initial_folder = LastGifFolder;
+  SaveDialog1.initial_folder = SaveDialogFolder(LastGifFolder, application_.Form1().Record);
   const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
   if (!chosen) return;
   // The folder with its trailing separator: the next GIF dialog opens there.

@@ -79,7 +79,8 @@ TEST_F(SpectrumExport, GifHoldsTheGraphAndRemembersItsFolder) {
   spect.BtnGIF->click();
   ASSERT_EQ(platform.save_dialogs.size(), 1u);
   EXPECT_EQ(platform.save_dialogs[0].default_name, "AOM001-201801241951rsp.gif");
-  EXPECT_EQ(platform.save_dialogs[0].initial_folder, "");
+  // Before any GIF of the run: beside the record.
+  EXPECT_EQ(platform.save_dialogs[0].initial_folder, TREMORA_RECORDS_DIR);
   EXPECT_EQ(platform.save_dialogs[0].filter, "GIFﾌｧｲﾙ (*,gif)|*.gif|すべて (*.*)|*.*");
   const QImage saved(QString::fromStdString(folder / "picture.gif"));
   ASSERT_FALSE(saved.isNull());

@@ -1,0 +1,43 @@
+#include "app/StartupArguments.h"
+
+namespace tremora {
+
+StartupArguments ParseStartupArguments(const std::vector<std::string>& args) {
+  StartupArguments parsed;
+  bool options_end = false;
+  for (const std::string& arg : args) {
+    if (!options_end && arg == "--") {
+      options_end = true;
+    } else if (!options_end && (arg == "--help" || arg == "-h")) {
+      parsed.help = true;
+    } else if (!options_end && arg == "--version") {
+      parsed.version = true;
+    } else if (!options_end && arg.size() > 1 && arg[0] == '-') {
+      if (parsed.error.empty()) parsed.error = "unknown option " + arg;
+    } else if (parsed.file.empty()) {
+      parsed.file = arg;
+    } else if (parsed.error.empty()) {
+      parsed.error = "only one record file can be opened, not also " + arg;
+    }
+  }
+  return parsed;
+}
+
+std::string StartupUsage() {
+  return "Usage: tremora [FILE]\n"
+         "Shows K-NET / KiK-net and Hiroshima City strong-motion records: waveforms, response\n"
+         "spectra, CSV, GIF and PNG exports.\n"
+         "\n"
+         "  FILE       a component file (.NS, .EW, .UD, KiK-net .NS1 ... .UD2, or a Hiroshima City\n"
+         "             .ns/.ew/.ud file), loaded at start-up with its partner files; the format is\n"
+         "             told from the file's header\n"
+         "  --help     print this text and exit\n"
+         "  --version  print the version and exit\n"
+         "\n"
+         "Station tables are read from DATA/ in the working folder, else beside the program, else\n"
+         "from the installed share/tremora/DATA. For batch processing see tremora-cli(1).\n";
+}
+
+std::string StartupVersion() { return "tremora " TREMORA_VERSION "\n"; }
+
+}  // namespace tremora
