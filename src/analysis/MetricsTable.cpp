@@ -1,0 +1,117 @@
+#include "analysis/MetricsTable.h"
+
+#include <cstdio>
+
+namespace tremora {
+
+namespace {
+
+std::string Number(double value) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+// A CSV field: quoted, its quotes doubled, when it holds a separator, a quote or a line break.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::string Join(const std::vector<std::string>& cells, char separator) {
+  std::string line;
+  for (size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line += separator;
+    line += separator == ',' ? CsvField(cells[i]) : cells[i];
+  }
+  return line + "\n";
+}
+
+constexpr const char* kColumnComponents[kMaxChannels] = {"NS", "EW", "UD"};
+
+std::string OriginTime(const RecordSet& record) {
+  return record.Header.OriginDate + " " + record.Header.OriginTime;
+}
+
+}  // namespace
+
+std::string MetricsCsvHeader() {
+  std::vector<std::string> cells = {"station_code", "station_name", "origin_time", "sampling_rate_Hz", "samples",
+                                    "components"};
+  for (const char* c : kColumnComponents) {
+    for (const char* name : {"PGA_%s_gal", "PGV_%s_cm/s", "PGD_%s_cm", "Ia_%s_m/s", "D5-95_%s_s", "CAV_%s_cm/s"}) {
+      char column[32];
+      std::snprintf(column, sizeof column, name, c);
+      cells.push_back(column);
+    }
+  }
+  for (const char* name : {"PGA_horizontal_gal", "PGA_vector_gal", "I_unrounded", "I", "intensity_class"}) {
+    cells.push_back(name);
+  }
+  return Join(cells, ',');
+}
+
+std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& indices) {
+  std::string components;
+  for (int ch = 0; ch < indices.ChannelCount; ++ch) components += (ch > 0 ? " " : "") + record.ComponentNames[ch];
+  std::vector<std::string> cells = {record.Header.StationCode, record.CurrentStation.Name, OriginTime(record),
+                                    Number(record.Header.SamplingRate), Number(record.SampleCount), components};
+  for (int ch = 0; ch < kMaxChannels; ++ch) {
+    const ComponentIndices& c = indices.Components[ch];
+    if (ch >= indices.ChannelCount) {
+      cells.insert(cells.end(), 6, std::string());
+      continue;
+    }
+    for (const double value : {c.Pga, c.Pgv, c.Pgd, c.AriasIntensity, c.SignificantDuration, c.Cav}) {
+      cells.push_back(Number(value));
+    }
+  }
+  if (indices.Intensity) {
+    cells.push_back(Number(indices.HorizontalPga));
+    cells.push_back(Number(indices.VectorPga));
+    cells.push_back(Number(indices.Intensity->Unrounded));
+    char reported[16];
+    std::snprintf(reported, sizeof reported, "%.1f", indices.Intensity->Reported);
+    cells.push_back(reported);
+    cells.push_back(indices.Intensity->Class);
+  } else {
+    cells.insert(cells.end(), 5, std::string());
+  }
+  return Join(cells, ',');
+}
+
+TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indices) {
+  TextTable table;
+  table.push_back({"", "PGA (gal)", "PGV (cm/s)", "PGD (cm)", "Ia (m/s)", "D5-95 (s)", "CAV (cm/s)"});
+  for (int ch = 0; ch < indices.ChannelCount; ++ch) {
+    const ComponentIndices& c = indices.Components[ch];
+    std::vector<std::string> row = {record.ComponentNames[ch]};
+    for (const double value : {c.Pga, c.Pgv, c.Pgd, c.AriasIntensity, c.SignificantDuration, c.Cav}) {
+      row.push_back(Number(value));
+    }
+    table.push_back(row);
+  }
+  if (indices.Intensity) {
+    table.push_back({"水平合成", Number(indices.HorizontalPga)});
+    table.push_back({"3成分合成", Number(indices.VectorPga)});
+    char reported[16];
+    std::snprintf(reported, sizeof reported, "%.1f", indices.Intensity->Reported);
+    table.push_back({"計測震度", reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
+    table.push_back({"震度階級", indices.Intensity->Class});
+  }
+  return table;
+}
+
+std::string RecordIdentification(const RecordSet& record) {
+  return record.Header.StationCode + " " + record.CurrentStation.Name + "  " + OriginTime(record);
+}
+
+std::string FormatTable(const RecordSet& record, const TextTable& table, char separator) {
+  std::string text = Join({record.Header.StationCode, record.CurrentStation.Name, OriginTime(record)}, separator);
+  for (const auto& row : table) text += Join(row, separator);
+  return text;
+}
+
+}  // namespace tremora
