@@ -7,6 +7,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "analysis/CliMetrics.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliRecords.h"
 #include "app/cli/CliSynth.h"
@@ -43,6 +44,7 @@ constexpr const char* kMainHelp =
     "  spectra FILE...      response spectra (SA, SV, SD; 100 periods, 5 damping ratios) as CSV\n"
     "  wave-csv FILE        acceleration, velocity or displacement of the displayed section as CSV\n"
     "  synth FILE           the horizontal acceleration along an azimuth as a new K-NET file\n"
+    "  metrics FILE...      PGA, PGV, PGD, Arias intensity, D5-95, CAV and the JMA intensity as CSV\n"
     "\n"
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
     "are found beside it whatever the case of their extension.\n"
@@ -327,6 +329,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "spectra") return RunSpectra(rest, out, err, env);
     if (command == "wave-csv") return RunWaveCsv(rest, out, err, env);
     if (command == "synth") return cli::RunSynth(rest, out, err, env);
+    if (command == "metrics") return cli::RunMetrics(rest, out, err, env);
     if (command == "--help" || command == "-h" || command == "help") {
       out << kMainHelp;
       return 0;

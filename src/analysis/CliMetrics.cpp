@@ -1,0 +1,74 @@
+#include "analysis/CliMetrics.h"
+
+#include "analysis/MetricsTable.h"
+#include "analysis/StrongMotionIndices.h"
+#include "app/cli/CliArguments.h"
+#include "app/cli/CliRecords.h"
+#include "record/Errors.h"
+#include "record/TextFile.h"
+#include "record/StationTables.h"
+
+namespace tremora::cli {
+
+namespace {
+
+constexpr const char* kMetricsHelp =
+    "Usage: tremora-cli metrics [--single] [--no-dc] [--out FILE] FILE...\n"
+    "\n"
+    "Writes one CSV row per record, in the order given: station, origin time, sampling rate,\n"
+    "sample count, and per component PGA (gal), PGV (cm/s), PGD (cm), Arias intensity (m/s),\n"
+    "significant duration D5-95 (s) and CAV (cm/s); for three-component records also the largest\n"
+    "horizontal and three-component vector accelerations and the JMA instrumental intensity\n"
+    "(unrounded, as reported, and its class). Several component files of one record count once.\n"
+    "\n"
+    "  --single     read only the named component file, not its partners (no intensity)\n"
+    "  --no-dc      keep the mean of each component\n"
+    "  --out FILE   write to FILE (default: standard output)\n";
+
+}  // namespace
+
+int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed = Parse(args, {"--out", "-o"}, {"--single", "--no-dc"});
+  if (parsed.Has("--help")) {
+    out << kMetricsHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("metrics needs at least one record file");
+  const std::string* output = parsed.Value("--out") != nullptr ? parsed.Value("--out") : parsed.Value("-o");
+  const bool to_file = output != nullptr && *output != "-";
+  const bool single = parsed.Has("--single");
+  const bool remove_mean = !parsed.Has("--no-dc");
+  StationTableLoad stations = LoadStationTables(env.data_folder);
+  if (stations.site_file_missing) {
+    err << kProgram << ": warning: " << env.data_folder << "/" << kSiteFileName
+        << " not found; station names stay empty\n";
+  }
+  std::string text = MetricsCsvHeader();
+  int status = 0;
+  for (const std::string& path : DistinctRecords(parsed.files, single)) {
+    try {
+      const auto record = LoadRecord(path, stations.tables, !single, remove_mean, err);
+      if (to_file) RefuseOutputOverInput(*output, *record, parsed.files);
+      text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean));
+    } catch (const RecordError& error) {
+      err << kProgram << ": " << error.what() << "\n";
+      status = 1;
+    }
+    // Rows go out as they are made, so a long run shows its progress.
+    if (!to_file) {
+      out << text;
+      text.clear();
+    }
+  }
+  if (to_file) {
+    try {
+      WriteWholeFile(*output, text);
+    } catch (const FileAccessError& error) {
+      err << kProgram << ": " << *output << ": " << error.what() << "\n";
+      return 1;
+    }
+  }
+  return status;
+}
+
+}  // namespace tremora::cli

@@ -1,0 +1,35 @@
+// tremora-cli metrics over a folder of records.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli/CliCommands.h"
+#include "core/wave/SampleRecords.h"
+
+namespace tremora {
+namespace {
+
+int Lines(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')); }
+
+TEST(CliMetrics, OneRowPerRecordInOrderAndBadFilesReported) {
+  std::ostringstream out, err;
+  const auto path = [](const char* name) { return testing::RecordPath(name); };
+  const int status = RunCli({"metrics", path("AOM0011801241951.UD"), path("NGNH311106302345.NS2"),
+                             path("AOM0011801241951.NS"), path("AOM0011801241951.EW"), path("NOSUCH0000000000.NS"),
+                             path("NGNH311106302345.EW1")},
+                            out, err, CliEnvironment{TREMORA_DATA_DIR});
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(err.str().find("NOSUCH0000000000.NS"), std::string::npos);
+  const std::string csv = out.str();
+  ASSERT_EQ(Lines(csv), 4);  // header, AOM001 once, NGNH31 surface, NGNH31 borehole
+  EXPECT_EQ(csv.rfind("station_code,station_name,origin_time,sampling_rate_Hz,samples,", 0), 0u);
+  const size_t aom = csv.find("\nAOM001,"), surface = csv.find("NS2 EW2 UD2"), borehole = csv.find("NS1 EW1 UD1");
+  ASSERT_NE(aom, std::string::npos);
+  EXPECT_LT(aom, surface);
+  EXPECT_LT(surface, borehole);
+  EXPECT_NE(csv.find(",NS EW UD,4.95437,"), std::string::npos);  // the header's Max. Acc. 4.954
+}
+
+}  // namespace
+}  // namespace tremora
