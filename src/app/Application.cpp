@@ -7,6 +7,7 @@
 #include "app/THowTo.h"
 #include "app/TSiteList.h"
 #include "app/TSynthe.h"
+#include "analysis/TMetrics.h"
 #include "graph/TLarge.h"
 #include "graph/TNextStep.h"
 #include "graph/TSuper.h"
@@ -27,6 +28,7 @@ Application::Application(const std::string& data_folder) {
   super_ = std::make_unique<TSuper>(*this);
   site_list_ = std::make_unique<TSiteList>();
   synthe_ = std::make_unique<TSynthe>(*this);
+  metrics_ = std::make_unique<TMetrics>(*this);
   hrsm_list_ = std::make_unique<THRSMList>();
 }
 

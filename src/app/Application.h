@@ -17,6 +17,7 @@ class TSuper;
 class TSiteList;
 class TSynthe;
 class THRSMList;
+class TMetrics;
 
 inline constexpr const char* kApplicationTitle = "TREMORA 3.0";
 
@@ -38,6 +39,7 @@ class Application {
   TSuper& Super() const { return *super_; }
   TSiteList& SiteList() const { return *site_list_; }
   TSynthe& Synthe() const { return *synthe_; }
+  TMetrics& Metrics() const { return *metrics_; }
   THRSMList& HRSMList() const { return *hrsm_list_; }
 
  private:
@@ -53,6 +55,7 @@ class Application {
   std::unique_ptr<TSiteList> site_list_;
   std::unique_ptr<TSynthe> synthe_;
   std::unique_ptr<THRSMList> hrsm_list_;
+  std::unique_ptr<TMetrics> metrics_;
 };
 
 }  // namespace tremora

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "analysis/TMetrics.h"
+#include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
@@ -174,6 +176,10 @@ void TForm1::CreateMenu() {
   N5 = MakeItem(longest, "N5", "２秒", true, true);
   N6 = MakeItem(longest, "N6", "５秒", true, false);
   N7 = MakeItem(longest, "N7", "１０秒", true, false);
+
+  QMenu* analysis = bar->addMenu(QString::fromUtf8("解析(&A)"));
+  analysis->setObjectName("Analysis1");
+  ConnectTriggered(*MakeItem(analysis, "Indices1", "強震動指標(&I)"), [this] { application_.Metrics().ShowForRecord(); });
 
   Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
   Help1->setObjectName("Help1");

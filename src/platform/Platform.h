@@ -38,6 +38,8 @@ class Platform {
   // to end meanwhile (the caller stops what it was doing). Every window repaints meanwhile.
   virtual bool ShowModal(QWidget& window) = 0;
   virtual bool CopyImageToClipboard(const QImage& image) = 0;
+  // Puts UTF-8 text on the clipboard; false when there is no clipboard.
+  virtual bool CopyTextToClipboard(const std::string& text) = 0;
   // Opens a web address in the default browser; false when that failed.
   virtual bool OpenUrl(const std::string& url) = 0;
   // Asks the application to end once the current handler has returned.

@@ -139,6 +139,13 @@ bool QtPlatform::CopyImageToClipboard(const QImage& image) {
   return true;
 }
 
+bool QtPlatform::CopyTextToClipboard(const std::string& text) {
+  QClipboard* clipboard = QApplication::clipboard();
+  if (clipboard == nullptr) return false;
+  clipboard->setText(QString::fromStdString(text));
+  return true;
+}
+
 bool QtPlatform::OpenUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(Q(url))); }
 
 void QtPlatform::RequestTerminate() {

@@ -15,6 +15,7 @@ class QtPlatform : public Platform {
   std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) override;
   bool ShowModal(QWidget& window) override;
   bool CopyImageToClipboard(const QImage& image) override;
+  bool CopyTextToClipboard(const std::string& text) override;
   bool OpenUrl(const std::string& url) override;
   void RequestTerminate() override;
   void ShowStandardError(const std::string& text) override;

@@ -52,6 +52,7 @@ class ScriptedPlatform : public Platform {
   std::vector<QWidget*> modal_windows;
   std::vector<std::string> missing_buttons;  // pressed but not found or disabled
   QImage clipboard;
+  std::string clipboard_text;
   int terminate_requests = 0;
 
   MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
@@ -93,6 +94,10 @@ class ScriptedPlatform : public Platform {
   }
   bool CopyImageToClipboard(const QImage& image) override {
     if (clipboard_works) clipboard = image;
+    return clipboard_works;
+  }
+  bool CopyTextToClipboard(const std::string& text) override {
+    if (clipboard_works) clipboard_text = text;
     return clipboard_works;
   }
   bool OpenUrl(const std::string& url) override {

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <QStringList>
 
+#include "analysis/TMetrics.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
@@ -115,6 +116,7 @@ void TForm1::FinishLoad() {
   }
   spect.RGCompo->SetItems(items);
   spect.EnableChoices(channels);
+  application_.Metrics().RecordLoaded();
 }
 
 }  // namespace tremora

@@ -1,0 +1,105 @@
+#include "analysis/TMetrics.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "analysis/StrongMotionIndices.h"
+#include "app/Application.h"
+#include "app/TForm1.h"
+#include "platform/Controls.h"
+#include "platform/Messages.h"
+#include "platform/WindowStyle.h"
+#include "record/Errors.h"
+#include "record/SaveFolder.h"
+#include "record/SaveTargetCheck.h"
+#include "record/TextFile.h"
+
+namespace tremora {
+
+namespace {
+constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
+constexpr const char* kNoRecord = "波形ファイルが読み込まれていません";
+}  // namespace
+
+TMetrics::TMetrics(Application& application)
+    : SecondaryWindow("Metrics", "強震動指標", 720, 330, ColorFromBgr(0xE0E0E0)), application_(application) {
+  Identification = new TextLabel(this, "Identification", QString::fromUtf8(kNoRecord), 16, 12);
+  Table = new QTableWidget(this);
+  Table->setObjectName("Table");
+  Table->setGeometry(16, 36, 688, 240);
+  Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Table->verticalHeader()->hide();
+  Table->horizontalHeader()->hide();
+  Table->setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
+  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {16, 290, 100, 27}, "表をテキストとしてクリップボードにコピー");
+  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {130, 290, 100, 27}, "表をCSVファイルに保存");
+  BtnClose = MakeButton(this, "BtnClose", "閉じる", {604, 290, 100, 27});
+  ConnectClick(*BtnCopy, [this] { CopyClick(); });
+  ConnectClick(*BtnCSV, [this] { CsvClick(); });
+  ConnectClick(*BtnClose, [this] { close(); });
+  SaveDialog.title = "強震動指標のCSV保存";
+  SaveDialog.filter = "CSVファイル (*.csv)|*.csv|すべてのファイル|*.*";
+  SaveDialog.overwrite_prompt = true;
+}
+
+void TMetrics::ShowForRecord() {
+  if (stale_) Refresh();
+  show();
+  raise();
+}
+
+void TMetrics::RecordLoaded() {
+  stale_ = true;
+  if (isVisible()) Refresh();
+}
+
+void TMetrics::Refresh() {
+  stale_ = false;
+  const TForm1& form = application_.Form1();
+  const RecordSet& record = form.Record;
+  table_.clear();
+  if (!record.RecordLoaded) {
+    Identification->SetCaption(kNoRecord);
+  } else {
+    table_ = MetricsTable(record, ComputeStrongMotionIndices(record, form.CBDC->Checked()));
+    Identification->SetCaption(RecordIdentification(record));
+  }
+  Table->clear();
+  Table->setRowCount(static_cast<int>(table_.size()));
+  Table->setColumnCount(7);
+  for (int r = 0; r < static_cast<int>(table_.size()); ++r) {
+    for (int c = 0; c < static_cast<int>(table_[r].size()); ++c) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(table_[r][c]));
+      if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      Table->setItem(r, c, item);
+    }
+  }
+  Table->resizeColumnsToContents();
+  BtnCopy->setEnabled(!table_.empty());
+  BtnCSV->setEnabled(!table_.empty());
+}
+
+void TMetrics::CopyClick() {
+  if (table_.empty()) return;
+  CurrentPlatform().CopyTextToClipboard(FormatTable(application_.Form1().Record, table_, '\t'));
+}
+
+void TMetrics::CsvClick() {
+  if (table_.empty()) return;
+  const RecordSet& record = application_.Form1().Record;
+  SaveDialog.default_name = record.RecordBaseName + "idx.csv";
+  SaveDialog.initial_folder = SaveDialogFolder(LastCsvFolder, record);
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog);
+  if (!chosen) return;
+  const std::string path = WithDefaultExtension(*chosen, ".csv");
+  if (RefusedAsRecordFile(record, path)) return;
+  try {
+    WriteWholeFile(path, FormatTable(record, table_, ','));
+    LastCsvFolder = FolderOf(path);
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kCsvFailedCaption);
+  }
+}
+
+}  // namespace tremora
