@@ -107,8 +107,9 @@ double ReportedIntensity(double unrounded) {
   if (!std::isfinite(unrounded)) return unrounded;
   // Whole hundredths first, so that no binary fraction sits just below a tenth when it is cut.
   const long long hundredths = std::llround(unrounded * 100.0);
-  const long long tenths = hundredths >= 0 ? hundredths / 10 : -((-hundredths + 9) / 10);
-  return tenths / 10.0;
+  // Cut towards zero, as the agency's rule reads; only a record far below class 1 is negative.
+  const long long tenths = hundredths / 10;
+  return tenths / 10.0 + 0.0;  // + 0.0: no "-0.0"
 }
 
 std::string IntensityClass(double reported) {

@@ -42,7 +42,8 @@ struct JmaIntensity {
   std::string Class;     // "0" .. "4", "5弱", "5強", "6弱", "6強", "7"
 };
 
-// The reported value of an unrounded intensity: rounded to two decimals, then cut to one.
+// The reported value of an unrounded intensity: rounded to two decimals, then cut to one
+// (towards zero).
 double ReportedIntensity(double unrounded);
 // The class of a reported intensity.
 std::string IntensityClass(double reported);

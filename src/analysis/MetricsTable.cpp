@@ -1,5 +1,6 @@
 #include "analysis/MetricsTable.h"
 
+#include <cctype>
 #include <cstdio>
 
 namespace tremora {
@@ -58,12 +59,24 @@ std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& in
   for (int ch = 0; ch < indices.ChannelCount; ++ch) components += (ch > 0 ? " " : "") + record.ComponentNames[ch];
   std::vector<std::string> cells = {record.Header.StationCode, record.CurrentStation.Name, OriginTime(record),
                                     Number(record.Header.SamplingRate), Number(record.SampleCount), components};
-  for (int ch = 0; ch < kMaxChannels; ++ch) {
-    const ComponentIndices& c = indices.Components[ch];
+  // A one-component record goes to the columns of its direction (NS when that is not known).
+  int single_column = 0;
+  if (indices.ChannelCount == 1) {
+    for (int c = 0; c < kMaxChannels; ++c) {
+      if (record.ComponentNames[0].size() >= 2 &&
+          std::toupper(static_cast<unsigned char>(record.ComponentNames[0][0])) == kColumnComponents[c][0] &&
+          std::toupper(static_cast<unsigned char>(record.ComponentNames[0][1])) == kColumnComponents[c][1]) {
+        single_column = c;
+      }
+    }
+  }
+  for (int column = 0; column < kMaxChannels; ++column) {
+    const int ch = indices.ChannelCount == 1 ? (column == single_column ? 0 : kMaxChannels) : column;
     if (ch >= indices.ChannelCount) {
       cells.insert(cells.end(), 6, std::string());
       continue;
     }
+    const ComponentIndices& c = indices.Components[ch];
     for (const double value : {c.Pga, c.Pgv, c.Pgd, c.AriasIntensity, c.SignificantDuration, c.Cav}) {
       cells.push_back(Number(value));
     }

@@ -12,7 +12,7 @@ namespace tremora {
 
 // The batch CSV: a header row naming every column with its unit, then one row per record.
 // Numbers are written "%.6g" (an Arias intensity of 1e-4 m/s keeps its digits). A one-component
-// record fills the first component's columns; "components" names what was read.
+// record fills the columns of its direction; "components" names what was read.
 std::string MetricsCsvHeader();
 std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& indices);
 

@@ -76,7 +76,7 @@ TEST(JmaIntensity, ReportedValueAndClassBoundaries) {
   for (const Case c : {Case{0.494, 0.4, "0"}, Case{0.495, 0.5, "1"}, Case{1.49, 1.4, "1"}, Case{1.5, 1.5, "2"},
                        Case{2.5, 2.5, "3"}, Case{3.5, 3.5, "4"}, Case{4.494, 4.4, "4"}, Case{4.496, 4.5, "5弱"},
                        Case{4.99, 4.9, "5弱"}, Case{4.996, 5.0, "5強"}, Case{5.5, 5.5, "6弱"},
-                       Case{6.0, 6.0, "6強"}, Case{6.49, 6.4, "6強"}, Case{6.5, 6.5, "7"}, Case{-0.73, -0.8, "0"}}) {
+                       Case{6.0, 6.0, "6強"}, Case{6.49, 6.4, "6強"}, Case{6.5, 6.5, "7"}, Case{-0.736, -0.7, "0"}}) {
     SCOPED_TRACE(c.unrounded);
     EXPECT_DOUBLE_EQ(ReportedIntensity(c.unrounded), c.reported);
     EXPECT_EQ(IntensityClass(ReportedIntensity(c.unrounded)), c.cls);
