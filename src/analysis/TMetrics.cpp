@@ -30,6 +30,7 @@ TMetrics::TMetrics(Application& application)
   Table->setGeometry(16, 36, 688, 240);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->verticalHeader()->hide();
+  Table->verticalHeader()->setDefaultSectionSize(24);  // all eight lines without scrolling
   Table->horizontalHeader()->hide();
   Table->setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
   BtnCopy = MakeButton(this, "BtnCopy", "コピー", {16, 290, 100, 27}, "表をテキストとしてクリップボードにコピー");
