@@ -45,14 +45,23 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   std::string text = MetricsCsvHeader();
   int status = 0;
+  bool output_is_input = false;  // then nothing is written at all
   for (const std::string& path : DistinctRecords(parsed.files, single)) {
     try {
       const auto record = LoadRecord(path, stations.tables, !single, remove_mean, err);
-      if (to_file) RefuseOutputOverInput(*output, *record, parsed.files);
+      if (to_file) {
+        try {
+          RefuseOutputOverInput(*output, *record, parsed.files);
+        } catch (const RecordError&) {
+          output_is_input = true;
+          throw;
+        }
+      }
       text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean));
     } catch (const RecordError& error) {
       err << kProgram << ": " << error.what() << "\n";
       status = 1;
+      if (output_is_input) return 1;
     }
     // Rows go out as they are made, so a long run shows its progress.
     if (!to_file) {

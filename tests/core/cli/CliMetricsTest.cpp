@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "app/cli/CliCommands.h"
+#include "TempFolder.h"
 #include "core/wave/SampleRecords.h"
+#include "record/TextFile.h"
 
 namespace tremora {
 namespace {
@@ -29,6 +31,22 @@ TEST(CliMetrics, OneRowPerRecordInOrderAndBadFilesReported) {
   EXPECT_LT(aom, surface);
   EXPECT_LT(surface, borehole);
   EXPECT_NE(csv.find(",NS EW UD,4.95437,"), std::string::npos);  // the header's Max. Acc. 4.954
+}
+
+// The --out file is written once at the end: one that is a record's file must not replace it.
+TEST(CliMetrics, AnOutputThatIsARecordFileIsRefusedAndNothingIsWritten) {
+  testing::TempFolder folder("cli-metrics");
+  for (const char* ext : {"NS", "EW", "UD"}) {
+    const std::string name = std::string("AOM0011801241951.") + ext;
+    WriteWholeFile(folder / name, ReadWholeFile(testing::RecordPath(name)));
+  }
+  const std::string before = ReadWholeFile(folder / "AOM0011801241951.UD");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"metrics", "--out", folder / "AOM0011801241951.UD", folder / "AOM0011801241951.NS"}, out, err,
+                   CliEnvironment{TREMORA_DATA_DIR}),
+            1);
+  EXPECT_NE(err.str().find("a file being read; nothing written"), std::string::npos) << err.str();
+  EXPECT_EQ(ReadWholeFile(folder / "AOM0011801241951.UD"), before);
 }
 
 }  // namespace
