@@ -8,10 +8,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
-#include "platform/Messages.h"
 #include "platform/WindowStyle.h"
-#include "record/Errors.h"
-#include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 
@@ -89,17 +86,11 @@ void TMetrics::CopyClick() {
 void TMetrics::CsvClick() {
   if (table_.empty()) return;
   const RecordSet& record = application_.Form1().Record;
-  SaveDialog.default_name = record.RecordBaseName + "idx.csv";
-  SaveDialog.initial_folder = SaveDialogFolder(LastCsvFolder, record);
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog);
-  if (!chosen) return;
-  const std::string path = WithDefaultExtension(*chosen, ".csv");
-  if (RefusedAsRecordFile(record, path)) return;
-  try {
-    WriteWholeFile(path, FormatTable(record, table_, ','));
-    LastCsvFolder = FolderOf(path);
-  } catch (const FileAccessError& error) {
-    ShowWarning(error.what(), kCsvFailedCaption);
+  const std::optional<std::string> path =
+      ChooseExportFile(SaveDialog, record.RecordBaseName + "idx.csv", ".csv", LastCsvFolder, record);
+  if (!path) return;
+  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); }, kCsvFailedCaption)) {
+    LastCsvFolder = FolderOf(*path);
   }
 }
 

@@ -4,9 +4,7 @@
 #include <QWidget>
 
 #include "graph/TMyGraph.h"
-#include "platform/Messages.h"
 #include "platform/PictureFiles.h"
-#include "record/Errors.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 
@@ -24,18 +22,13 @@ FileDialogOptions GraphGifDialog() {
 }
 
 void SaveGraphGif(TMyGraph& graph, FileDialogOptions& dialog, const RecordSet& record) {
-  dialog.default_name = record.RecordBaseName + "rsp.gif";
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(dialog);
-  if (!chosen) return;
-  dialog.initial_folder = chosen->substr(0, chosen->size() - FileNameOf(*chosen).size());
-  const std::string path = WithDefaultExtension(*chosen, ".gif");
-  if (RefusedAsRecordFile(record, path)) return;
+  const std::optional<std::string> path =
+      ChooseExportFile(dialog, record.RecordBaseName + "rsp.gif", ".gif", dialog.initial_folder, record);
+  if (!path) return;
+  // The next dialog of this graph opens where this GIF went.
+  dialog.initial_folder = path->substr(0, path->size() - FileNameOf(*path).size());
   graph.GetCanvas();  // a graph never drawn on saves as white
-  try {
-    WriteGif(graph.Picture(), path);
-  } catch (const FileAccessError& error) {
-    ShowWarning(error.what(), kGifFailedCaption);
-  }
+  WriteExport([&] { WriteGif(graph.Picture(), *path); }, kGifFailedCaption);
 }
 
 void CopyGraphClientArea(TMyGraph& graph, const QWidget& window) {

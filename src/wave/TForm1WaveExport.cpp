@@ -5,8 +5,6 @@
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
-#include "record/Errors.h"
-#include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 #include "spectrum/TSpect.h"
@@ -24,34 +22,22 @@ constexpr const char* kClipboardFailedCaption = "コピーエラー";
 std::string TForm1::LastGifFolder() const { return application_.Spect().LastGifFolder; }
 
 void TForm1::BtnCsvClick() {
-  SaveDialog2.default_name = Record.RecordBaseName + ".csv";
-  SaveDialog2.initial_folder = SaveDialogFolder(LastWaveCsvFolder, Record);
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog2);
-  if (!chosen) return;
-  const std::string path = WithDefaultExtension(*chosen, ".csv");
-  if (RefusedAsRecordFile(Record, path)) return;
-  try {
-    WriteWaveCsv(path, Record, Displayed(), static_cast<WaveQuantity>(RGWave->ItemIndex()));
-    LastWaveCsvFolder = FolderOf(path);
-  } catch (const FileAccessError& error) {
-    ShowWarning(error.what(), kWriteFailedCaption);
+  const std::optional<std::string> path =
+      ChooseExportFile(SaveDialog2, Record.RecordBaseName + ".csv", ".csv", LastWaveCsvFolder, Record);
+  if (!path) return;
+  if (WriteExport([&] { WriteWaveCsv(*path, Record, Displayed(), static_cast<WaveQuantity>(RGWave->ItemIndex())); },
+                  kWriteFailedCaption)) {
+    LastWaveCsvFolder = FolderOf(*path);
   }
 }
 
 void TForm1::BtnGifClick() {
-  SaveDialog1.initial_folder = SaveDialogFolder(LastGifFolder(), Record);
-  SaveDialog1.default_name = Record.RecordBaseName + ".gif";
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
-  if (!chosen) return;
+  const std::optional<std::string> path =
+      ChooseExportFile(SaveDialog1, Record.RecordBaseName + ".gif", ".gif", LastGifFolder(), Record);
+  if (!path) return;
   // Both GIF dialogs open where the last GIF of either went.
-  application_.Spect().LastGifFolder = chosen->substr(0, chosen->size() - FileNameOf(*chosen).size());
-  const std::string path = WithDefaultExtension(*chosen, ".gif");
-  if (RefusedAsRecordFile(Record, path)) return;
-  try {
-    WriteGif(MyWave1->Picture(), path);
-  } catch (const FileAccessError& error) {
-    ShowWarning(error.what(), kWriteFailedCaption);
-  }
+  application_.Spect().LastGifFolder = path->substr(0, path->size() - FileNameOf(*path).size());
+  WriteExport([&] { WriteGif(MyWave1->Picture(), *path); }, kWriteFailedCaption);
 }
 
 void TForm1::BtnCopyClick() {
