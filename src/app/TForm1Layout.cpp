@@ -175,6 +175,10 @@ void TForm1::CreateMenu() {
   N6 = MakeItem(longest, "N6", "５秒", true, false);
   N7 = MakeItem(longest, "N7", "１０秒", true, false);
 
+  Analysis1 = bar->addMenu(QString::fromUtf8("解析(&A)"));
+  Analysis1->setObjectName("Analysis1");
+  Fourier1 = MakeItem(Analysis1, "Fourier1", "フーリエスペクトル(&F)");
+
   Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
   Help1->setObjectName("Help1");
   Tutorial1 = MakeItem(Help1, "Tutorial1", "使い方(&T)");
