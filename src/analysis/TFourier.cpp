@@ -85,7 +85,9 @@ void TFourier::Draw() {
     x[k] = static_cast<float>(by_period ? 1.0 / spectra_.Frequencies[k] : spectra_.Frequencies[k]);
   }
   for (size_t c = 0; c < spectra_.Amplitudes.size(); ++c) {
-    std::vector<float> y(spectra_.Amplitudes[c].begin(), spectra_.Amplitudes[c].end());
+    // Amplitudes below the axis (towards the Nyquist frequency) are drawn on its floor, not under it.
+    std::vector<float> y(spectra_.Amplitudes[c].size());
+    for (size_t k = 0; k < y.size(); ++k) y[k] = std::max(static_cast<float>(spectra_.Amplitudes[c][k]), graph.SValueY);
     const Colour colour = kSpectrumColours[c];
     canvas.SetPenColour(colour);
     graph.DrawGraph(static_cast<int>(x.size()), x.data(), y.data());
