@@ -87,6 +87,8 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*N3, [this] { N3Click(); });
   ConnectTriggered(*N5, [this] { N5Click(); });
   ConnectTriggered(*Fourier1, [this] { Fourier1Click(); });
+  ConnectTriggered(*MethodLinear, [this] { ChooseMethod(MethodLinear); });
+  ConnectTriggered(*MethodExact, [this] { ChooseMethod(MethodExact); });
   ConnectTriggered(*N6, [this] { N6Click(); });
   ConnectTriggered(*N7, [this] { N7Click(); });
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
@@ -184,6 +186,14 @@ void TForm1::Fourier1Click() {
   if (!Fourier) Fourier = std::make_shared<TFourier>();
   Fourier->ShowSection(Record, Displayed());
   ShowWindow(*Fourier);
+}
+
+// The oscillator solver: recalculated and shown at once, as for the damping multiplier.
+void TForm1::ChooseMethod(QAction* item) {
+  CheckOnly(item, {MethodLinear, MethodExact});
+  application_.Spect().Method = item == MethodExact ? SpectrumMethod::Exact : SpectrumMethod::LinearAcceleration;
+  BtnSpectClick();
+  ShowWindow(application_.Spect());
 }
 
 // The damping multiplier: new ratios, recalculated and shown at once.

@@ -164,6 +164,8 @@ class TForm1 : public QMainWindow {
   QAction* Fourier1 = nullptr;
   std::shared_ptr<TFourier> Fourier;  // made when first asked for
   void Fourier1Click();
+  QAction *MethodLinear = nullptr, *MethodExact = nullptr;  // 計算法
+  void ChooseMethod(QAction* item);
 
   FileDialogOptions OpenDialog1;
   FileDialogOptions SaveDialog1;  // waveform GIF

@@ -174,6 +174,9 @@ void TForm1::CreateMenu() {
   N5 = MakeItem(longest, "N5", "２秒", true, true);
   N6 = MakeItem(longest, "N6", "５秒", true, false);
   N7 = MakeItem(longest, "N7", "１０秒", true, false);
+  QMenu* method = T1->addMenu(QString::fromUtf8("計算法"));
+  MethodLinear = MakeItem(method, "MethodLinear", "線形加速度法", true, true);
+  MethodExact = MakeItem(method, "MethodExact", "厳密解法 (Nigam–Jennings)", true, false);
 
   Analysis1 = bar->addMenu(QString::fromUtf8("解析(&A)"));
   Analysis1->setObjectName("Analysis1");

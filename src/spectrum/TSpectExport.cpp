@@ -28,7 +28,7 @@ void TSpect::BtnCSVClick() {
   if (RefusedAsRecordFile(record, path)) return;
   try {
     // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
-    WriteSpectrumCsv(path, record, Grid, Ratios, Spectra);
+    WriteSpectrumCsv(path, record, Grid, Ratios, Spectra, Method);
     LastCsvFolder = FolderOf(path);
   } catch (const FileAccessError& error) {
     ShowWarning(error.what(), kCsvFailedCaption);
