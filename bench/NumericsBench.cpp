@@ -67,6 +67,22 @@ void FastSpectra(std::vector<ChannelSpectra>& out) {
   out.assign(spectra.begin(), spectra.end());
 }
 
+// The same with the exact solution, for comparison with the linear-acceleration method.
+void ExactSpectra(std::vector<ChannelSpectra>& out) {
+  static RecordSet record = [] {
+    RecordSet r;
+    r.ChannelCount = 3;
+    r.SampleCount = kSectionSamples;
+    r.SamplingInterval = kStep;
+    for (int c = 0; c < 3; ++c) std::copy_n(TheInputs().acceleration[c].begin(), kSectionSamples, r.Acceleration[c].begin());
+    return r;
+  }();
+  static SpectrumSet spectra{};
+  const Inputs& in = TheInputs();
+  ComputeSpectra(record, 0, kSectionSamples, in.grid, in.ratios, spectra, {}, SpectrumMethod::Exact);
+  out.assign(spectra.begin(), spectra.end());
+}
+
 void ScalarSpectra(std::vector<ChannelSpectra>& out) {
   const Inputs& in = TheInputs();
   out.resize(3);
@@ -94,6 +110,10 @@ void BM_SpectraFast(benchmark::State& state) {
   std::vector<ChannelSpectra> out;
   for (auto _ : state) FastSpectra(out);
 }
+void BM_SpectraExact(benchmark::State& state) {
+  std::vector<ChannelSpectra> out;
+  for (auto _ : state) ExactSpectra(out);
+}
 void BM_FiltersScalar(benchmark::State& state) {
   std::vector<std::vector<float>> out;
   for (auto _ : state) RunFilters(ApplyBandPassScalar, out);
@@ -104,6 +124,7 @@ void BM_FiltersFast(benchmark::State& state) {
 }
 BENCHMARK(BM_SpectraScalar)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_SpectraFast)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_SpectraExact)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_FiltersScalar)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_FiltersFast)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

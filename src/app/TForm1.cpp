@@ -15,6 +15,7 @@
 #include "app/THRSMList.h"
 #include "app/THowTo.h"
 #include "app/TSiteList.h"
+#include "analysis/TFourier.h"
 #include "app/TSynthe.h"
 #include "app/WebLink.h"
 #include "platform/Controls.h"
@@ -85,6 +86,9 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*N2, [this] { N2Click(); });
   ConnectTriggered(*N3, [this] { N3Click(); });
   ConnectTriggered(*N5, [this] { N5Click(); });
+  ConnectTriggered(*Fourier1, [this] { Fourier1Click(); });
+  ConnectTriggered(*MethodLinear, [this] { ChooseMethod(MethodLinear); });
+  ConnectTriggered(*MethodExact, [this] { ChooseMethod(MethodExact); });
   ConnectTriggered(*N6, [this] { N6Click(); });
   ConnectTriggered(*N7, [this] { N7Click(); });
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
@@ -177,6 +181,20 @@ void TForm1::Tutorial1Click() { ShowWindow(application_.HowTo()); }
 void TForm1::About1Click() { ShowWindow(application_.AboutBox()); }
 
 void TForm1::N10Click() { BtnFileClick(); }
+
+void TForm1::Fourier1Click() {
+  if (!Fourier) Fourier = std::make_shared<TFourier>();
+  Fourier->ShowSection(Record, Displayed());
+  ShowWindow(*Fourier);
+}
+
+// The oscillator solver: recalculated and shown at once, as for the damping multiplier.
+void TForm1::ChooseMethod(QAction* item) {
+  CheckOnly(item, {MethodLinear, MethodExact});
+  application_.Spect().Method = item == MethodExact ? SpectrumMethod::Exact : SpectrumMethod::LinearAcceleration;
+  BtnSpectClick();
+  ShowWindow(application_.Spect());
+}
 
 // The damping multiplier: new ratios, recalculated and shown at once.
 void TForm1::ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier) {

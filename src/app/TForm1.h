@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "platform/Platform.h"
@@ -32,6 +33,8 @@ class QPushButton;
 class QWidget;
 
 namespace tremora {
+
+class TFourier;
 
 class Application;
 class CheckBox;
@@ -157,6 +160,12 @@ class TForm1 : public QMainWindow {
   QAction *N1 = nullptr, *N11 = nullptr, *N2 = nullptr, *N3 = nullptr;
   QAction *N4 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
   QAction *Tutorial1 = nullptr, *About1 = nullptr;
+  QMenu* Analysis1 = nullptr;
+  QAction* Fourier1 = nullptr;
+  std::shared_ptr<TFourier> Fourier;  // made when first asked for
+  void Fourier1Click();
+  QAction *MethodLinear = nullptr, *MethodExact = nullptr;  // 計算法
+  void ChooseMethod(QAction* item);
 
   FileDialogOptions OpenDialog1;
   FileDialogOptions SaveDialog1;  // waveform GIF

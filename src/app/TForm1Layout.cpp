@@ -176,10 +176,14 @@ void TForm1::CreateMenu() {
   N5 = MakeItem(longest, "N5", "２秒", true, true);
   N6 = MakeItem(longest, "N6", "５秒", true, false);
   N7 = MakeItem(longest, "N7", "１０秒", true, false);
+  QMenu* method = T1->addMenu(QString::fromUtf8("計算法"));
+  MethodLinear = MakeItem(method, "MethodLinear", "線形加速度法", true, true);
+  MethodExact = MakeItem(method, "MethodExact", "厳密解法 (Nigam–Jennings)", true, false);
 
-  QMenu* analysis = bar->addMenu(QString::fromUtf8("解析(&A)"));
-  analysis->setObjectName("Analysis1");
-  ConnectTriggered(*MakeItem(analysis, "Indices1", "強震動指標(&I)"), [this] { application_.Metrics().ShowForRecord(); });
+  Analysis1 = bar->addMenu(QString::fromUtf8("解析(&A)"));
+  Analysis1->setObjectName("Analysis1");
+  ConnectTriggered(*MakeItem(Analysis1, "Indices1", "強震動指標(&I)"), [this] { application_.Metrics().ShowForRecord(); });
+  Fourier1 = MakeItem(Analysis1, "Fourier1", "フーリエスペクトル(&F)");
 
   Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
   Help1->setObjectName("Help1");

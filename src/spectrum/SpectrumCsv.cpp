@@ -17,7 +17,7 @@ const char* ResponseLabel(int kind) {
 }
 
 std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, const DampingRatios& ratios,
-                              const SpectrumSet& spectra) {
+                              const SpectrumSet& spectra, SpectrumMethod method) {
   std::string header = "Period,Frequency";
   for (const float ratio : ratios) header += FormatC(",%.2f", ratio);
   header += kLineEnd;
@@ -30,6 +30,7 @@ std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, c
         text += *line + kLineEnd;
       }
       text += std::string(ResponseLabel(kind)) + kLineEnd;
+      if (method == SpectrumMethod::Exact) text += std::string("Method,exact (Nigam-Jennings)") + kLineEnd;
       text += header;
       for (int k = 0; k < kPeriodCount; ++k) {
         const float period = grid.Periods[k];
@@ -45,8 +46,8 @@ std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, c
 }
 
 void WriteSpectrumCsv(const std::string& path, const RecordSet& record, const PeriodGrid& grid,
-                      const DampingRatios& ratios, const SpectrumSet& spectra) {
-  WriteWholeFile(path, FormatSpectrumCsv(record, grid, ratios, spectra));
+                      const DampingRatios& ratios, const SpectrumSet& spectra, SpectrumMethod method) {
+  WriteWholeFile(path, FormatSpectrumCsv(record, grid, ratios, spectra, method));
 }
 
 }  // namespace tremora

@@ -2,7 +2,8 @@
 // The spectrum CSV: for every loaded channel and each response kind (SA, SV, SD) a block of 109
 // lines: station, origin date and time, component, kind, a header with the five damping ratios,
 // 100 rows "period,frequency" and the five spectral values, three empty lines. Lines end with
-// CR LF.
+// CR LF. Spectra of the exact method have one more line after the kind: "Method,exact
+// (Nigam-Jennings)".
 
 #include <string>
 
@@ -17,10 +18,11 @@ const char* ResponseLabel(int kind);
 
 // The labels come from the record loaded now; the values from the last calculation.
 std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, const DampingRatios& ratios,
-                              const SpectrumSet& spectra);
+                              const SpectrumSet& spectra, SpectrumMethod method = SpectrumMethod::LinearAcceleration);
 
 // Writes it to path; throws FileAccessError when the file cannot be written (and leaves none).
 void WriteSpectrumCsv(const std::string& path, const RecordSet& record, const PeriodGrid& grid,
-                      const DampingRatios& ratios, const SpectrumSet& spectra);
+                      const DampingRatios& ratios, const SpectrumSet& spectra,
+                      SpectrumMethod method = SpectrumMethod::LinearAcceleration);
 
 }  // namespace tremora

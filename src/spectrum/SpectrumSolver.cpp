@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "spectrum/ExactResponse.h"
 #include "spectrum/OscillatorResponse.h"
 #include "spectrum/SpectrumKernels.h"
 #include "spectrum/WorkerPool.h"
@@ -97,6 +98,34 @@ void SolveChannels(SimdLevel level, const std::vector<const float*>& grounds, in
   for (int c = 0; c < channels; ++c) lanes.CopyOut(peaks.data() + c * 3 * lanes.lanes(), *spectra[c]);
 }
 
+// The exact solution of every channel's oscillators, in groups of kExactGroup on the pool; the
+// lanes past the last oscillator repeat it and their results are dropped.
+void SolveChannelsExact(const std::vector<const float*>& grounds, int count, const float* periods, int period_count,
+                        const float* ratios, int ratio_count, double dt, const std::vector<ChannelSpectra*>& spectra) {
+  period_count = std::clamp(period_count, 0, kPeriodCount);
+  const int oscillators = period_count * std::clamp(ratio_count, 0, kDampingCount);
+  if (oscillators == 0) return;
+  const int groups = (oscillators + kExactGroup - 1) / kExactGroup;
+  std::vector<ExactStep> steps(static_cast<size_t>(groups) * kExactGroup);
+  for (int n = 0; n < static_cast<int>(steps.size()); ++n) {
+    const int used = std::min(n, oscillators - 1);
+    steps[n] = MakeExactStep(ratios[used / period_count], periods[used % period_count], dt);
+  }
+  const int channels = static_cast<int>(grounds.size());
+  WorkerPool::Shared().ForEach(channels * groups, [&](int task) {
+    const int channel = task / groups;
+    const int first = (task % groups) * kExactGroup;
+    float peaks[3][kExactGroup];
+    ExactPeaksGroup(steps.data() + first, grounds[channel], std::max(count, 0), peaks);
+    for (int lane = 0; lane < kExactGroup && first + lane < oscillators; ++lane) {
+      const int n = first + lane;
+      for (int kind = 0; kind < kResponseKinds; ++kind) {
+        (*spectra[channel])[n / period_count][kind][n % period_count] = peaks[kind][lane];
+      }
+    }
+  });
+}
+
 void ReportChannelProgress(int channel, int period_count, int ratio_count, const SpectrumProgress& progress) {
   if (!progress) return;
   const int last_period = std::clamp(period_count, 1, kPeriodCount) - 1;
@@ -136,8 +165,24 @@ void ComputeChannelSpectraScalar(const float* ground, int count, const float* pe
   }
 }
 
+void ComputeChannelSpectraExact(const float* ground, int count, const float* periods, int period_count,
+                                const float* ratios, int ratio_count, double dt, ChannelSpectra& spectra, bool scalar) {
+  if (!scalar) {
+    SolveChannelsExact({ground}, count, periods, period_count, ratios, ratio_count, dt, {&spectra});
+    return;
+  }
+  for (int d = 0; d < std::clamp(ratio_count, 0, kDampingCount); ++d) {
+    for (int k = 0; k < std::clamp(period_count, 0, kPeriodCount); ++k) {
+      float peaks[3];
+      ExactPeaks(MakeExactStep(ratios[d], periods[k], dt), ground, std::max(count, 0), peaks);
+      for (int kind = 0; kind < kResponseKinds; ++kind) spectra[d][kind][k] = peaks[kind];
+    }
+  }
+}
+
 void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodGrid& grid,
-                    const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress) {
+                    const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress,
+                    SpectrumMethod method) {
   // The caller's section lies inside the record; keep to the stored samples all the same.
   start = std::clamp(start, 0, std::max(record.SampleCount, 0));
   count = std::clamp(count, 0, record.SampleCount - start);
@@ -148,7 +193,10 @@ void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodG
     grounds.push_back(record.Acceleration[c].data() + start);
     slots.push_back(&spectra[c]);
   }
-  if (channels > 0) {
+  if (channels > 0 && method == SpectrumMethod::Exact) {
+    const double dt = record.Header.SamplingRate > 0 ? 1.0 / record.Header.SamplingRate : record.SamplingInterval;
+    SolveChannelsExact(grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount, dt, slots);
+  } else if (channels > 0) {
     SolveChannels(DetectSimdLevel(), grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount,
                   record.SamplingInterval, slots);
   }

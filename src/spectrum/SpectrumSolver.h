@@ -12,6 +12,10 @@
 
 namespace tremora {
 
+// How the oscillators are stepped: the linear-acceleration method at the record's own interval
+// (the default), or the exact solution for acceleration linear between samples.
+enum class SpectrumMethod { LinearAcceleration, Exact };
+
 // [damping index][response kind][period index]
 using ChannelSpectra = std::array<std::array<std::array<float, kPeriodCount>, kResponseKinds>, kDampingCount>;
 // [channel][damping index][response kind][period index]
@@ -36,10 +40,17 @@ void ComputeChannelSpectraWith(SimdLevel level, const float* ground, int count, 
 void ComputeChannelSpectraScalar(const float* ground, int count, const float* periods, int period_count,
                                  const float* ratios, int ratio_count, float dt, ChannelSpectra& spectra);
 
+// The exact solution for every oscillator: vectorised on every core, or (scalar) one at a time.
+void ComputeChannelSpectraExact(const float* ground, int count, const float* periods, int period_count,
+                                const float* ratios, int ratio_count, double dt, ChannelSpectra& spectra,
+                                bool scalar = false);
+
 // The whole calculation: for channels 0 .. ChannelCount-1, the section
 // Acceleration[c][start .. start + count) as stored (no mean removal, no filter), at the grid's
-// periods and the five ratios. Slots of other channels keep their values.
+// periods and the five ratios. The exact method steps by 1 / sampling rate in double precision
+// (the float interval is off by parts in 1e8, which shifts undamped phases visibly). Slots of other channels keep their values.
 void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodGrid& grid,
-                    const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress = {});
+                    const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress = {},
+                    SpectrumMethod method = SpectrumMethod::LinearAcceleration);
 
 }  // namespace tremora

@@ -43,6 +43,7 @@ class TSpect : public SecondaryWindow {
   // Period grid (fixed at creation), damping set and the results of the last calculation.
   PeriodGrid Grid;
   DampingRatios Ratios = DampingSet(DampingMultiplier::X1);
+  SpectrumMethod Method = SpectrumMethod::LinearAcceleration;  // from the 計算法 menu
   SpectrumSet Spectra{};
 
   // Display settings.

@@ -36,7 +36,8 @@ void TSpect::BtnCalcClick() {
                  [this](int channel_bar, int period_bar) {
                    ShowProgress(*ProgressBar1, channel_bar);
                    ShowProgress(*ProgressBar2, period_bar);
-                 });
+                 },
+                 Method);
   wait.Close();
   RedrawSpectra();
 }

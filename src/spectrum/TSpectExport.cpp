@@ -21,7 +21,7 @@ void TSpect::BtnCSVClick() {
       ChooseExportFile(SaveDialog2, record.RecordBaseName + "rsp.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
   // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
-  if (WriteExport([&] { WriteSpectrumCsv(*path, record, Grid, Ratios, Spectra); }, kCsvFailedCaption)) {
+  if (WriteExport([&] { WriteSpectrumCsv(*path, record, Grid, Ratios, Spectra, Method); }, kCsvFailedCaption)) {
     LastCsvFolder = FolderOf(*path);
   }
 }

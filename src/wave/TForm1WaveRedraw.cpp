@@ -4,6 +4,7 @@
 #include <QAction>
 #include <cmath>
 
+#include "analysis/TFourier.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
@@ -126,6 +127,8 @@ void TForm1::BtnWaveClick() {
     for (int s = 0; s < 3; ++s) DrawStrip({s, channel, static_cast<WaveQuantity>(s), amplitudes[s]}, strip_height);
   }
   MyWave1->update();
+  // The Fourier spectra follow every load and every change of the section.
+  if (Fourier && Fourier->isVisible()) Fourier->ShowSection(Record, section);
 
   if (StartControlBusy) wait.Release();
   StartControlBusy = false;

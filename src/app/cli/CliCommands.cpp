@@ -10,6 +10,7 @@
 #include "analysis/CliMetrics.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliRecords.h"
+#include "analysis/FourierSpectrum.h"
 #include "app/cli/CliSynth.h"
 #include "record/CNumbers.h"
 #include "record/Errors.h"
@@ -43,6 +44,7 @@ constexpr const char* kMainHelp =
     "  info FILE...         header values, sample count and the peak of each component\n"
     "  spectra FILE...      response spectra (SA, SV, SD; 100 periods, 5 damping ratios) as CSV\n"
     "  wave-csv FILE        acceleration, velocity or displacement of the displayed section as CSV\n"
+    "  fourier FILE...      Fourier amplitude spectra of the displayed section as CSV\n"
     "  synth FILE           the horizontal acceleration along an azimuth as a new K-NET file\n"
     "  metrics FILE...      PGA, PGV, PGD, Arias intensity, D5-95, CAV and the JMA intensity as CSV\n"
     "\n"
@@ -69,11 +71,27 @@ constexpr const char* kSpectraHelp =
     "                     the motion exceeds 2 % of the peak of the first component)\n"
     "  --width S          section width in seconds: 5, 10, 25, 50, 100 or 250 (default 50)\n"
     "  --damping M        damping ratio set: x1 (0,1,2,5,10 %), x5 or x10 (default x1)\n"
+    "  --method M         linear (the linear-acceleration method, default) or exact (the exact\n"
+    "                     solution for acceleration linear between samples, Nigam-Jennings)\n"
     "  --no-dc            keep the mean of each component\n"
     "  --single           read only the named component file, not its partners\n"
     "  -o FILE            write to FILE (one record; default: standard output)\n"
     "  --out-dir DIR      write one CSV per record into DIR, named after the station and\n"
     "                     origin time (BASErsp.csv); needed for several records\n";
+
+constexpr const char* kFourierHelp =
+    "Usage: tremora-cli fourier [options] FILE...\n"
+    "\n"
+    "Writes the Fourier amplitude spectra (gal s) of the acceleration section the main window\n"
+    "would display: per component the mean removed, a cosine taper over 5 % of the section at\n"
+    "each end, zeros padded to the next power of two; from the first non-zero frequency to the\n"
+    "Nyquist frequency. CSV: frequency, then one column a component.\n"
+    "\n"
+    "  --start N, --width S, --no-dc, --single   as for spectra\n"
+    "  --smooth HZ        Parzen-window smoothing of band width 0.05, 0.1, 0.2 or 0.4 Hz\n"
+    "                     (default: none)\n"
+    "  -o FILE            write to FILE (one record; default: standard output)\n"
+    "  --out-dir DIR      write one CSV per record into DIR (BASEfas.csv)\n";
 
 constexpr const char* kWaveHelp =
     "Usage: tremora-cli wave-csv [options] FILE\n"
@@ -160,7 +178,8 @@ bool MakeOutputFolder(const std::string& folder, std::ostream& err) {
 // The name of a record's spectrum file in --out-dir: the default name of the spectrum window's
 // CSV export, with the sensor (KiK-net) or the component (--single) added so that records of one
 // station and time do not overwrite each other.
-std::string SpectrumFileName(const RecordSet& record, const std::string& path, bool single) {
+std::string SpectrumFileName(const RecordSet& record, const std::string& path, bool single,
+                             const char* ending = "rsp.csv") {
   std::string base = record.RecordBaseName;
   if (base.empty()) {
     const std::string_view name = FileNameOf(path);
@@ -172,7 +191,7 @@ std::string SpectrumFileName(const RecordSet& record, const std::string& path, b
   } else if (!parts.suffix.empty()) {
     base += "-" + parts.suffix;
   }
-  return base + "rsp.csv";
+  return base + ending;
 }
 
 StationTables LoadStations(const CliEnvironment& env, std::ostream& err) {
@@ -231,7 +250,7 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
   const Arguments parsed =
-      Parse(args, {"--start", "--width", "--damping", "-o", "--output", "--out-dir"}, {"--single", "--no-dc"});
+      Parse(args, {"--start", "--width", "--damping", "--method", "-o", "--output", "--out-dir"}, {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kSpectraHelp;
     return 0;
@@ -239,6 +258,14 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (parsed.files.empty()) throw UsageError("spectra needs at least one record file");
   const SectionChoice choice = ParseSectionChoice(parsed);
   const DampingRatios ratios = DampingSet(ParseDamping(parsed));
+  SpectrumMethod method = SpectrumMethod::LinearAcceleration;
+  if (const std::string* name = parsed.Value("--method")) {
+    if (*name == "exact") {
+      method = SpectrumMethod::Exact;
+    } else if (*name != "linear") {
+      throw UsageError("--method must be linear or exact, not '" + *name + "'");
+    }
+  }
   const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
   const std::string* out_dir = parsed.Value("--out-dir");
   if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
@@ -257,13 +284,73 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
       const auto record = LoadRecord(path, stations, !single, !parsed.Has("--no-dc"), err);
       const DisplayedSection section = ChooseSection(*record, choice, err, path);
       auto spectra = std::make_unique<SpectrumSet>();
-      ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra);
-      const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra);
+      ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra, {}, method);
+      const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra, method);
       if (out_dir == nullptr) {
         WriteOutput(output, text, out, *record, parsed.files);
         continue;
       }
       const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single);
+      if (const auto earlier = written.find(target); earlier != written.end()) {
+        throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
+                          "); skipped");
+      }
+      RefuseOutputOverInput(target, *record, parsed.files);
+      WriteWholeFile(target, text);
+      written[target] = path;
+    } catch (const RecordError& error) {
+      err << kProgram << ": " << error.what() << "\n";
+      status = 1;
+    } catch (const FileAccessError& error) {
+      err << kProgram << ": " << path << ": " << error.what() << "\n";
+      status = 1;
+    }
+  }
+  return status;
+}
+
+double ParseSmoothing(const Arguments& parsed) {
+  const std::string* text = parsed.Value("--smooth");
+  if (text == nullptr) return 0;
+  for (const double width : kFourierBandWidths) {
+    if (*text == FormatC("%g", width)) return width;
+  }
+  throw UsageError("--smooth must be 0.05, 0.1, 0.2 or 0.4, not '" + *text + "'");
+}
+
+int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed =
+      Parse(args, {"--start", "--width", "--smooth", "-o", "--output", "--out-dir"}, {"--single", "--no-dc"});
+  if (parsed.Has("--help")) {
+    out << kFourierHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("fourier needs at least one record file");
+  const SectionChoice choice = ParseSectionChoice(parsed);
+  const double band_width = ParseSmoothing(parsed);
+  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
+  const std::string* out_dir = parsed.Value("--out-dir");
+  if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
+  const bool single = parsed.Has("--single");
+  const std::vector<std::string> records = DistinctRecords(parsed.files, single);
+  if (records.size() > 1 && out_dir == nullptr) {
+    throw UsageError("several records need --out-dir (one CSV file each)");
+  }
+  if (out_dir != nullptr && !MakeOutputFolder(*out_dir, err)) return 1;
+  const StationTables stations = LoadStations(env, err);
+  std::map<std::string, std::string> written;  // output file -> record that wrote it
+  int status = 0;
+  for (const std::string& path : records) {
+    try {
+      const auto record = LoadRecord(path, stations, !single, !parsed.Has("--no-dc"), err);
+      const DisplayedSection section = ChooseSection(*record, choice, err, path);
+      const std::string text = FormatFourierCsv(
+          ComputeFourierSpectra(*record, section.StartIndex, section.DisplayCount, band_width));
+      if (out_dir == nullptr) {
+        WriteOutput(output, text, out, *record, parsed.files);
+        continue;
+      }
+      const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single, "fas.csv");
       if (const auto earlier = written.find(target); earlier != written.end()) {
         throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
                           "); skipped");
@@ -327,6 +414,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   try {
     if (command == "info") return RunInfo(rest, out, err, env);
     if (command == "spectra") return RunSpectra(rest, out, err, env);
+    if (command == "fourier") return RunFourier(rest, out, err, env);
     if (command == "wave-csv") return RunWaveCsv(rest, out, err, env);
     if (command == "synth") return cli::RunSynth(rest, out, err, env);
     if (command == "metrics") return cli::RunMetrics(rest, out, err, env);

@@ -216,6 +216,24 @@ TEST_F(CliFiles, BentDataFoldersAndFifosAreNamed) {
   EXPECT_NE(run.err.find(Path("LONE.EW") + " (通常のファイルではありません)"), std::string::npos) << run.err;
 }
 
+TEST_F(CliFiles, FourierAndExactSpectraOfTheDisplayedSection) {
+  const std::string path = testing::RecordPath("AOM0011801241951.NS");
+  const CliRun plain = Cli({"fourier", "--width", "25", path});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out.substr(0, 26), "Frequency(Hz),NS,EW,UD\r\n0.");
+  EXPECT_EQ(std::count(plain.out.begin(), plain.out.end(), '\n'), 1 + 2048);  // 2500 samples pad to 4096
+  const CliRun smooth = Cli({"fourier", "--smooth", "0.4", "--out-dir", Path("out"), path});
+  ASSERT_EQ(smooth.status, 0) << smooth.err;
+  EXPECT_NE(ReadWholeFile(Path("out/AOM001-201801241951fas.csv")), "");
+  EXPECT_EQ(Cli({"fourier", "--smooth", "0.3", path}).status, 1);
+
+  const CliRun exact = Cli({"spectra", "--method", "exact", path});
+  ASSERT_EQ(exact.status, 0) << exact.err;
+  EXPECT_NE(exact.out.find("SA\r\nMethod,exact (Nigam-Jennings)\r\nPeriod,Frequency"), std::string::npos);
+  EXPECT_EQ(Cli({"spectra", "--method", "linear", path}).out, Cli({"spectra", path}).out);
+  EXPECT_NE(Cli({"spectra", "--method", "newmark", path}).err.find("linear or exact"), std::string::npos);
+}
+
 TEST(Cli, WrongCommandLinesExplainThemselves) {
   const std::string record = testing::RecordPath("AOM0011801241951.NS");
   const struct { std::vector<std::string> args; const char* message; } cases[] = {

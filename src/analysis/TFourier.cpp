@@ -1,0 +1,138 @@
+#include "analysis/TFourier.h"
+
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+#include "graph/TMyGraph.h"
+#include "platform/Messages.h"
+#include "platform/PictureFiles.h"
+#include "platform/WindowStyle.h"
+#include "record/CNumbers.h"
+#include "record/Errors.h"
+#include "record/SaveFolder.h"
+#include "record/SaveTargetCheck.h"
+#include "record/TextFile.h"
+#include "spectrum/SpectrumView.h"
+
+namespace tremora {
+
+namespace {
+constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
+constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
+}  // namespace
+
+TFourier::TFourier() : SecondaryWindow("Fourier", "フーリエスペクトル", 640, 560, ColorFromBgr(0xF0F0F0)) {
+  MyGraph1 = new TMyGraph(this);
+  MyGraph1->setGeometry(8, 8, 624, 480);
+  MyGraph1->setObjectName("MyGraph1");
+  CBSmooth = new QComboBox(this);
+  CBSmooth->setObjectName("CBSmooth");
+  CBSmooth->addItem(QString::fromUtf8("平滑化なし"));
+  for (const double width : kFourierBandWidths) CBSmooth->addItem(QString::fromStdString(FormatC("Parzen %g Hz", width)));
+  CBSmooth->setGeometry(8, 500, 130, 24);
+  CBPeriod = new CheckBox(this, "CBPeriod", QString::fromUtf8("周期軸"), false);
+  CBPeriod->setGeometry(148, 500, 80, 24);
+  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 498, 90, 27});
+  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 498, 90, 27});
+  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 498, 90, 27});
+  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 498, 90, 27});
+  CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
+  GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
+  QObject::connect(CBSmooth, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
+  CBPeriod->OnClick = [this] { Draw(); };
+  ConnectClick(*BtnCSV, [this] { SaveCsv(); });
+  ConnectClick(*BtnGIF, [this] { SaveGif(); });
+  ConnectClick(*BtnCopy, [this] { MyGraph1->Copy(); });
+  ConnectClick(*BtnClose, [this] { close(); });
+}
+
+void TFourier::ShowSection(const RecordSet& record, const DisplayedSection& section) {
+  record_ = &record;
+  section_ = section;
+  Recalculate();
+}
+
+void TFourier::Recalculate() {
+  if (record_ == nullptr || !record_->RecordLoaded) return;
+  const int choice = CBSmooth->currentIndex();
+  const double band_width = choice > 0 ? kFourierBandWidths[choice - 1] : 0.0;
+  spectra_ = ComputeFourierSpectra(*record_, section_.StartIndex, section_.DisplayCount, band_width);
+  Draw();
+}
+
+void TFourier::Draw() {
+  TMyGraph& graph = *MyGraph1;
+  graph.Clear(kWhite);
+  const bool by_period = CBPeriod->Checked();
+  float top = 1e-3f;
+  for (const auto& amplitudes : spectra_.Amplitudes) {
+    for (const double a : amplitudes) top = std::max(top, static_cast<float>(a));
+  }
+  // Log-log: five decades of amplitude below the decade over the peak; 0.01 to 100 Hz (or s).
+  graph.LinearX = graph.LinearY = false;
+  graph.OriginX = 70, graph.OriginY = 430, graph.WidthX = 520, graph.HeightY = 400;
+  graph.NGridX = 4, graph.NGridY = 5;
+  graph.SValueX = 0.01f, graph.VValueX = 10.0f;
+  graph.VValueY = 10.0f;
+  graph.SValueY = std::pow(10.0f, std::ceil(std::log10(top)) - 5);
+  graph.TitleX = by_period ? "Period [s]" : "Frequency [Hz]";
+  graph.TitleY = "Fourier amplitude [gal s]";
+  graph.DrawWaku();
+  Canvas& canvas = graph.GetCanvas();
+  std::vector<float> x(spectra_.Frequencies.size());
+  for (size_t k = 0; k < x.size(); ++k) {
+    x[k] = static_cast<float>(by_period ? 1.0 / spectra_.Frequencies[k] : spectra_.Frequencies[k]);
+  }
+  for (size_t c = 0; c < spectra_.Amplitudes.size(); ++c) {
+    // Amplitudes below the axis (towards the Nyquist frequency) are drawn on its floor, not under it.
+    std::vector<float> y(spectra_.Amplitudes[c].size());
+    for (size_t k = 0; k < y.size(); ++k) y[k] = std::max(static_cast<float>(spectra_.Amplitudes[c][k]), graph.SValueY);
+    const Colour colour = kSpectrumColours[c];
+    canvas.SetPenColour(colour);
+    graph.DrawGraph(static_cast<int>(x.size()), x.data(), y.data());
+    // Legend at the top right of the plot area.
+    const int row = graph.OriginY - graph.HeightY + 10 + 18 * static_cast<int>(c);
+    canvas.MoveTo(graph.OriginX + graph.WidthX - 80, row + 7);
+    canvas.LineTo(graph.OriginX + graph.WidthX - 55, row + 7);
+    canvas.SetFontColour(colour);
+    canvas.TextOut(graph.OriginX + graph.WidthX - 50, row, spectra_.Components[c]);
+  }
+  canvas.SetFontColour(kBlack);
+  canvas.SetPenColour(kBlack);
+  graph.update();
+}
+
+void TFourier::SaveCsv() {
+  if (record_ == nullptr || spectra_.Frequencies.empty()) return;
+  CsvDialog.default_name = record_->RecordBaseName + "fas.csv";
+  CsvDialog.initial_folder = SaveDialogFolder(last_csv_folder_, *record_);
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(CsvDialog);
+  if (!chosen) return;
+  const std::string path = WithDefaultExtension(*chosen, ".csv");
+  if (RefusedAsRecordFile(*record_, path)) return;
+  try {
+    WriteWholeFile(path, FormatFourierCsv(spectra_));
+    last_csv_folder_ = FolderOf(path);
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kCsvFailedCaption);
+  }
+}
+
+void TFourier::SaveGif() {
+  if (record_ == nullptr) return;
+  GifDialog.default_name = record_->RecordBaseName + "fas.gif";
+  GifDialog.initial_folder = SaveDialogFolder(last_gif_folder_, *record_);
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(GifDialog);
+  if (!chosen) return;
+  const std::string path = WithDefaultExtension(*chosen, ".gif");
+  if (RefusedAsRecordFile(*record_, path)) return;
+  try {
+    WriteGif(MyGraph1->Picture(), path);
+    last_gif_folder_ = FolderOf(path);
+  } catch (const FileAccessError& error) {
+    ShowWarning(error.what(), kGifFailedCaption);
+  }
+}
+
+}  // namespace tremora
