@@ -9,8 +9,6 @@
 #include "platform/PictureFiles.h"
 #include "platform/WindowStyle.h"
 #include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
 #include "record/TextFile.h"
 #include "spectrum/SpectrumView.h"
@@ -105,33 +103,21 @@ void TFourier::Draw() {
 
 void TFourier::SaveCsv() {
   if (record_ == nullptr || spectra_.Frequencies.empty()) return;
-  CsvDialog.default_name = record_->RecordBaseName + "fas.csv";
-  CsvDialog.initial_folder = SaveDialogFolder(last_csv_folder_, *record_);
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(CsvDialog);
-  if (!chosen) return;
-  const std::string path = WithDefaultExtension(*chosen, ".csv");
-  if (RefusedAsRecordFile(*record_, path)) return;
-  try {
-    WriteWholeFile(path, FormatFourierCsv(spectra_));
-    last_csv_folder_ = FolderOf(path);
-  } catch (const FileAccessError& error) {
-    ShowWarning(error.what(), kCsvFailedCaption);
+  const std::optional<std::string> path =
+      ChooseExportFile(CsvDialog, record_->RecordBaseName + "fas.csv", ".csv", last_csv_folder_, *record_);
+  if (!path) return;
+  if (WriteExport([&] { WriteWholeFile(*path, FormatFourierCsv(spectra_)); }, kCsvFailedCaption)) {
+    last_csv_folder_ = FolderOf(*path);
   }
 }
 
 void TFourier::SaveGif() {
   if (record_ == nullptr) return;
-  GifDialog.default_name = record_->RecordBaseName + "fas.gif";
-  GifDialog.initial_folder = SaveDialogFolder(last_gif_folder_, *record_);
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(GifDialog);
-  if (!chosen) return;
-  const std::string path = WithDefaultExtension(*chosen, ".gif");
-  if (RefusedAsRecordFile(*record_, path)) return;
-  try {
-    WriteGif(MyGraph1->Picture(), path);
-    last_gif_folder_ = FolderOf(path);
-  } catch (const FileAccessError& error) {
-    ShowWarning(error.what(), kGifFailedCaption);
+  const std::optional<std::string> path =
+      ChooseExportFile(GifDialog, record_->RecordBaseName + "fas.gif", ".gif", last_gif_folder_, *record_);
+  if (!path) return;
+  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, kGifFailedCaption)) {
+    last_gif_folder_ = FolderOf(*path);
   }
 }
 

@@ -165,6 +165,20 @@ void WriteOutput(const std::string* output, const std::string& text, std::ostrea
   }
 }
 
+// Writes one record's result into the --out-dir folder; two records that would write the same
+// file, or a target that is one of the files being read, are refused.
+void WriteIntoOutputFolder(const std::string& target, const std::string& text, const std::string& path,
+                           const RecordSet& record, const std::vector<std::string>& named_files,
+                           std::map<std::string, std::string>& written) {
+  if (const auto earlier = written.find(target); earlier != written.end()) {
+    throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
+                      "); skipped");
+  }
+  RefuseOutputOverInput(target, record, named_files);
+  WriteWholeFile(target, text);
+  written[target] = path;
+}
+
 // The --out-dir folder, made when it is not there yet; false (and a message) when it cannot be.
 bool MakeOutputFolder(const std::string& folder, std::ostream& err) {
   std::error_code error;
@@ -291,13 +305,7 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
         continue;
       }
       const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single);
-      if (const auto earlier = written.find(target); earlier != written.end()) {
-        throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
-                          "); skipped");
-      }
-      RefuseOutputOverInput(target, *record, parsed.files);
-      WriteWholeFile(target, text);
-      written[target] = path;
+      WriteIntoOutputFolder(target, text, path, *record, parsed.files, written);
     } catch (const RecordError& error) {
       err << kProgram << ": " << error.what() << "\n";
       status = 1;
@@ -351,13 +359,7 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
         continue;
       }
       const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single, "fas.csv");
-      if (const auto earlier = written.find(target); earlier != written.end()) {
-        throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
-                          "); skipped");
-      }
-      RefuseOutputOverInput(target, *record, parsed.files);
-      WriteWholeFile(target, text);
-      written[target] = path;
+      WriteIntoOutputFolder(target, text, path, *record, parsed.files, written);
     } catch (const RecordError& error) {
       err << kProgram << ": " << error.what() << "\n";
       status = 1;
