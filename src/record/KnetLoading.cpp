@@ -101,7 +101,7 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
   result.labels = FormatKnetHeaderLabels(record.Header);
 
   record.CurrentStation.ClearTexts();
-  record.DataFolder = FolderOf(record.ComponentPaths[0]);
+  record.DataFolder = UserFolder(record);
   if (const StationRecord* row = stations.FindKnetOrKik(record.Header.StationCode)) {
     record.CurrentStation = *row;
     result.station_found = true;

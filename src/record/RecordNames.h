@@ -15,13 +15,15 @@ class RecordNames {
       : channel_count_(record.ChannelCount),
         paths_(record.ComponentPaths),
         names_(record.ComponentNames),
-        base_name_(record.RecordBaseName) {}
+        base_name_(record.RecordBaseName),
+        bundle_path_(record.BundlePath) {}
 
   void RestoreTo(RecordSet& record) const {
     record.ChannelCount = channel_count_;
     record.ComponentPaths = paths_;
     record.ComponentNames = names_;
     record.RecordBaseName = base_name_;
+    record.BundlePath = bundle_path_;
   }
 
  private:
@@ -29,6 +31,7 @@ class RecordNames {
   std::array<std::string, kMaxChannels> paths_;
   std::array<std::string, kMaxChannels> names_;
   std::string base_name_;
+  std::string bundle_path_;
 };
 
 }  // namespace tremora

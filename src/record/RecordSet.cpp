@@ -14,10 +14,16 @@ RecordSet::RecordSet()
   }
 }
 
+std::string UserFolder(const RecordSet& record) {
+  if (!record.BundlePath.empty()) return FolderOf(record.BundlePath);
+  return record.ComponentPaths[0].empty() ? std::string() : FolderOf(record.ComponentPaths[0]);
+}
+
 const std::string* RecordFileAt(const RecordSet& record, const std::string& path) {
   for (int ch = 0; ch < record.ChannelCount; ++ch) {
     if (SameFile(path, record.ComponentPaths[ch])) return &record.ComponentPaths[ch];
   }
+  if (!record.BundlePath.empty() && SameFile(path, record.BundlePath)) return &record.BundlePath;
   return nullptr;
 }
 

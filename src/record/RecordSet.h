@@ -73,11 +73,18 @@ struct RecordSet {
   std::array<std::string, kMaxChannels> WaveNames;
   std::array<std::string, kMaxChannels> ComponentPaths;
   std::string RecordBaseName;  // stem of default names for saved files
-  std::string DataFolder;      // folder of the first component file, no trailing separator
+  std::string DataFolder;      // folder the record is known by (UserFolder), no trailing separator
+  // A record read from a download bundle: its files were unpacked into the program's private
+  // folder, so the folder the user works in is the bundle's. Empty for files on disk.
+  std::string BundlePath;
 
   StationRecord CurrentStation;
   bool RecordLoaded = false;
 };
+
+// The folder the user knows the record by: the bundle's when it came from one, else that of its
+// first component file. Every default folder of a save is derived from it.
+std::string UserFolder(const RecordSet& record);
 
 // The component file of the record that path names (the same file, whatever its name), or nullptr:
 // no output may be written over the record it was made from.

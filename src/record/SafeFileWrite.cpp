@@ -87,7 +87,8 @@ void OutputFile::Fail(int error_number) {
   if (error_number_ == 0) error_number_ = error_number != 0 ? error_number : EIO;
 }
 
-void WriteFileSafely(const std::string& path, const std::function<void(OutputFile&)>& write_content) {
+void WriteFileSafely(const std::string& path, const std::function<void(OutputFile&)>& write_content,
+                     Durability durability) {
   const std::string target = ResolvedTarget(path);
   struct stat existing;
   const bool exists = ::stat(target.c_str(), &existing) == 0;
@@ -119,7 +120,7 @@ void WriteFileSafely(const std::string& path, const std::function<void(OutputFil
   if (!out.failed() && ::fchmod(descriptor, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0) {
     out.Fail(errno);
   }
-  if (!out.failed() && ::fsync(descriptor) != 0) out.Fail(errno);
+  if (!out.failed() && durability == Durability::Flushed && ::fsync(descriptor) != 0) out.Fail(errno);
   if (out.failed()) {
     const int error_number = out.error_number();
     discard();

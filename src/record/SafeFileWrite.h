@@ -31,7 +31,11 @@ class OutputFile {
 // path. A target that is not a regular file (a device such as /dev/null, a FIFO) is written
 // directly and never removed; a folder is refused. A symbolic link is followed, so the file it
 // names is replaced and the link stays. A replaced file keeps its permissions.
-void WriteFileSafely(const std::string& path, const std::function<void(OutputFile&)>& write_content);
+// A scratch file (one unpacked into the program's private folder, thrown away at exit) is not
+// flushed to the disk: a crash loses nothing the user had.
+enum class Durability { Flushed, Scratch };
+void WriteFileSafely(const std::string& path, const std::function<void(OutputFile&)>& write_content,
+                     Durability durability = Durability::Flushed);
 
 // Test seam: once limit bytes of a file have been written, every further write fails with
 // error_number (ENOSPC: a disk that fills up mid-file). ClearWriteFault ends it.

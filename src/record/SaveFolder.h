@@ -1,6 +1,7 @@
 #pragma once
 // Where a save dialog opens: the folder that kind of file was last saved to during this run, else
-// the folder of the loaded record. Nothing of it is kept between runs.
+// the folder the loaded record is known by (a bundle's own folder for a record read from one).
+// Nothing of it is kept between runs.
 
 #include <string>
 
@@ -11,7 +12,7 @@ namespace tremora {
 
 inline std::string SaveDialogFolder(const std::string& last_saved_folder, const RecordSet& record) {
   if (!last_saved_folder.empty()) return last_saved_folder;
-  return record.ComponentPaths[0].empty() ? std::string() : FolderOf(record.ComponentPaths[0]);
+  return UserFolder(record);
 }
 
 }  // namespace tremora

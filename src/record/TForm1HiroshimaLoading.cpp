@@ -64,6 +64,7 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
 
   Record.ChannelCount = channels;
   Record.ComponentPaths = paths;
+  Record.BundlePath.clear();
   const std::string_view name = FileNameOf(path);
   Record.RecordBaseName = std::string(name.substr(0, name.find('.')));
   // The network's own component names; a single file is named after its extension.
