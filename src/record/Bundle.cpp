@@ -144,7 +144,8 @@ class Unpacker {
       if (status < ARCHIVE_WARN) {
         const std::string where = last.empty() ? prefix.empty() ? std::string() : "member " + prefix.substr(0, prefix.size() - 1) + ": "
                                                : "after member " + last + ": ";
-        const std::string what = last.empty() ? "cannot be read as an archive" : "truncated or damaged";
+        const bool parent_broke = stream != nullptr && !stream->error.empty();
+        const std::string what = last.empty() && !parent_broke ? "cannot be read as an archive" : "truncated or damaged";
         throw BundleError(bundle_ + ": " + where + what + " (" + Reason(reader, stream) + ")");
       }
       const char* raw = archive_entry_pathname(entry);
