@@ -144,8 +144,7 @@ class Unpacker {
       if (status < ARCHIVE_WARN) {
         const std::string where = last.empty() ? prefix.empty() ? std::string() : "member " + prefix.substr(0, prefix.size() - 1) + ": "
                                                : "after member " + last + ": ";
-        const bool parent_broke = stream != nullptr && !stream->error.empty();
-        const std::string what = last.empty() && !parent_broke ? "cannot be read as an archive" : "truncated or damaged";
+        const std::string what = last.empty() && prefix.empty() ? "cannot be read as an archive" : "truncated or damaged";
         throw BundleError(bundle_ + ": " + where + what + " (" + Reason(reader, stream) + ")");
       }
       const char* raw = archive_entry_pathname(entry);
@@ -172,7 +171,7 @@ class Unpacker {
     if (archive_read_open2(reader.get(), &stream, nullptr, ReadFromParent, nullptr, nullptr) != ARCHIVE_OK) {
       const std::string why = parent_stream != nullptr && !parent_stream->error.empty() ? parent_stream->error
                                                                                       : Reason(reader.get(), &stream);
-      throw BundleError(bundle_ + ": member " + inside + ": cannot be read as an archive (" + why + ")");
+      throw BundleError(bundle_ + ": member " + inside + ": truncated or damaged (" + why + ")");
     }
     ReadMembers(reader.get(), inside + "/", &stream);
   }
