@@ -23,12 +23,14 @@ constexpr const char* kMetricsHelp =
     "\n"
     "  --single     read only the named component file, not its partners (no intensity)\n"
     "  --no-dc      keep the mean of each component\n"
-    "  --out FILE   write to FILE (default: standard output)\n";
+    "  --out FILE   write to FILE (default: standard output)\n"
+    "  --station L  from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "               comma-separated, repeatable)\n";
 
 }  // namespace
 
 int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
-  const Arguments parsed = Parse(args, {"--out", "-o"}, {"--single", "--no-dc"});
+  const Arguments parsed = Parse(args, {"--out", "-o", "--station"}, {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kMetricsHelp;
     return 0;
@@ -44,11 +46,12 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
         << " not found; station names stay empty\n";
   }
   std::string text = MetricsCsvHeader();
-  int status = 0;
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  int status = inputs.failed() ? 1 : 0;
   bool output_is_input = false;  // then nothing is written at all
-  for (const std::string& path : DistinctRecords(parsed.files, single)) {
+  for (const RecordInput& input : inputs.records()) {
     try {
-      const auto record = LoadRecord(path, stations.tables, !single, remove_mean, err);
+      const auto record = LoadRecord(input, stations.tables, !single, remove_mean, err);
       if (to_file) {
         try {
           RefuseOutputOverInput(*output, *record, parsed.files);

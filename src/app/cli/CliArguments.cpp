@@ -19,6 +19,7 @@ Arguments Parse(const std::vector<std::string>& args, const std::set<std::string
     } else if (value_options.count(arg) != 0) {
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
       parsed.values[arg] = args[++i];
+      parsed.all_values[arg].push_back(args[i]);
     } else {
       throw UsageError("unknown option " + arg);
     }

@@ -16,13 +16,18 @@ class UsageError : public std::runtime_error {
 };
 
 struct Arguments {
-  std::map<std::string, std::string> values;  // option -> value
+  std::map<std::string, std::string> values;  // option -> value (the last one given)
+  std::map<std::string, std::vector<std::string>> all_values;  // option -> every value, in order
   std::set<std::string> flags;
   std::vector<std::string> files;
   bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
   const std::string* Value(const std::string& option) const {
     const auto it = values.find(option);
     return it == values.end() ? nullptr : &it->second;
+  }
+  std::vector<std::string> Values(const std::string& option) const {
+    const auto it = all_values.find(option);
+    return it == all_values.end() ? std::vector<std::string>() : it->second;
   }
 };
 

@@ -12,6 +12,7 @@
 #include "app/cli/CliRecords.h"
 #include "analysis/FourierSpectrum.h"
 #include "app/cli/CliSynth.h"
+#include "record/Bundle.h"
 #include "record/CNumbers.h"
 #include "record/Errors.h"
 #include "record/StationTables.h"
@@ -27,7 +28,8 @@ namespace tremora {
 namespace {
 
 using cli::Arguments;
-using cli::DistinctRecords;
+using cli::RecordInput;
+using cli::RecordInputs;
 using cli::kProgram;
 using cli::LoadRecord;
 using cli::RecordError;
@@ -47,19 +49,33 @@ constexpr const char* kMainHelp =
     "  fourier FILE...      Fourier amplitude spectra of the displayed section as CSV\n"
     "  synth FILE           the horizontal acceleration along an azimuth as a new K-NET file\n"
     "  metrics FILE...      PGA, PGV, PGD, Arias intensity, D5-95, CAV and the JMA intensity as CSV\n"
+    "  list BUNDLE...       the records inside NIED download bundles\n"
     "\n"
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
     "are found beside it whatever the case of their extension.\n"
+    "A bundle (.tar, .tar.gz, .tgz, archives inside it too) stands for every record in it; every\n"
+    "command takes --station CODE[:SENSOR][,...] to pick records of those stations from bundles\n"
+    "(SENSOR 1: KiK-net borehole, 2: surface). Messages name a record from a bundle BUNDLE:MEMBER.\n"
     "Run 'tremora-cli COMMAND --help' for the options of a command.\n";
 
+constexpr const char* kListHelp =
+    "Usage: tremora-cli list [--station CODE[:SENSOR][,...]] BUNDLE...\n"
+    "\n"
+    "Prints one line a record of each bundle: station code, network, sensor, origin time, the\n"
+    "maximum acceleration of its first component's header, the epicentral distance, where it lies\n"
+    "in the bundle and the station's name.\n";
+
 constexpr const char* kInfoHelp =
-    "Usage: tremora-cli info [--single] [--no-dc] FILE...\n"
+    "Usage: tremora-cli info [--single] [--no-dc] [--station LIST] FILE...\n"
     "\n"
     "Prints the header values of each record, its sample count, sampling rate and scale factor,\n"
     "and the peak acceleration of each component.\n"
     "\n"
     "  --single   read only the named component file, not its partners\n"
-    "  --no-dc    keep the mean of each component (by default it is removed before the peak)\n";
+    "  --no-dc    keep the mean of each component (by default it is removed before the peak)\n"
+    "  --station LIST\n"
+    "             from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "             comma-separated, repeatable)\n";
 
 constexpr const char* kSpectraHelp =
     "Usage: tremora-cli spectra [options] FILE...\n"
@@ -77,7 +93,9 @@ constexpr const char* kSpectraHelp =
     "  --single           read only the named component file, not its partners\n"
     "  -o FILE            write to FILE (one record; default: standard output)\n"
     "  --out-dir DIR      write one CSV per record into DIR, named after the station and\n"
-    "                     origin time (BASErsp.csv); needed for several records\n";
+    "                     origin time (BASErsp.csv); needed for several records\n"
+    "  --station LIST     from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "                     comma-separated, repeatable)\n";
 
 constexpr const char* kFourierHelp =
     "Usage: tremora-cli fourier [options] FILE...\n"
@@ -91,7 +109,9 @@ constexpr const char* kFourierHelp =
     "  --smooth HZ        Parzen-window smoothing of band width 0.05, 0.1, 0.2 or 0.4 Hz\n"
     "                     (default: none)\n"
     "  -o FILE            write to FILE (one record; default: standard output)\n"
-    "  --out-dir DIR      write one CSV per record into DIR (BASEfas.csv)\n";
+    "  --out-dir DIR      write one CSV per record into DIR (BASEfas.csv)\n"
+    "  --station LIST     from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "                     comma-separated, repeatable)\n";
 
 constexpr const char* kWaveHelp =
     "Usage: tremora-cli wave-csv [options] FILE\n"
@@ -104,7 +124,9 @@ constexpr const char* kWaveHelp =
     "  --width S          section width in seconds: 5, 10, 25, 50, 100 or 250 (default 50)\n"
     "  --no-dc            keep the mean\n"
     "  --single           read only the named component file, not its partners\n"
-    "  -o FILE            write to FILE (default: standard output)\n";
+    "  -o FILE            write to FILE (default: standard output)\n"
+    "  --station LIST     from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "                     comma-separated, repeatable)\n";
 
 struct SectionChoice {
   bool automatic_start = true;
@@ -218,23 +240,24 @@ StationTables LoadStations(const CliEnvironment& env, std::ostream& err) {
 }
 
 int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
-  const Arguments parsed = Parse(args, {}, {"--single", "--no-dc"});
+  const Arguments parsed = Parse(args, {"--station"}, {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kInfoHelp;
     return 0;
   }
   if (parsed.files.empty()) throw UsageError("info needs at least one record file");
   const StationTables stations = LoadStations(env, err);
-  int status = 0;
-  for (const std::string& path : DistinctRecords(parsed.files, parsed.Has("--single"))) {
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
+  int status = inputs.failed() ? 1 : 0;
+  for (const RecordInput& input : inputs.records()) {
     try {
-      const auto record = LoadRecord(path, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
+      const auto record = LoadRecord(input, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
       const RecordHeader& h = record->Header;
       std::string text;
       const auto line = [&text](const char* label, const std::string& value) {
         text += FormatC("%-22s%s\n", label, value.c_str());
       };
-      line("File", path);
+      line("File", input.name);
       line("Station code", h.StationCode);
       line("Station name", record->CurrentStation.Name);
       line("Origin time", h.OriginDate + " " + h.OriginTime);
@@ -262,9 +285,42 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   return status;
 }
 
+int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed = Parse(args, {"--station"}, {});
+  if (parsed.Has("--help")) {
+    out << kListHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("list needs at least one bundle");
+  for (const std::string& file : parsed.files) {
+    if (!IsBundleName(file)) throw UsageError(file + " is not a bundle (.tar, .tar.gz or .tgz)");
+  }
+  const StationTables stations = LoadStations(env, err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err);
+  out << FormatC("%-8s %-8s %-6s %-19s %11s %9s  %s  %s\n", "CODE", "NETWORK", "SENSOR", "ORIGIN", "MAXACC(gal)",
+                 "DIST(km)", "RECORD", "NAME");
+  for (const RecordInput& input : inputs.records()) {
+    const BundleRecord& record = *input.in_bundle;
+    const RecordHeader& h = record.header;
+    if (!record.header_problem.empty()) {
+      out << FormatC("%-8s %-8s %-6s %-19s %11s %9s  %s  %s\n", "?", record.kiknet() ? "KiK-net" : "K-NET",
+                     record.kiknet() ? record.sensor.c_str() : "-", "?", "?", "?", input.name.c_str(),
+                     input.bundle->Shown(record.header_problem).c_str());
+      continue;
+    }
+    const StationRecord* station = stations.FindKnetOrKik(h.StationCode);
+    out << FormatC("%-8s %-8s %-6s %-19s %11s %9.1f  %s  %s\n", h.StationCode.c_str(),
+                   record.kiknet() ? "KiK-net" : "K-NET", record.kiknet() ? record.sensor.c_str() : "-",
+                   (h.OriginDate + " " + h.OriginTime).c_str(), h.MaxAccText.c_str(), EpicentralDistanceKm(h),
+                   input.name.c_str(), station != nullptr ? station->Name.c_str() : "");
+  }
+  return inputs.failed() ? 1 : 0;
+}
+
 int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
   const Arguments parsed =
-      Parse(args, {"--start", "--width", "--damping", "--method", "-o", "--output", "--out-dir"}, {"--single", "--no-dc"});
+      Parse(args, {"--start", "--width", "--damping", "--method", "-o", "--output", "--out-dir", "--station"},
+            {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kSpectraHelp;
     return 0;
@@ -284,19 +340,19 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
   const std::string* out_dir = parsed.Value("--out-dir");
   if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
   const bool single = parsed.Has("--single");
-  const std::vector<std::string> records = DistinctRecords(parsed.files, single);
-  if (records.size() > 1 && out_dir == nullptr) {
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  if (inputs.records().size() > 1 && out_dir == nullptr) {
     throw UsageError("several records need --out-dir (one CSV file each)");
   }
   if (out_dir != nullptr && !MakeOutputFolder(*out_dir, err)) return 1;
   const StationTables stations = LoadStations(env, err);
   const PeriodGrid grid = MakePeriodGrid();
   std::map<std::string, std::string> written;  // output file -> record that wrote it
-  int status = 0;
-  for (const std::string& path : records) {
+  int status = inputs.failed() ? 1 : 0;
+  for (const RecordInput& input : inputs.records()) {
     try {
-      const auto record = LoadRecord(path, stations, !single, !parsed.Has("--no-dc"), err);
-      const DisplayedSection section = ChooseSection(*record, choice, err, path);
+      const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
+      const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
       auto spectra = std::make_unique<SpectrumSet>();
       ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra, {}, method);
       const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra, method);
@@ -304,13 +360,13 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
         WriteOutput(output, text, out, *record, parsed.files);
         continue;
       }
-      const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single);
-      WriteIntoOutputFolder(target, text, path, *record, parsed.files, written);
+      const std::string target = *out_dir + "/" + SpectrumFileName(*record, input.path, single);
+      WriteIntoOutputFolder(target, text, input.name, *record, parsed.files, written);
     } catch (const RecordError& error) {
       err << kProgram << ": " << error.what() << "\n";
       status = 1;
     } catch (const FileAccessError& error) {
-      err << kProgram << ": " << path << ": " << error.what() << "\n";
+      err << kProgram << ": " << input.name << ": " << error.what() << "\n";
       status = 1;
     }
   }
@@ -328,7 +384,7 @@ double ParseSmoothing(const Arguments& parsed) {
 
 int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
   const Arguments parsed =
-      Parse(args, {"--start", "--width", "--smooth", "-o", "--output", "--out-dir"}, {"--single", "--no-dc"});
+      Parse(args, {"--start", "--width", "--smooth", "-o", "--output", "--out-dir", "--station"}, {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kFourierHelp;
     return 0;
@@ -340,31 +396,31 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
   const std::string* out_dir = parsed.Value("--out-dir");
   if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
   const bool single = parsed.Has("--single");
-  const std::vector<std::string> records = DistinctRecords(parsed.files, single);
-  if (records.size() > 1 && out_dir == nullptr) {
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  if (inputs.records().size() > 1 && out_dir == nullptr) {
     throw UsageError("several records need --out-dir (one CSV file each)");
   }
   if (out_dir != nullptr && !MakeOutputFolder(*out_dir, err)) return 1;
   const StationTables stations = LoadStations(env, err);
   std::map<std::string, std::string> written;  // output file -> record that wrote it
-  int status = 0;
-  for (const std::string& path : records) {
+  int status = inputs.failed() ? 1 : 0;
+  for (const RecordInput& input : inputs.records()) {
     try {
-      const auto record = LoadRecord(path, stations, !single, !parsed.Has("--no-dc"), err);
-      const DisplayedSection section = ChooseSection(*record, choice, err, path);
+      const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
+      const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
       const std::string text = FormatFourierCsv(
           ComputeFourierSpectra(*record, section.StartIndex, section.DisplayCount, band_width));
       if (out_dir == nullptr) {
         WriteOutput(output, text, out, *record, parsed.files);
         continue;
       }
-      const std::string target = *out_dir + "/" + SpectrumFileName(*record, path, single, "fas.csv");
-      WriteIntoOutputFolder(target, text, path, *record, parsed.files, written);
+      const std::string target = *out_dir + "/" + SpectrumFileName(*record, input.path, single, "fas.csv");
+      WriteIntoOutputFolder(target, text, input.name, *record, parsed.files, written);
     } catch (const RecordError& error) {
       err << kProgram << ": " << error.what() << "\n";
       status = 1;
     } catch (const FileAccessError& error) {
-      err << kProgram << ": " << path << ": " << error.what() << "\n";
+      err << kProgram << ": " << input.name << ": " << error.what() << "\n";
       status = 1;
     }
   }
@@ -372,12 +428,13 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
 }
 
 int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
-  const Arguments parsed = Parse(args, {"--start", "--width", "--quantity", "-o", "--output"}, {"--single", "--no-dc"});
+  const Arguments parsed =
+      Parse(args, {"--start", "--width", "--quantity", "-o", "--output", "--station"}, {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kWaveHelp;
     return 0;
   }
-  if (parsed.files.size() != 1) throw UsageError("wave-csv needs exactly one record file");
+  if (parsed.files.empty()) throw UsageError("wave-csv needs exactly one record file");
   const SectionChoice choice = ParseSectionChoice(parsed);
   WaveQuantity quantity = WaveQuantity::Acceleration;
   if (const std::string* name = parsed.Value("--quantity")) {
@@ -390,19 +447,21 @@ int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
   }
   const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
-  const std::string& path = parsed.files[0];
   const bool remove_mean = !parsed.Has("--no-dc");
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
+  if (inputs.failed()) return 1;
+  const RecordInput& input = cli::TheOnlyRecord(inputs, "wave-csv");
   const StationTables stations = LoadStations(env, err);
   try {
-    const auto record = LoadRecord(path, stations, !parsed.Has("--single"), remove_mean, err);
-    const DisplayedSection section = ChooseSection(*record, choice, err, path);
+    const auto record = LoadRecord(input, stations, !parsed.Has("--single"), remove_mean, err);
+    const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
     ProcessDisplayedSection(*record, section, remove_mean);
     WriteOutput(output, FormatWaveCsv(*record, section, quantity), out, *record, parsed.files);
   } catch (const RecordError& error) {
     err << kProgram << ": " << error.what() << "\n";
     return 1;
   } catch (const FileAccessError& error) {
-    err << kProgram << ": " << path << ": " << error.what() << "\n";
+    err << kProgram << ": " << input.name << ": " << error.what() << "\n";
     return 1;
   }
   return 0;
@@ -420,6 +479,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "wave-csv") return RunWaveCsv(rest, out, err, env);
     if (command == "synth") return cli::RunSynth(rest, out, err, env);
     if (command == "metrics") return cli::RunMetrics(rest, out, err, env);
+    if (command == "list") return RunList(rest, out, err, env);
     if (command == "--help" || command == "-h" || command == "help") {
       out << kMainHelp;
       return 0;

@@ -1,8 +1,11 @@
 #include "app/cli/CliRecords.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <sys/stat.h>
 
+#include "app/cli/CliArguments.h"
 #include "record/Errors.h"
 #include "record/KnetLoading.h"
 #include "record/TextFile.h"
@@ -21,6 +24,11 @@ std::string NotARecordFile(const std::string& path) {
   return std::string();
 }
 
+std::string UpperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
 // A path's file as one name: the canonical path when it exists, else the path as given.
 std::string Identity(const std::string& path) {
   std::error_code error;
@@ -30,31 +38,118 @@ std::string Identity(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<RecordSet> LoadRecord(const std::string& path, const StationTables& stations, bool three_components,
+std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTables& stations, bool three_components,
                                       bool remove_mean, std::ostream& err) {
-  if (const std::string why = NotARecordFile(path); !why.empty()) throw RecordError(path + ": " + why);
+  const std::string& path = input.path;
+  const std::string& name = input.name;
+  const auto shown = [&input](const std::string& text) { return input.bundle ? input.bundle->Shown(text) : text; };
+  if (const std::string why = NotARecordFile(path); !why.empty()) throw RecordError(name + ": " + why);
   auto record = std::make_unique<RecordSet>();
   KnetLoadResult result;
   try {
     result = LoadKnetRecordCore(*record, stations, path, three_components, remove_mean);
   } catch (const FileAccessError& error) {
     if (error.path() != path && NotARecordFile(error.path()) == "no such file") {
-      throw RecordError(path + ": partner file " + error.path() + " is missing (use --single to read this file alone)");
+      throw RecordError(name + ": partner file " + shown(error.path()) + " is missing (use --single to read " +
+                        (input.bundle ? "each component alone)" : "this file alone)"));
     }
-    throw RecordError(path + ": " + error.what());
+    throw RecordError(name + ": " + shown(error.what()));
   } catch (const RecordFormatError& error) {
-    throw RecordError(path + ": " + error.what());
+    throw RecordError(name + ": " + shown(error.what()));
   }
   if (result.outcome == KnetLoadOutcome::BadFileName) {
-    throw RecordError(path + ": not a record file name (the extension must be shorter than 4 characters)");
+    throw RecordError(name + ": not a record file name (the extension must be shorter than 4 characters)");
   }
-  for (const std::string& line : result.warnings.Lines()) err << kProgram << ": warning: " << line << "\n";
-  if (record->SampleCount <= 0) throw RecordError(path + ": the record holds no samples");
+  for (const std::string& line : result.warnings.Lines()) err << kProgram << ": warning: " << shown(line) << "\n";
+  if (record->SampleCount <= 0) throw RecordError(name + ": the record holds no samples");
   if (result.outcome == KnetLoadOutcome::StationNotFound) {
-    err << kProgram << ": warning: " << path << ": station " << record->Header.StationCode
+    err << kProgram << ": warning: " << name << ": station " << record->Header.StationCode
         << " is not in the station tables\n";
   }
+  if (input.bundle != nullptr) {
+    // Known by the bundle: outputs beside "the record" go beside the bundle.
+    record->BundlePath = input.bundle->path;
+    record->DataFolder = UserFolder(*record);
+  }
   return record;
+}
+
+RecordInputs::RecordInputs(const std::vector<std::string>& files, const std::vector<std::string>& stations,
+                           bool single_components, std::ostream& err) {
+  for (const std::string& list : stations) {
+    for (size_t from = 0; from <= list.size();) {
+      const size_t comma = std::min(list.find(',', from), list.size());
+      std::string code = list.substr(from, comma - from);
+      from = comma + 1;
+      if (code.empty()) continue;
+      StationPick pick;
+      if (const size_t colon = code.find(':'); colon != std::string::npos) {
+        pick.sensor = code.substr(colon + 1);
+        code.resize(colon);
+        if (pick.sensor.size() != 1 || pick.sensor[0] < '0' || pick.sensor[0] > '9' || code.empty()) {
+          throw UsageError("--station takes CODE or CODE:SENSOR (a KiK-net sensor digit), not '" + list + "'");
+        }
+      }
+      pick.code = UpperCase(code);
+      picks_.push_back(pick);
+    }
+  }
+  for (const std::string& file : DistinctRecords(files, single_components)) {
+    if (IsBundleName(file)) {
+      AddBundle(file, single_components, err);
+    } else {
+      records_.push_back({file, file});
+    }
+  }
+  for (const StationPick& pick : picks_) {
+    if (pick.found) continue;
+    err << kProgram << ": station " << pick.code << (pick.sensor.empty() ? "" : ":" + pick.sensor)
+        << " is in none of the bundles\n";
+    failed_ = true;
+  }
+}
+
+void RecordInputs::AddBundle(const std::string& path, bool single_components, std::ostream& err) {
+  try {
+    if (!folder_) folder_ = std::make_unique<PrivateFolder>();
+    bundles_.push_back(OpenBundle(path, folder_->NewSubfolder()));
+  } catch (const BundleError& error) {
+    err << kProgram << ": " << error.what() << "\n";
+    failed_ = true;
+    return;
+  } catch (const FileAccessError& error) {
+    err << kProgram << ": " << path << ": " << error.what() << "\n";
+    failed_ = true;
+    return;
+  }
+  const Bundle& bundle = bundles_.back();
+  if (bundle.records.empty()) {
+    err << kProgram << ": " << path << ": holds no K-NET or KiK-net component files\n";
+    failed_ = true;
+  }
+  for (const BundleRecord& record : bundle.records) {
+    const std::string code = UpperCase(record.header.StationCode);
+    bool picked = picks_.empty();
+    for (StationPick& pick : picks_) {
+      if (pick.code != code || (!pick.sensor.empty() && pick.sensor != record.sensor)) continue;
+      pick.found = picked = true;
+    }
+    if (!picked) continue;
+    if (!single_components) {
+      records_.push_back({record.FirstFile(), path + ":" + record.FirstMember(), &bundle, &record});
+      continue;
+    }
+    for (int ch = 0; ch < kMaxChannels; ++ch) {
+      if (!record.files[ch].empty()) records_.push_back({record.files[ch], path + ":" + record.members[ch], &bundle, &record});
+    }
+  }
+}
+
+const RecordInput& TheOnlyRecord(const RecordInputs& inputs, const std::string& command) {
+  const size_t count = inputs.records().size();
+  if (count == 1) return inputs.records()[0];
+  throw UsageError(command + " needs exactly one record, not " + std::to_string(count) +
+                   " (pick one from a bundle with --station CODE or CODE:SENSOR)");
 }
 
 std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, bool single_components) {
@@ -63,7 +158,7 @@ std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, 
   auto names = std::make_unique<RecordSet>();  // only its names are used
   for (const std::string& file : files) {
     std::string key = Identity(file);
-    if (!single_components && NotARecordFile(file).empty()) {
+    if (!single_components && !IsBundleName(file) && NotARecordFile(file).empty()) {
       PrepareKnetLoad(*names, file, true);
       key.clear();
       for (int ch = 0; ch < names->ChannelCount; ++ch) key += Identity(names->ComponentPaths[ch]) + '\n';

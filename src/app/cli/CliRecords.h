@@ -1,8 +1,9 @@
 #pragma once
-// The records of a tremora-cli run: loading one the way the main window does, telling the user on
-// standard error where a file's data were bent, and recognising one record named by several of
-// its component files.
+// The records of a tremora-cli run: the named files and the records inside named bundles, loading
+// one the way the main window does, telling the user on standard error where a file's data were
+// bent, and recognising one record named by several of its component files.
 
+#include <list>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "record/Bundle.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
 
@@ -23,8 +25,47 @@ class RecordError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Loads the record the way the main window does; warnings go to err. Throws RecordError.
-std::unique_ptr<RecordSet> LoadRecord(const std::string& path, const StationTables& stations, bool three_components,
+// One record to process: the file that names it and how the user knows it.
+struct RecordInput {
+  std::string path;  // a component file (for a record from a bundle, its unpacked copy)
+  std::string name;  // the path as named, or "BUNDLE:MEMBER"
+  const Bundle* bundle = nullptr;         // the bundle it came from
+  const BundleRecord* in_bundle = nullptr;
+};
+
+// The records of the named files, in the order named: a component file names its record (several
+// files of one record count once), a bundle (.tar, .tar.gz, .tgz) gives its records, only those of
+// the chosen stations when there is a choice ("CODE" or "CODE:SENSOR", comma-separated). Bundles
+// are unpacked into a private folder that goes with this object. A bundle that cannot be read, or
+// a chosen station found in no bundle, is told on err and makes failed() true.
+class RecordInputs {
+ public:
+  RecordInputs(const std::vector<std::string>& files, const std::vector<std::string>& stations, bool single_components,
+               std::ostream& err);
+  const std::vector<RecordInput>& records() const { return records_; }
+  bool failed() const { return failed_; }
+
+ private:
+  void AddBundle(const std::string& path, bool single_components, std::ostream& err);
+
+  struct StationPick {
+    std::string code;    // upper case
+    std::string sensor;  // empty: every sensor
+    bool found = false;
+  };
+  std::vector<StationPick> picks_;
+  std::unique_ptr<PrivateFolder> folder_;  // made for the first bundle
+  std::list<Bundle> bundles_;              // records point into them
+  std::vector<RecordInput> records_;
+  bool failed_ = false;
+};
+
+// The one record of a command that works on one (wave-csv, synth); throws UsageError otherwise.
+const RecordInput& TheOnlyRecord(const RecordInputs& inputs, const std::string& command);
+
+// Loads the record the way the main window does; warnings go to err. Throws RecordError, its
+// message naming the record as the user knows it.
+std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTables& stations, bool three_components,
                                       bool remove_mean, std::ostream& err);
 
 // The named files with every record kept once, at its first naming: the component files of one
