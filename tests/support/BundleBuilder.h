@@ -26,7 +26,9 @@ inline std::string Pack(const Members& members, Packing packing) {
   }
   if (packing != Packing::Tar) archive_write_add_filter_gzip(writer);
   archive_write_set_bytes_in_last_block(writer, 1);
-  std::vector<char> buffer(64u << 20);
+  size_t total = 0;
+  for (const auto& member : members) total += member.second.size();
+  std::vector<char> buffer(total + total / 8 + (1u << 20));  // room for headers and gzip's worst case
   size_t used = 0;
   archive_write_open_memory(writer, buffer.data(), buffer.size(), &used);
   for (const auto& [path, content] : members) {
