@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -304,7 +305,8 @@ std::string Bundle::Shown(std::string_view text) const {
 
 Bundle OpenBundle(const std::string& path, const std::string& folder) {
   struct stat info;
-  if (::stat(path.c_str(), &info) != 0) throw FileAccessError(FileAccessError::Operation::Open, path, errno);
+  if (::stat(path.c_str(), &info) != 0) throw BundleError(path + ": " + std::strerror(errno));
+  if (S_ISDIR(info.st_mode)) throw BundleError(path + ": is a folder, not a bundle");
   if (!S_ISREG(info.st_mode)) throw BundleError(path + ": not a regular file");
   Bundle bundle{path, folder, {}};
   Unpacker unpacker(path, folder);

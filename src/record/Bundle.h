@@ -76,7 +76,8 @@ struct Bundle {
 // into archives inside it (.tar, .tar.gz, .tgz at any depth), members plain or gzip-compressed
 // (".gz"). A member is a record file when its name, without ".gz", is a K-NET / KiK-net component
 // file name: base + ".NS", ".EW" or ".UD" with an optional sensor digit, in any case. Throws
-// BundleError for a bundle that cannot be read and FileAccessError when folder cannot be written.
+// BundleError for a bundle that cannot be read (missing, a folder, not an archive, damaged) and
+// FileAccessError when folder cannot be written.
 Bundle OpenBundle(const std::string& path, const std::string& folder);
 
 // Epicentral distance in km from the header's epicentre and station coordinates (great circle on
