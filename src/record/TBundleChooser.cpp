@@ -18,7 +18,7 @@ namespace {
 constexpr int kRowHeight = 18;
 constexpr int kGridX = 8;
 constexpr int kGridY = 8;
-constexpr int kGridWidth = 624;
+constexpr int kGridWidth = 510;
 constexpr int kGridHeight = 400;
 constexpr const char* kHeaders[kBundleColumnCount] = {"観測点コード", "観測点名", "観測網", "最大加速度 [gal]",
                                                       "震央距離 [km]"};
@@ -32,11 +32,11 @@ bool IsNumberColumn(int column) {
 TBundleChooser::TBundleChooser() {
   setObjectName("BundleChooser");
   setWindowTitle("観測点の選択");
-  resize(640, 500);
+  resize(526, 500);
   SetBackground(*this, QColor(196, 255, 255));
   setFont(JapaneseFont(FontFace::FixedGothic, 12, true));
 
-  StringGrid1 = new StationGrid(this, "StringGrid1", {104, 150, 110, 120, 110}, kRowHeight);
+  StringGrid1 = new StationGrid(this, "StringGrid1", {80, 110, 92, 104, 102}, kRowHeight);
   StringGrid1->setGeometry(kGridX, kGridY, kGridWidth, kGridHeight);
   QHeaderView& header = *StringGrid1->horizontalHeader();
   QStringList headers;
@@ -49,7 +49,7 @@ TBundleChooser::TBundleChooser() {
 
   const int caption_y = kGridY + kGridHeight + 8;
   Label1 = new TextLabel(this, "Label1", "", kGridX, caption_y);
-  Label2 = new TextLabel(this, "Label2", "ダブルクリックまたは Enter で読み込みます", kGridX + 160, caption_y);
+  Label2 = new TextLabel(this, "Label2", "ダブルクリックまたは Enter で読み込みます", kGridX + 100, caption_y);
   SetTextColour(*Label2, ColorFromBgr(colours::kNavy));
 
   const int search_y = caption_y + 24;
@@ -115,6 +115,7 @@ void TBundleChooser::Button1Click() { close(); }
 void TBundleChooser::Button2Click() {
   if (const std::optional<int> row = FindBundleRow(rows_, Edit1->Text())) {
     StringGrid1->SelectRow(*row);
+    StringGrid1->setFocus();  // a second Enter loads the station found
   } else {
     ShowNotice("そのような観測点はありません", "観測点コードエラー");
   }

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Messages.h"
+#include "platform/WindowStyle.h"
 #include "record/BundleListing.h"
 #include "record/CNumbers.h"
 #include "record/Errors.h"
@@ -73,6 +74,8 @@ bool TForm1::OpenBundleFile(const std::string& path) {
   if (!bundle_chooser_) {
     bundle_chooser_ = std::make_unique<TBundleChooser>();
     bundle_chooser_->OnChoose = [this](int index) { LoadBundleRecord(index); };
+    // Beside the main window, so that each record loaded from it can be seen.
+    PlaceBeside(*bundle_chooser_, *this);
   }
   bundle_chooser_->ShowRecords(opened_bundle_->path, ListBundleRecords(*opened_bundle_, Stations));
   bundle_chooser_->show();
