@@ -20,6 +20,7 @@
 #include "app/WebLink.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
+#include "record/TBundleChooser.h"
 #include "spectrum/TSpect.h"
 #include "wave/TMyWave.h"
 
@@ -58,7 +59,8 @@ TForm1::TForm1(Application& application, std::string data_folder)
   CreateFrameControls();
   CreateWaveControls();
   OpenDialog1.filter =
-      "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*";
+      "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*|"
+      "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz";
   OpenDialog1.filter_index = 1;
   SaveDialog1.filter = "GIFﾌｧｲﾙ (*.gif)|*.gif|すべて (*.*)|*.*";
   SaveDialog1.overwrite_prompt = true;
@@ -98,6 +100,9 @@ TForm1::TForm1(Application& application, std::string data_folder)
   CentreOnScreen(*this);
   FormCreate();
 }
+
+// The chooser goes first, then the bundle's unpacked files with the private folder.
+TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
   for (TextLabel* value : {Label6, Label7, Label8, Label9, Label10, Label12, Label13, Label14, Label23, Label24,

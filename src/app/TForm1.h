@@ -6,6 +6,7 @@
 //   app/TForm1.cpp, app/TForm1Layout.cpp     frame, menu, links, exit, start-up state
 //   app/TForm1FileOpening.cpp                files named on the command line or dropped
 //   record/TForm1KnetLoading.cpp             file command, K-NET / KiK-net load, after-load update
+//   record/TForm1BundleOpening.cpp           download bundles and their station chooser
 //   record/TForm1HiroshimaLoading.cpp        Hiroshima City load
 //   record/TForm1NamedCopies.cpp             station-named copies
 //   wave/TForm1WaveControls.cpp              waveform controls of the panel and their handlers
@@ -15,9 +16,11 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Platform.h"
+#include "record/Bundle.h"
 #include "record/ReadWarnings.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
@@ -35,6 +38,7 @@ class QWidget;
 namespace tremora {
 
 class TFourier;
+class TBundleChooser;
 
 class Application;
 class CheckBox;
@@ -57,6 +61,7 @@ class TForm1 : public QMainWindow {
  public:
   // data_folder: where SITENAME.CSV and SHOBONAME.CSV are read from.
   TForm1(Application& application, std::string data_folder);
+  ~TForm1() override;
 
   RecordSet Record;
   StationTables Stations;
@@ -102,8 +107,20 @@ class TForm1 : public QMainWindow {
   // a message, when it is no record file of either format.
   bool OpenRecordFile(const std::string& path);
   void FinishLoad();
-  // After a load, one message naming what the format's rules bent in its files (nothing when none).
-  void ShowReadWarnings(const ReadWarnings& warnings);
+  // After a load, one message naming what the format's rules bent in its files (nothing when none);
+  // files of a bundle are named as in the bundle.
+  void ShowReadWarnings(const ReadWarnings& warnings, const Bundle* bundle = nullptr);
+
+  // Download bundles. OpenBundleFile unpacks the bundle into the program's private folder and
+  // lists its records in the station chooser; false, after a message, when it cannot be read or
+  // holds no record. LoadBundleRecord loads record number index of the bundle last opened, as the
+  // K-NET load loads files on disk.
+  bool OpenBundleFile(const std::string& path);
+  void LoadBundleRecord(int index);
+  // The chooser, made when the first bundle opens; nullptr before.
+  TBundleChooser* BundleChooser() const { return bundle_chooser_.get(); }
+  // The bundle whose records the chooser lists; nullptr before the first.
+  const Bundle* OpenedBundle() const { return opened_bundle_ ? &*opened_bundle_ : nullptr; }
   void N8Click();
 
   // Waveform view.
@@ -195,9 +212,16 @@ class TForm1 : public QMainWindow {
   void EnableRecordControls(bool enabled);
   void ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier);
   void ChooseLongestPeriod(QAction* item);
+  // The K-NET load of picked, a file on disk or one unpacked from bundle.
+  void LoadKnetFiles(const std::string& picked, const Bundle* bundle);
 
   Application& application_;
   std::string data_folder_;
+  // Where bundles are unpacked, made when the first opens and removed with everything in it when
+  // the program ends.
+  std::unique_ptr<PrivateFolder> bundle_folder_;
+  std::optional<Bundle> opened_bundle_;
+  std::unique_ptr<TBundleChooser> bundle_chooser_;
 };
 
 }  // namespace tremora

@@ -10,6 +10,7 @@
 #include "app/TForm1.h"
 #include "platform/Messages.h"
 #include "record/CNumbers.h"
+#include "record/Bundle.h"
 #include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 #include "record/TextFile.h"
@@ -42,6 +43,7 @@ bool TForm1::OpenRecordFile(const std::string& path) {
     ShowWarning(FormatC(kUnreadableFileMessage, path.c_str()), kDataFileCaption);
     return false;
   }
+  if (IsBundleName(path)) return OpenBundleFile(path);
   switch (DetectRecordFormatOfFile(path)) {
     case RecordFormat::Knet:
       KNETClick();

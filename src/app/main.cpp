@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "app/ProgramIcon.h"
+#include "app/QuitOnSignal.h"
 #include "app/StartupArguments.h"
 #include "app/TForm1.h"
 #include "app/Translations.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));
     tremora::TForm1& form = program.Form1();
+    tremora::QuitOnTerminationSignals(form);
     form.show();
     if (!startup.file.empty()) {
       // As a file picked in the open dialog: a full path, loaded once the window is up.

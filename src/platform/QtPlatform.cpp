@@ -56,11 +56,20 @@ QString ToQtFilter(const std::string& filter) {
   QStringList entries;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
+    const QString written = QString("(%1)").arg(patterns);
     patterns.replace(';', ' ');
-    // Qt filters by the last parenthesised group of an entry: a text that already ends with its
-    // patterns is used as it stands, any other gets them appended.
+    // Qt filters by the last parenthesised group of an entry, its patterns apart by blanks: a text
+    // that already ends with its patterns is used as it stands (their ";" turned into blanks), any
+    // other gets them appended.
     const QString own = QString("(%1)").arg(patterns);
-    entries << (parts[i].trimmed().endsWith(own) ? parts[i] : QString("%1 %2").arg(parts[i], own));
+    const QString text = parts[i].trimmed();
+    if (text.endsWith(own)) {
+      entries << parts[i];
+    } else if (text.endsWith(written)) {
+      entries << text.chopped(written.size()) + own;
+    } else {
+      entries << QString("%1 %2").arg(parts[i], own);
+    }
   }
   return entries.join(";;");
 }

@@ -35,6 +35,11 @@ void TForm1::LoadHiroshimaRecord() {
 }
 
 void TForm1::LoadHiroshimaRecord(const std::string& path) {
+  // The two loads share the open dialog: a bundle picked here holds K-NET / KiK-net records.
+  if (IsBundleName(path)) {
+    OpenBundleFile(path);
+    return;
+  }
   const auto refuse = [&](const std::string& text, MessageIcon icon) {
     CurrentPlatform().ShowMessage(text, kFileErrorCaption, MessageButtons::Ok, icon);
   };

@@ -35,12 +35,24 @@ void TForm1::BtnFileClick() {
 
 void TForm1::LoadKnetRecord() {
   const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
-  if (picked) LoadKnetRecord(*picked);
+  if (picked) LoadKnetRecord(*picked);  // a bundle opens its station chooser
 }
 
 void TForm1::LoadKnetRecord(const std::string& picked) {
+  if (IsBundleName(picked)) {
+    OpenBundleFile(picked);
+    return;
+  }
+  LoadKnetFiles(picked, nullptr);
+}
+
+void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
+  // Messages name a bundle's files as "BUNDLE:MEMBER", never by the private folder they were read from.
+  const auto shown = [bundle](const std::string& text) { return bundle != nullptr ? bundle->Shown(text) : text; };
   const RecordNames previous(Record);
-  if (!PrepareKnetLoad(Record, picked, CB3Compo->Checked())) {
+  const bool name_accepted = PrepareKnetLoad(Record, picked, CB3Compo->Checked());
+  Record.BundlePath = bundle != nullptr ? bundle->path : std::string();
+  if (!name_accepted) {
     previous.RestoreTo(Record);
     ShowWarning(kBadFileNameMessage, kBadFileNameCaption);
     return;
@@ -55,13 +67,13 @@ void TForm1::LoadKnetRecord(const std::string& picked) {
     // Refused before the record changed: the record on screen stays as it was.
     wait.Close();
     previous.RestoreTo(Record);
-    ShowWarning(error.what(), kDataFileCaption);
+    ShowWarning(shown(error.what()), kDataFileCaption);
     return;
   } catch (const FileAccessError& error) {
     // A missing partner, or a picked file that is no record: nothing was stored either.
     wait.Close();
     previous.RestoreTo(Record);
-    ShowWarning(FormatC(kMissingDataFileMessage, error.path().c_str()), kDataFileCaption);
+    ShowWarning(shown(FormatC(kMissingDataFileMessage, error.path().c_str())), kDataFileCaption);
     return;
   }
 
@@ -88,14 +100,16 @@ void TForm1::LoadKnetRecord(const std::string& picked) {
   }
 
   FinishLoad();
+  Label14->SetCaption(shown(Label14->Caption()));
   wait.Close();
   BtnWaveClick();
-  ShowReadWarnings(read.warnings);
+  ShowReadWarnings(read.warnings, bundle);
 }
 
-void TForm1::ShowReadWarnings(const ReadWarnings& warnings) {
+void TForm1::ShowReadWarnings(const ReadWarnings& warnings, const Bundle* bundle) {
   if (warnings.empty()) return;
-  ShowWarning(warnings.JapaneseText(), kReadWarningsCaption);
+  const std::string text = warnings.JapaneseText();
+  ShowWarning(bundle != nullptr ? bundle->Shown(text) : text, kReadWarningsCaption);
 }
 
 void TForm1::FinishLoad() {
@@ -106,7 +120,7 @@ void TForm1::FinishLoad() {
   TrackBar1->SetMax(Record.SampleCount);
   EnableRecordControls(true);
   Record.RecordLoaded = true;
-  OpenDialog1.initial_folder = FolderOf(Record.ComponentPaths[0]);
+  OpenDialog1.initial_folder = UserFolder(Record);
   Button3->setEnabled(channels == 3);
 
   TSpect& spect = application_.Spect();

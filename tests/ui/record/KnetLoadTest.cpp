@@ -78,7 +78,8 @@ TEST_F(KnetLoad, OpenDialogOffersTheRecordFilters) {
   PickThroughFileButton(SamplePath("AOM0011801241951.NS"));
   ASSERT_EQ(platform.open_dialogs.size(), 1u);
   EXPECT_EQ(platform.open_dialogs[0].filter,
-            "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*");
+            "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*|"
+            "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz");
   EXPECT_EQ(platform.open_dialogs[0].filter_index, 1);
 }
 

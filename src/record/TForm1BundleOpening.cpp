@@ -1,0 +1,94 @@
+// The main window's side of NIED's download bundles: a bundle picked in the open dialog, named on
+// the command line or dropped is unpacked into the program's private folder and its records are
+// listed in the station chooser, from which each loads as files on disk do.
+
+#include <filesystem>
+
+#include "app/Application.h"
+#include "app/TForm1.h"
+#include "platform/Messages.h"
+#include "platform/WindowStyle.h"
+#include "record/BundleListing.h"
+#include "record/CNumbers.h"
+#include "record/Errors.h"
+#include "record/TBundleChooser.h"
+#include "wave/TWait.h"
+
+namespace tremora {
+
+namespace {
+
+constexpr const char* kUnpackingMessage = "配布ファイルを展開しています・・・・";
+constexpr const char* kBundleErrorCaption = "配布ファイルエラー";
+// %s: the error, naming the bundle and the member.
+constexpr const char* kUnreadableBundleMessage = "配布ファイルを読み込めませんでした\n\n%s";
+// %s: the bundle.
+constexpr const char* kNoRecordsMessage =
+    "配布ファイル %s には K-NET/KiK-net の地震波形データファイルがありません";
+
+void RemoveFolder(const std::string& folder) {
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+}
+
+// True when the record's files lie in the bundle's folder (it may still need them: the synthesis
+// copies the header of one).
+bool ReadFrom(const RecordSet& record, const Bundle& bundle) {
+  return record.RecordLoaded && record.ComponentPaths[0].starts_with(bundle.folder + "/");
+}
+
+}  // namespace
+
+bool TForm1::OpenBundleFile(const std::string& path) {
+  if (Hiroshima->isChecked()) KNETClick();
+  std::optional<Bundle> opened;
+  std::string folder;
+  TWait& wait = application_.Wait();
+  wait.ShowWith(kUnpackingMessage);
+  const auto refuse = [&](const char* why) {
+    wait.Close();
+    if (!folder.empty()) RemoveFolder(folder);
+    ShowWarning(FormatC(kUnreadableBundleMessage, why), kBundleErrorCaption);
+    return false;
+  };
+  try {
+    if (!bundle_folder_) bundle_folder_ = std::make_unique<PrivateFolder>();
+    folder = bundle_folder_->NewSubfolder();
+    opened = OpenBundle(path, folder);
+  } catch (const BundleError& error) {
+    return refuse(error.what());
+  } catch (const FileAccessError& error) {
+    return refuse(error.what());
+  }
+  wait.Close();
+  if (opened->records.empty()) {
+    RemoveFolder(folder);
+    ShowWarning(FormatC(kNoRecordsMessage, path.c_str()), kBundleErrorCaption);
+    return false;
+  }
+
+  // The earlier bundle's files go unless the record on screen was read from them.
+  if (opened_bundle_ && !ReadFrom(Record, *opened_bundle_)) RemoveFolder(opened_bundle_->folder);
+  opened_bundle_ = std::move(opened);
+
+  if (!bundle_chooser_) {
+    bundle_chooser_ = std::make_unique<TBundleChooser>();
+    bundle_chooser_->OnChoose = [this](int index) { LoadBundleRecord(index); };
+    // Beside the main window, so that each record loaded from it can be seen.
+    PlaceBeside(*bundle_chooser_, *this);
+  }
+  bundle_chooser_->ShowRecords(opened_bundle_->path, ListBundleRecords(*opened_bundle_, Stations));
+  bundle_chooser_->show();
+  bundle_chooser_->raise();
+  bundle_chooser_->activateWindow();
+  return true;
+}
+
+void TForm1::LoadBundleRecord(int index) {
+  if (!opened_bundle_ || index < 0 || index >= static_cast<int>(opened_bundle_->records.size())) return;
+  // The user may have chosen the Hiroshima format since the bundle opened.
+  if (Hiroshima->isChecked()) KNETClick();
+  LoadKnetFiles(opened_bundle_->records[index].FirstFile(), &*opened_bundle_);
+}
+
+}  // namespace tremora
