@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "graph/TMyGraph.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "platform/WindowStyle.h"
@@ -37,7 +38,7 @@ TFourier::TFourier() : SecondaryWindow("Fourier", "フーリエスペクトル",
   BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 498, 90, 27});
   CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
   GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
-  QObject::connect(CBSmooth, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
+  ConnectGuarded(CBSmooth, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
   CBPeriod->OnClick = [this] { Draw(); };
   ConnectClick(*BtnCSV, [this] { SaveCsv(); });
   ConnectClick(*BtnGIF, [this] { SaveGif(); });

@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "platform/HandlerGuard.h"
+
 namespace tremora {
 
 namespace {
@@ -22,7 +24,7 @@ void WriteSignalByte(int) {
 void QuitOnTerminationSignals(QObject& parent) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_sockets) != 0) return;
   auto* notifier = new QSocketNotifier(signal_sockets[1], QSocketNotifier::Read, &parent);
-  QObject::connect(notifier, &QSocketNotifier::activated, &parent, [] {
+  ConnectGuarded(notifier, &QSocketNotifier::activated, &parent, [] {
     char byte;
     [[maybe_unused]] const ssize_t got = ::read(signal_sockets[1], &byte, 1);
     QCoreApplication::quit();

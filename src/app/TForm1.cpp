@@ -159,8 +159,10 @@ void TForm1::Exit1Click() { ConfirmExit(); }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   // The main window's end is the program's end, whichever other windows are open.
-  event->accept();
-  QCoreApplication::quit();
+  RunGuarded([event] {
+    event->accept();
+    QCoreApplication::quit();
+  });
 }
 
 void TForm1::KNETClick() {

@@ -106,6 +106,9 @@ class TForm1 : public QMainWindow {
   // content, the format menu set to match, then it is loaded as the file command would. False, after
   // a message, when it is no record file of either format.
   bool OpenRecordFile(const std::string& path);
+  // OpenRecordFile once the event loop is free: the window is up, a drop has ended. Its errors end
+  // in the standard error box.
+  void OpenRecordFileLater(const std::string& path);
   void FinishLoad();
   // After a load, one message naming what the format's rules bent in its files (nothing when none);
   // files of a bundle are named as in the bundle.

@@ -3,11 +3,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTimer>
 #include <QUrl>
 #include <fstream>
 
 #include "app/TForm1.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Messages.h"
 #include "record/CNumbers.h"
 #include "record/Bundle.h"
@@ -59,17 +59,25 @@ bool TForm1::OpenRecordFile(const std::string& path) {
   return false;
 }
 
+void TForm1::OpenRecordFileLater(const std::string& path) {
+  RunDeferred(*this, [this, path] { OpenRecordFile(path); });
+}
+
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (!FirstLocalFile(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+  RunGuarded([event] {
+    if (!FirstLocalFile(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+  });
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-  const QString path = FirstLocalFile(*event->mimeData());
-  if (path.isEmpty()) return;
-  event->acceptProposedAction();
-  // Loaded once the drop has ended: the load's messages and wait window must not hold up the
-  // application the file came from.
-  QTimer::singleShot(0, this, [this, file = path.toStdString()] { OpenRecordFile(file); });
+  RunGuarded([this, event] {
+    const QString path = FirstLocalFile(*event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Loaded once the drop has ended: the load's messages and wait window must not hold up the
+    // application the file came from.
+    OpenRecordFileLater(path.toStdString());
+  });
 }
 
 }  // namespace tremora

@@ -66,8 +66,8 @@ TSiteList::TSiteList() {
   ConnectClick(*Button2, [this] { Button2Click(); });
   ConnectClick(*Button3, [this] { Button3Click(); });
   // Enter in a search box searches, as its button does.
-  connect(Edit1, &QLineEdit::returnPressed, this, [this] { RunGuarded([this] { Button2Click(); }); });
-  connect(Edit2, &QLineEdit::returnPressed, this, [this] { RunGuarded([this] { Button3Click(); }); });
+  ConnectGuarded(Edit1, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
+  ConnectGuarded(Edit2, &QLineEdit::returnPressed, this, [this] { Button3Click(); });
 
   CentreOnScreen(*this);
 }

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "platform/HandlerGuard.h"
+
 namespace tremora {
 
 namespace {
@@ -61,8 +63,10 @@ QImage TTkBtn::Render() const {
 }
 
 void TTkBtn::paintEvent(QPaintEvent* /*event*/) {
-  QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), Render());
+  RunGuarded([this] {
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), Render());
+  });
 }
 
 void TTkBtn::SetBevelOuter(BevelKind kind) {
@@ -71,13 +75,17 @@ void TTkBtn::SetBevelOuter(BevelKind kind) {
 }
 
 void TTkBtn::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) SetBevelOuter(BevelKind::Lowered);
+  RunGuarded([this, event] {
+    if (event->button() == Qt::LeftButton) SetBevelOuter(BevelKind::Lowered);
+  });
 }
 
 void TTkBtn::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  SetBevelOuter(BevelKind::Raised);
-  if (rect().contains(event->position().toPoint())) emit Click();
+  RunGuarded([this, event] {
+    if (event->button() != Qt::LeftButton) return;
+    SetBevelOuter(BevelKind::Raised);
+    if (rect().contains(event->position().toPoint())) emit Click();
+  });
 }
 
 }  // namespace tremora

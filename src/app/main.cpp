@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QFileInfo>
-#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <exception>
@@ -50,7 +49,7 @@ int main(int argc, char* argv[]) {
     if (!startup.file.empty()) {
       // As a file picked in the open dialog: a full path, loaded once the window is up.
       const std::string path = QFileInfo(QString::fromStdString(startup.file)).absoluteFilePath().toStdString();
-      QTimer::singleShot(0, &form, [&form, path] { form.OpenRecordFile(path); });
+      form.OpenRecordFileLater(path);
     }
     return QApplication::exec();
   } catch (const std::exception& error) {

@@ -99,8 +99,10 @@ void TNextStep::Button8Click() { CopyGraphClientArea(*application_.Large().MyGra
 void TNextStep::Button9Click() { CopyGraphClientArea(*application_.Super().MyGraph1, application_.Super()); }
 
 void TNextStep::closeEvent(QCloseEvent* event) {
-  Button3Click();
-  event->accept();
+  RunGuarded([this, event] {
+    event->accept();
+    Button3Click();
+  });
 }
 
 }  // namespace tremora

@@ -15,11 +15,11 @@
 namespace tremora {
 
 void ConnectClick(QAbstractButton& button, Handler handler) {
-  QObject::connect(&button, &QAbstractButton::clicked, &button, [handler = std::move(handler)] { RunGuarded(handler); });
+  ConnectGuarded(&button, &QAbstractButton::clicked, &button, std::move(handler));
 }
 
 void ConnectTriggered(QAction& action, Handler handler) {
-  QObject::connect(&action, &QAction::triggered, &action, [handler = std::move(handler)] { RunGuarded(handler); });
+  ConnectGuarded(&action, &QAction::triggered, &action, std::move(handler));
 }
 
 CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption, bool checked)
@@ -27,7 +27,9 @@ CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption,
   setObjectName(name);
   setChecked(checked);
   // clicked is emitted for user clicks only, after the state has changed.
-  connect(this, &QCheckBox::clicked, this, [this] { RunGuarded(OnClick); });
+  ConnectGuarded(this, &QCheckBox::clicked, this, [this] {
+    if (OnClick) OnClick();
+  });
 }
 
 void CheckBox::SetChecked(bool checked) {
@@ -50,7 +52,7 @@ RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& capt
     button->setAutoExclusive(false);
     layout->addWidget(button, i % rows, i / rows);
     buttons_.push_back(button);
-    connect(button, &QRadioButton::clicked, this, [this, i] { UserSelected(i); });
+    ConnectGuarded(button, &QRadioButton::clicked, this, [this, i] { UserSelected(i); });
   }
   item_index_ = item_index;
   ShowSelection();
@@ -63,7 +65,7 @@ void RadioGroup::UserSelected(int index) {
   }
   item_index_ = index;
   ShowSelection();
-  RunGuarded(OnClick);
+  if (OnClick) OnClick();
 }
 
 void RadioGroup::ShowSelection() {
@@ -101,8 +103,8 @@ TrackBar::TrackBar(QWidget* parent, const QString& name, int minimum, int maximu
   setSingleStep(1);
   setTickInterval(tick_interval);
   setTickPosition(QSlider::TicksBelow);
-  connect(this, &QSlider::valueChanged, this, [this] {
-    if (!setting_from_code_) RunGuarded(OnChange);
+  ConnectGuarded(this, &QSlider::valueChanged, this, [this] {
+    if (!setting_from_code_ && OnChange) OnChange();
   });
 }
 
@@ -124,7 +126,9 @@ void TrackBar::SetMax(int maximum) {
 EditBox::EditBox(QWidget* parent, const QString& name, const QString& text) : QLineEdit(text, parent) {
   setObjectName(name);
   // textEdited is emitted for the user's typing only.
-  connect(this, &QLineEdit::textEdited, this, [this] { RunGuarded(OnChange); });
+  ConnectGuarded(this, &QLineEdit::textEdited, this, [this] {
+    if (OnChange) OnChange();
+  });
 }
 
 void EditBox::SetText(const std::string& text) {
@@ -154,10 +158,10 @@ void TextLabel::SetCaption(const QString& caption) {
 }
 
 void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
-  QLabel::mouseReleaseEvent(event);
-  if (OnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-    RunGuarded(OnClick);
-  }
+  RunGuarded([&] {
+    QLabel::mouseReleaseEvent(event);
+    if (OnClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) OnClick();
+  });
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry, const char* hint) {

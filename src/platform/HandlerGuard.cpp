@@ -1,5 +1,6 @@
 #include "platform/HandlerGuard.h"
 
+#include <QTimer>
 #include <exception>
 
 #include "platform/Conversion.h"
@@ -7,10 +8,11 @@
 
 namespace tremora {
 
-void RunGuarded(const Handler& handler) {
-  if (!handler) return;
+bool RunGuarded(const Handler& handler) {
+  if (!handler) return true;
   try {
     handler();
+    return true;
   } catch (const ConversionError& error) {
     CurrentPlatform().ShowStandardError(error.what());
   } catch (const std::exception& error) {
@@ -19,6 +21,17 @@ void RunGuarded(const Handler& handler) {
   } catch (...) {
     CurrentPlatform().ShowStandardError("Unexpected error.");
   }
+  return false;
+}
+
+bool AnswerGuarded(const std::function<bool()>& handler, bool if_failed) {
+  bool answer = if_failed;
+  if (!RunGuarded([&] { answer = handler(); })) return if_failed;
+  return answer;
+}
+
+void RunDeferred(QObject& context, Handler handler) {
+  QTimer::singleShot(0, &context, [handler = std::move(handler)] { RunGuarded(handler); });
 }
 
 }  // namespace tremora

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "platform/HandlerGuard.h"
 #include "platform/Platform.h"
 
 namespace tremora {
@@ -26,9 +27,11 @@ const QImage& PictureControl::Picture() { return canvas_ ? canvas_->Image() : pi
 bool PictureControl::Copy() { return CurrentPlatform().CopyImageToClipboard(Picture()); }
 
 void PictureControl::paintEvent(QPaintEvent* /*event*/) {
-  if (!canvas_) return;
-  QPainter painter(this);
-  painter.drawImage(QPoint(0, 0), Picture());
+  RunGuarded([this] {
+    if (!canvas_) return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), Picture());
+  });
 }
 
 }  // namespace tremora

@@ -11,8 +11,9 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QStringList>
-#include <QTimer>
 #include <QUrl>
+
+#include "platform/HandlerGuard.h"
 
 namespace tremora {
 
@@ -108,8 +109,12 @@ class HideWatch : public QObject {
  public:
   explicit HideWatch(QEventLoop& loop) : loop_(loop) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Hide && !static_cast<QWidget*>(watched)->isVisible()) loop_.quit();
-    return false;
+    return AnswerGuarded(
+        [&] {
+          if (event->type() == QEvent::Hide && !static_cast<QWidget*>(watched)->isVisible()) loop_.quit();
+          return false;
+        },
+        false);
   }
 
  private:
@@ -158,7 +163,7 @@ bool QtPlatform::CopyTextToClipboard(const std::string& text) {
 bool QtPlatform::OpenUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(Q(url))); }
 
 void QtPlatform::RequestTerminate() {
-  QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
+  RunDeferred(*qApp, [] { QApplication::exit(0); });
 }
 
 void QtPlatform::ShowStandardError(const std::string& text) {

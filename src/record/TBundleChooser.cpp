@@ -61,14 +61,12 @@ TBundleChooser::TBundleChooser() {
 
   ConnectClick(*Button1, [this] { Button1Click(); });
   ConnectClick(*Button2, [this] { Button2Click(); });
-  connect(Edit1, &QLineEdit::returnPressed, this, [this] { RunGuarded([this] { Button2Click(); }); });
-  connect(&header, &QHeaderView::sectionClicked, this,
-          [this](int column) { RunGuarded([this, column] { SortBy(static_cast<BundleColumn>(column)); }); });
-  connect(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-    RunGuarded([this, row] {
-      StringGrid1->setCurrentCell(row, 0);
-      StringGrid1DblClick();
-    });
+  ConnectGuarded(Edit1, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
+  ConnectGuarded(&header, &QHeaderView::sectionClicked, this,
+                 [this](int column) { SortBy(static_cast<BundleColumn>(column)); });
+  ConnectGuarded(StringGrid1, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+    StringGrid1->setCurrentCell(row, 0);
+    StringGrid1DblClick();
   });
   StringGrid1->installEventFilter(this);
 
@@ -128,14 +126,18 @@ void TBundleChooser::StringGrid1DblClick() {
 }
 
 bool TBundleChooser::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == StringGrid1 && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      RunGuarded([this] { StringGrid1DblClick(); });
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
+  return AnswerGuarded(
+      [&] {
+        if (watched == StringGrid1 && event->type() == QEvent::KeyPress) {
+          const int key = static_cast<QKeyEvent*>(event)->key();
+          if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            StringGrid1DblClick();
+            return true;
+          }
+        }
+        return QWidget::eventFilter(watched, event);
+      },
+      true);
 }
 
 }  // namespace tremora

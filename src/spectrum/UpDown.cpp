@@ -20,9 +20,9 @@ UpDown::UpDown(QWidget* parent, const QString& name, EditBox& associate, int min
     arrow->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
     arrow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(arrow);
-    connect(arrow, &QToolButton::clicked, this, [this, step] { RunGuarded([this, step] { Click(step); }); });
+    ConnectGuarded(arrow, &QToolButton::clicked, this, [this, step] { Click(step); });
   }
-  connect(&associate_, &QLineEdit::editingFinished, this, [this] { TakeTypedPosition(); });
+  ConnectGuarded(&associate_, &QLineEdit::editingFinished, this, [this] { TakeTypedPosition(); });
   SetPosition(position);
 }
 

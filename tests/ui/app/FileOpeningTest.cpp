@@ -98,5 +98,41 @@ TEST_F(FileOpening, DroppingFilesLoadsTheFirstOnly) {
   EXPECT_EQ(form.Label13->Caption(), "AOM001");
 }
 
+// A start or a scale the redraw after a load cannot read, whether the file was dropped or named on
+// the command line: the standard error box, and the program goes on.
+TEST_F(FileOpening, AnUnreadableStartOrScaleAfterADeferredOpenEndsInTheErrorBox) {
+  const std::string record = SamplePath("AOM0011801241951.NS");
+  QMimeData dropped;
+  dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(record))});
+  const struct {
+    CheckBox* automatic;
+    EditBox* edit;
+    const char* error;
+  } fields[] = {{form.CBAutoStart, form.EdStart, "'abc' is not a valid integer value."},
+                {form.CBAmp, form.EdAmp0, "'abc' is not a valid floating point value."}};
+  for (const auto& field : fields) {
+    for (const bool drop : {true, false}) {
+      SCOPED_TRACE(field.edit->objectName().toStdString() + (drop ? " dropped" : " command line"));
+      field.automatic->SetChecked(false);
+      field.edit->setText("abc");
+      platform.standard_errors.clear();
+      if (drop) {
+        Drop(dropped);
+      } else {
+        form.OpenRecordFileLater(record);
+        QCoreApplication::processEvents();
+      }
+      EXPECT_EQ(platform.standard_errors, std::vector<std::string>{field.error});
+      EXPECT_TRUE(platform.messages.empty());
+      field.edit->setText(field.edit == form.EdStart ? "1400" : "400");
+      field.automatic->SetChecked(true);
+    }
+  }
+  // Still running: the next load draws the record.
+  EXPECT_TRUE(form.OpenRecordFile(record));
+  EXPECT_EQ(form.Label13->Caption(), "AOM001");
+  EXPECT_GT(form.DisplayCount, 0);
+}
+
 }  // namespace
 }  // namespace tremora::testing
