@@ -99,10 +99,10 @@ bool TSynthe::RefusedName(const std::string& path, int azimuth) {
 
 void TSynthe::Button3Click() {
   SetDefaultName();
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(SaveDialog1);
+  // A name without extension gets the azimuth's.
+  const std::optional<std::string> chosen = ChooseSaveTarget(SaveDialog1);
   if (!chosen) return;
-  // As the desktop dialog does: a name without extension gets the azimuth's.
-  const std::string path = WithDefaultExtension(*chosen, "." + SaveDialog1.default_extension);
+  const std::string path = *chosen;
   Label6->SetCaption(path);
   OutputPath = path;
   // After a failed write both buttons are enabled: a refused new choice must not be written.

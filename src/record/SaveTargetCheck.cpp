@@ -17,15 +17,27 @@ bool RefusedAsRecordFile(const RecordSet& record, const std::string& path) {
   return true;
 }
 
+std::optional<std::string> ChooseSaveTarget(const FileDialogOptions& dialog) {
+  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(dialog);
+  if (!chosen || dialog.default_extension.empty()) return chosen;
+  const std::string path = WithDefaultExtension(*chosen, "." + dialog.default_extension);
+  if (path != *chosen && dialog.overwrite_prompt && FileExists(path) &&
+      CurrentPlatform().ShowMessage(FormatC("%s は既に存在します\n\n上書きしますか？", path.c_str()), "上書きの確認",
+                                    MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
+    return std::nullopt;
+  }
+  return path;
+}
+
 std::optional<std::string> ChooseExportFile(FileDialogOptions& dialog, const std::string& default_name,
                                             std::string_view extension, const std::string& last_folder,
                                             const RecordSet& record) {
   dialog.default_name = default_name;
+  dialog.default_extension = std::string(extension.substr(extension.starts_with('.') ? 1 : 0));
+  dialog.overwrite_prompt = true;
   dialog.initial_folder = SaveDialogFolder(last_folder, record);
-  const std::optional<std::string> chosen = CurrentPlatform().ChooseSaveFile(dialog);
-  if (!chosen) return std::nullopt;
-  std::string path = WithDefaultExtension(*chosen, extension);
-  if (RefusedAsRecordFile(record, path)) return std::nullopt;
+  std::optional<std::string> path = ChooseSaveTarget(dialog);
+  if (path && RefusedAsRecordFile(record, *path)) return std::nullopt;
   return path;
 }
 
