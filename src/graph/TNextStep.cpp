@@ -100,8 +100,8 @@ void TNextStep::Button9Click() { CopyGraphClientArea(*application_.Super().MyGra
 
 void TNextStep::closeEvent(QCloseEvent* event) {
   RunGuarded([this, event] {
-    event->accept();
     Button3Click();
+    event->accept();
   });
 }
 
