@@ -90,8 +90,8 @@ void TSpect::FollowLoadLater(int delay_ms) {
 void TSpect::FollowLoad() {
   if (!follow_pending_ || !isVisible()) return;
   // The wait window lets timers run while it comes up: a load or redraw is still under way, and
-  // its section may not be chosen yet.
-  if (application_.Wait().isVisible()) return FollowLoadLater(kBusyRetryMs);
+  // its section may not be chosen yet. The enlarged view steps through the spectra shown.
+  if (application_.Wait().isVisible() || EnlargedView) return FollowLoadLater(kBusyRetryMs);
   BtnCalcClick();
 }
 
