@@ -35,8 +35,7 @@ void WriteUnitLabel(TMyGraph& graph, int kind) {
 
 void TSpect::RunEnlargedView(bool per_component) {
   TLarge& large = application_.Large();
-  const RecordSet& record = application_.Form1().Record;
-  const int channels = std::clamp(record.ChannelCount, 0, kMaxChannels);
+  const int channels = std::clamp(Source.ChannelCount, 0, kMaxChannels);
   int channel = std::clamp(RGCompo->ItemIndex(), 0, kMaxChannels - 1);
   // As in the three panels: a one-channel record shows its own channel.
   if (channel >= channels) channel = 0;
@@ -76,9 +75,8 @@ void TSpect::RunEnlargedView(bool per_component) {
 }
 
 void TSpect::DrawEnlargedStep(bool per_component, int kind, int channel, EnlargedCurves& curves) {
-  const RecordSet& record = application_.Form1().Record;
   TMyGraph& graph = *application_.Large().MyGraph1;
-  curves.title = SpectrumTitle(kind, record.Header, record.ComponentNames[channel]);
+  curves.title = SpectrumTitle(kind, Source, channel);
   SetupAxes();
   graph.TitleY = curves.title;
 
@@ -128,6 +126,8 @@ void TSpect::NewOverlay(int kind, const EnlargedCurves& curves) {
   TSuper& super = application_.Super();
   TMyGraph& graph = *super.MyGraph1;
   graph.TitleY = ResponseLabel(kind);
+  // Its GIF is named after the record of its first spectrum.
+  super.BaseName = Source.RecordBaseName;
   // The scale fits the first spectrum; later ones are drawn on it.
   graph.YScaleUnit(curves.count, curves.y[ReferenceDampingIndex].data());
   graph.DrawWaku();

@@ -21,9 +21,9 @@ FileDialogOptions GraphGifDialog() {
   return dialog;
 }
 
-void SaveGraphGif(TMyGraph& graph, FileDialogOptions& dialog, const RecordSet& record) {
+void SaveGraphGif(TMyGraph& graph, FileDialogOptions& dialog, const std::string& base_name, const RecordSet& record) {
   const std::optional<std::string> path =
-      ChooseExportFile(dialog, record.RecordBaseName + "rsp.gif", ".gif", dialog.initial_folder, record);
+      ChooseExportFile(dialog, base_name + "rsp.gif", ".gif", dialog.initial_folder, record);
   if (!path) return;
   // The next dialog of this graph opens where this GIF went.
   dialog.initial_folder = path->substr(0, path->size() - FileNameOf(*path).size());

@@ -38,7 +38,10 @@ TLarge::TLarge(Application& application)
   CentreOnScreen(*this);
 }
 
-void TLarge::BtnLGGIFClick() { SaveGraphGif(*MyGraph1, SaveDialog1, application_.Form1().Record); }
+// The enlarged view shows the spectrum window's set.
+void TLarge::BtnLGGIFClick() {
+  SaveGraphGif(*MyGraph1, SaveDialog1, application_.Spect().Source.RecordBaseName, application_.Form1().Record);
+}
 
 void TLarge::Button2Click() {
   application_.Spect().CBLarge->SetChecked(false);

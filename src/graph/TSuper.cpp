@@ -41,7 +41,7 @@ TSuper::TSuper(Application& application)
   SaveDialog1 = GraphGifDialog();
 }
 
-void TSuper::BtnSPGIFClick() { SaveGraphGif(*MyGraph1, SaveDialog1, application_.Form1().Record); }
+void TSuper::BtnSPGIFClick() { SaveGraphGif(*MyGraph1, SaveDialog1, BaseName, application_.Form1().Record); }
 
 void TSuper::Button2Click() { CopyGraphClientArea(*MyGraph1, *this); }
 

@@ -3,6 +3,7 @@
 // own colour with a legend line, saved as a GIF file or copied. It stays above the other windows.
 
 #include <QPushButton>
+#include <string>
 
 #include "app/SecondaryWindows.h"
 #include "graph/TMyGraph.h"
@@ -25,6 +26,8 @@ class TSuper : public SecondaryWindow {
   TMyGraph* MyGraph1 = nullptr;
   QPushButton *BtnSPGIF = nullptr, *Button1 = nullptr, *Button2 = nullptr;
   FileDialogOptions SaveDialog1;
+  // Base name of the record of the overlay's first spectrum: the stem of its GIF's default name.
+  std::string BaseName;
 
  private:
   Application& application_;

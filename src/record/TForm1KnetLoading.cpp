@@ -131,6 +131,7 @@ void TForm1::FinishLoad() {
   spect.RGCompo->SetItems(items);
   spect.EnableChoices(channels);
   application_.Metrics().RecordLoaded();
+  spect.RecordLoaded();
 }
 
 }  // namespace tremora

@@ -16,21 +16,20 @@ const char* ResponseLabel(int kind) {
   return kind >= 0 && kind < kResponseKinds ? kLabels[kind] : "";
 }
 
-std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, const DampingRatios& ratios,
-                              const SpectrumSet& spectra, SpectrumMethod method) {
+std::string FormatSpectrumCsv(const SpectrumSource& source, const PeriodGrid& grid, const SpectrumSet& spectra) {
   std::string header = "Period,Frequency";
-  for (const float ratio : ratios) header += FormatC(",%.2f", ratio);
+  for (const float ratio : source.Ratios) header += FormatC(",%.2f", ratio);
   header += kLineEnd;
 
   std::string text;
-  for (int ch = 0; ch < std::clamp(record.ChannelCount, 0, kMaxChannels); ++ch) {
+  for (int ch = 0; ch < std::clamp(source.ChannelCount, 0, kMaxChannels); ++ch) {
     for (int kind = 0; kind < kResponseKinds; ++kind) {
-      for (const std::string* line : {&record.Header.StationCode, &record.Header.OriginDate,
-                                      &record.Header.OriginTime, &record.ComponentNames[ch]}) {
+      for (const std::string* line :
+           {&source.StationCode, &source.OriginDate, &source.OriginTime, &source.ComponentNames[ch]}) {
         text += *line + kLineEnd;
       }
       text += std::string(ResponseLabel(kind)) + kLineEnd;
-      if (method == SpectrumMethod::Exact) text += std::string("Method,exact (Nigam-Jennings)") + kLineEnd;
+      if (source.Method == SpectrumMethod::Exact) text += std::string("Method,exact (Nigam-Jennings)") + kLineEnd;
       text += header;
       for (int k = 0; k < kPeriodCount; ++k) {
         const float period = grid.Periods[k];
@@ -43,6 +42,17 @@ std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, c
     }
   }
   return text;
+}
+
+std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, const DampingRatios& ratios,
+                              const SpectrumSet& spectra, SpectrumMethod method) {
+  // The file names no section: the whole record stands for it.
+  return FormatSpectrumCsv(SpectrumSourceOf(record, 0, record.SampleCount, ratios, method), grid, spectra);
+}
+
+void WriteSpectrumCsv(const std::string& path, const SpectrumSource& source, const PeriodGrid& grid,
+                      const SpectrumSet& spectra) {
+  WriteWholeFile(path, FormatSpectrumCsv(source, grid, spectra));
 }
 
 void WriteSpectrumCsv(const std::string& path, const RecordSet& record, const PeriodGrid& grid,

@@ -10,17 +10,23 @@
 #include "record/RecordSet.h"
 #include "spectrum/PeriodGrid.h"
 #include "spectrum/SpectrumSolver.h"
+#include "spectrum/SpectrumSource.h"
 
 namespace tremora {
 
 // "SA", "SV", "SD".
 const char* ResponseLabel(int kind);
 
-// The labels come from the record loaded now; the values from the last calculation.
+// The labels and the ratios come from what the spectra were computed from.
+std::string FormatSpectrumCsv(const SpectrumSource& source, const PeriodGrid& grid, const SpectrumSet& spectra);
+
+// The same for spectra just computed from record with ratios and method.
 std::string FormatSpectrumCsv(const RecordSet& record, const PeriodGrid& grid, const DampingRatios& ratios,
                               const SpectrumSet& spectra, SpectrumMethod method = SpectrumMethod::LinearAcceleration);
 
 // Writes it to path; throws FileAccessError when the file cannot be written (and leaves none).
+void WriteSpectrumCsv(const std::string& path, const SpectrumSource& source, const PeriodGrid& grid,
+                      const SpectrumSet& spectra);
 void WriteSpectrumCsv(const std::string& path, const RecordSet& record, const PeriodGrid& grid,
                       const DampingRatios& ratios, const SpectrumSet& spectra,
                       SpectrumMethod method = SpectrumMethod::LinearAcceleration);

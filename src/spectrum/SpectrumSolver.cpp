@@ -180,12 +180,20 @@ void ComputeChannelSpectraExact(const float* ground, int count, const float* per
   }
 }
 
+SampleSection StoredSection(const RecordSet& record, int start, int count) {
+  SampleSection section;
+  section.start = std::clamp(start, 0, std::max(record.SampleCount, 0));
+  section.count = std::clamp(count, 0, std::max(record.SampleCount - section.start, 0));
+  return section;
+}
+
 void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodGrid& grid,
                     const DampingRatios& ratios, SpectrumSet& spectra, const SpectrumProgress& progress,
                     SpectrumMethod method) {
   // The caller's section lies inside the record; keep to the stored samples all the same.
-  start = std::clamp(start, 0, std::max(record.SampleCount, 0));
-  count = std::clamp(count, 0, record.SampleCount - start);
+  const SampleSection stored = StoredSection(record, start, count);
+  start = stored.start;
+  count = stored.count;
   const int channels = std::clamp(record.ChannelCount, 0, kMaxChannels);
   std::vector<const float*> grounds;
   std::vector<ChannelSpectra*> slots;

@@ -45,6 +45,13 @@ void ComputeChannelSpectraExact(const float* ground, int count, const float* per
                                 const float* ratios, int ratio_count, double dt, ChannelSpectra& spectra,
                                 bool scalar = false);
 
+// The part of [start, start + count) that lies within the record's stored samples.
+struct SampleSection {
+  int start = 0;
+  int count = 0;
+};
+SampleSection StoredSection(const RecordSet& record, int start, int count);
+
 // The whole calculation: for channels 0 .. ChannelCount-1, the section
 // Acceleration[c][start .. start + count) as stored (no mean removal, no filter), at the grid's
 // periods and the five ratios. The exact method steps by 1 / sampling rate in double precision

@@ -31,9 +31,10 @@ const char* ResponseUnit(int kind) {
   return kind >= 0 && kind < kResponseKinds ? kUnits[kind] : "";
 }
 
-std::string SpectrumTitle(int kind, const RecordHeader& header, const std::string& component) {
-  return FormatC("%s %s %s   %s %s", ResponseLabel(kind), header.StationCode.c_str(), component.c_str(),
-                 header.OriginDate.c_str(), header.OriginTime.c_str());
+std::string SpectrumTitle(int kind, const SpectrumSource& source, int channel) {
+  const std::string& component = source.ComponentNames[std::clamp(channel, 0, kMaxChannels - 1)];
+  return FormatC("%s %s %s   %s %s", ResponseLabel(kind), source.StationCode.c_str(), component.c_str(),
+                 source.OriginDate.c_str(), source.OriginTime.c_str());
 }
 
 int ReferenceDamping(const std::array<bool, kDampingCount>& shown) {

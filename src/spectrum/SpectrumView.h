@@ -10,6 +10,7 @@
 
 #include "record/RecordSet.h"
 #include "spectrum/PeriodGrid.h"
+#include "spectrum/SpectrumSource.h"
 
 namespace tremora {
 
@@ -23,8 +24,9 @@ int LinearFrequencyCount(const PeriodGrid& grid);
 // "[Gal]", "[kine]", "[cm]" for SA, SV, SD.
 const char* ResponseUnit(int kind);
 
-// "SA AOM001 NS   2018/01/24 19:51:00": kind label, station, component, origin date and time.
-std::string SpectrumTitle(int kind, const RecordHeader& header, const std::string& component);
+// "SA AOM001 NS   2018/01/24 19:51:00": kind label, station, the channel's component, origin date
+// and time.
+std::string SpectrumTitle(int kind, const SpectrumSource& source, int channel);
 
 // The lowest shown damping index, 0 when none is shown: the scales are fitted to its curve, the
 // largest of those drawn.

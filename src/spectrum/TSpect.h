@@ -7,7 +7,7 @@
 // The class is spread over files by concern:
 //   TSpectLayout.cpp       controls, creation, the control handlers that only redraw or hide
 //   TSpectDrawing.cpp      RedrawSpectra, SetupAxes and the two drawing operations
-//   TSpectCalculation.cpp  the calculation of the spectrum set
+//   TSpectCalculation.cpp  the calculation of the spectrum set, after a press or a load
 //   TSpectExport.cpp       CSV, GIF and clipboard
 //   graph/EnlargedView.cpp the enlarged view's stepping loop and the overlay drawing
 
@@ -19,11 +19,13 @@
 #include "platform/Platform.h"
 #include "spectrum/PeriodGrid.h"
 #include "spectrum/SpectrumSolver.h"
+#include "spectrum/SpectrumSource.h"
 #include "spectrum/SpectrumView.h"
 
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
+class QShowEvent;
 
 namespace tremora {
 
@@ -45,6 +47,9 @@ class TSpect : public SecondaryWindow {
   DampingRatios Ratios = DampingSet(DampingMultiplier::X1);
   SpectrumMethod Method = SpectrumMethod::LinearAcceleration;  // from the 計算法 menu
   SpectrumSet Spectra{};
+  // What Spectra was computed from: every name shown or written with the values is read here,
+  // never from the record on screen.
+  SpectrumSource Source;
 
   // Display settings.
   std::array<bool, kDampingCount> DampingShown{true, true, true, true, true};
@@ -105,6 +110,9 @@ class TSpect : public SecondaryWindow {
   void Button1Click();
 
   // Called by the main window.
+  // A record has been loaded: a shown window computes its spectra once the load is done, a hidden
+  // one when it is next shown.
+  void RecordLoaded();
   // The damping multiplier: captions of D01 .. D10 and the ratios of the next calculation.
   void SetDampingMultiplier(DampingMultiplier multiplier);
   // The longest period of the linear period axis; switches to a linear period axis and redraws.
@@ -129,6 +137,9 @@ class TSpect : public SecondaryWindow {
   QPushButton *BtnSpectrum1 = nullptr, *BtnSpectrum2 = nullptr;
   FileDialogOptions SaveDialog1;  // GIF
   FileDialogOptions SaveDialog2;  // CSV
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateControls();
@@ -158,6 +169,14 @@ class TSpect : public SecondaryWindow {
   void AddToOverlay(const EnlargedCurves& curves);
   // The shown damping ratios' curves on the overlay in its k-th colour, with the legend line.
   void DrawOverlayCurves(int k, const EnlargedCurves& curves, bool legend_first);
+
+  // The station labels and the component choices of the spectra shown.
+  void ShowSource();
+  // Computes the spectra of the record on screen, after delay_ms and once no load or redraw is
+  // under way, if they are still to follow it and the window is shown.
+  void FollowLoadLater(int delay_ms);
+  void FollowLoad();
+  bool follow_pending_ = false;
 
   Application& application_;
 };

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/Application.h"
-#include "app/TForm1.h"
 #include "graph/TLarge.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
@@ -75,8 +74,7 @@ void TSpect::SetDampingPen(int d) {
 }
 
 void TSpect::DrawPanel(int panel, int kind, int channel, int count, const float* scale_values) {
-  const RecordSet& record = application_.Form1().Record;
-  const std::string title = SpectrumTitle(kind, record.Header, record.ComponentNames[channel]);
+  const std::string title = SpectrumTitle(kind, Source, channel);
   SetupAxes();
   TMyGraph& graph = *MyGraph1;
   graph.TitleY = title;
@@ -112,7 +110,7 @@ void TSpect::BtnSpectrum1Click() {
   int channel = std::clamp(RGCompo->ItemIndex(), 0, kMaxChannels - 1);
   // An item left selected from an earlier three-channel record would show that record's spectra
   // under this record's names: a one-channel record shows its own channel.
-  if (channel >= application_.Form1().Record.ChannelCount) channel = 0;
+  if (channel >= Source.ChannelCount) channel = 0;
   const bool frequency = RGXUnit->ItemIndex() == 1;
   const bool linear = RGXScale->ItemIndex() == 0;
   for (int kind = 0; kind < kResponseKinds; ++kind) {
@@ -145,7 +143,7 @@ void TSpect::BtnSpectrum2Click() {
   const bool frequency = RGXUnit->ItemIndex() == 1;
   const bool linear = RGXScale->ItemIndex() == 0;
   MyGraph1->TitleY = ResponseUnit(kind);
-  const int channels = std::clamp(application_.Form1().Record.ChannelCount, 0, kMaxChannels);
+  const int channels = std::clamp(Source.ChannelCount, 0, kMaxChannels);
   for (int channel = 0; channel < channels; ++channel) {
     const std::array<const float*, kDampingCount> curves = StoredCurves(channel, kind);
     // The scale is fitted to all 100 periods, whatever part of them the axis shows.

@@ -15,13 +15,15 @@ constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
 constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
 }  // namespace
 
+// The names come from the spectra's own source; the record on screen only decides where the
+// dialog opens and which files may not be replaced.
 void TSpect::BtnCSVClick() {
   const RecordSet& record = application_.Form1().Record;
   const std::optional<std::string> path =
-      ChooseExportFile(SaveDialog2, record.RecordBaseName + "rsp.csv", ".csv", LastCsvFolder, record);
+      ChooseExportFile(SaveDialog2, Source.RecordBaseName + "rsp.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
-  // All channels loaded now, all five ratios and all three kinds, whatever the graph shows.
-  if (WriteExport([&] { WriteSpectrumCsv(*path, record, Grid, Ratios, Spectra, Method); }, kCsvFailedCaption)) {
+  // All channels computed, all five ratios and all three kinds, whatever the graph shows.
+  if (WriteExport([&] { WriteSpectrumCsv(*path, Source, Grid, Spectra); }, kCsvFailedCaption)) {
     LastCsvFolder = FolderOf(*path);
   }
 }
@@ -29,7 +31,7 @@ void TSpect::BtnCSVClick() {
 void TSpect::BtnGIFClick() {
   const RecordSet& record = application_.Form1().Record;
   const std::optional<std::string> path =
-      ChooseExportFile(SaveDialog1, record.RecordBaseName + "rsp.gif", ".gif", LastGifFolder, record);
+      ChooseExportFile(SaveDialog1, Source.RecordBaseName + "rsp.gif", ".gif", LastGifFolder, record);
   if (!path) return;
   // The folder with its trailing separator: the next GIF dialog opens there.
   LastGifFolder = path->substr(0, path->size() - FileNameOf(*path).size());

@@ -9,7 +9,6 @@
 #include <initializer_list>
 
 #include "app/Application.h"
-#include "app/TForm1.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
@@ -74,7 +73,7 @@ void TSpect::CreateControls() {
   Label1->setFont(JapaneseFont(FontFace::ProportionalGothic, 21, true));
   Label1->adjustSize();
   SetTextColour(*Label1, ColorFromBgr(kAqua));
-  // Station code, address, fifth text and name, filled when the main window opens the window.
+  // Station code, address, fifth text and name of the spectra shown, filled by each calculation.
   Label2 = new TextLabel(this, "Label2", QString(), 264, 8);
   Label3 = new TextLabel(this, "Label3", QString(), 328, 8);
   Label4 = new TextLabel(this, "Label4", QString(), 328, 24);
@@ -215,7 +214,7 @@ void TSpect::EnableChoices(int channel_count) {
 }
 
 void TSpect::RGSpectClick() {
-  EnableChoices(application_.Form1().Record.ChannelCount);
+  EnableChoices(Source.ChannelCount);
   RedrawSpectra();
 }
 

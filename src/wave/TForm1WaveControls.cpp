@@ -186,11 +186,6 @@ void TForm1::RGCompoClick() { BtnWaveClick(); }
 void TForm1::BtnSpectClick() {
   TSpect& spect = application_.Spect();
   spect.BtnCalcClick();
-  const StationRecord& station = Record.CurrentStation;
-  spect.Label2->SetCaption(station.Code);
-  spect.Label3->SetCaption(station.Address);
-  spect.Label4->SetCaption(station.Extra2);
-  spect.Label5->SetCaption(station.Name);
   spect.show();
   spect.raise();
 }

@@ -45,11 +45,12 @@ TEST(SpectrumView, LongestPeriodItemsGiveTheirDivisionsAndMinorSteps) {
 }
 
 TEST(SpectrumView, TitleHasThreeBlanksBeforeTheOriginDate) {
-  RecordHeader header;
-  header.StationCode = "AOM001";
-  header.OriginDate = "2018/01/24";
-  header.OriginTime = "19:51:00";
-  EXPECT_EQ(SpectrumTitle(1, header, "EW"), "SV AOM001 EW   2018/01/24 19:51:00");
+  SpectrumSource source;
+  source.StationCode = "AOM001";
+  source.OriginDate = "2018/01/24";
+  source.OriginTime = "19:51:00";
+  source.ComponentNames = {"NS", "EW", "UD"};
+  EXPECT_EQ(SpectrumTitle(1, source, 1), "SV AOM001 EW   2018/01/24 19:51:00");
   EXPECT_STREQ(ResponseUnit(0), "[Gal]");
   EXPECT_STREQ(ResponseUnit(1), "[kine]");
   EXPECT_STREQ(ResponseUnit(2), "[cm]");

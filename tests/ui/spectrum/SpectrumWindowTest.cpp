@@ -156,7 +156,7 @@ TEST_F(SpectrumWindow, PerResponseWithOneChannelDrawsOnePanel) {
   EXPECT_GT(ColouredPixels(50, 300), 100);
   // Only the first panel's texts reach a little beyond its frame.
   EXPECT_EQ(CountColour(Picture(), kWhite, 320, 0, 897, 305), 577 * 305);
-  EXPECT_EQ(spect.MyGraph1->TitleY, SpectrumTitle(1, form.Record.Header, "EW"));
+  EXPECT_EQ(spect.MyGraph1->TitleY, "SV AOM001 EW   2018/01/24 19:51:00");
   // Back per component: the first item only.
   spect.RGSpect->SetItemIndex(0);
   EXPECT_TRUE(spect.RGCompo->isEnabled());
@@ -172,7 +172,7 @@ TEST_F(SpectrumWindow, OneChannelRecordShowsItsOwnChannelWhateverItemWasLeftSele
   form.CB3Compo->SetChecked(false);
   LoadAndOpen("AOM0011801241951.EW");
   EXPECT_EQ(spect.RGCompo->ItemIndex(), 2);
-  EXPECT_EQ(spect.MyGraph1->TitleY, SpectrumTitle(2, form.Record.Header, "EW"));
+  EXPECT_EQ(spect.MyGraph1->TitleY, "SD AOM001 EW   2018/01/24 19:51:00");
   // The SD panel is scaled to the record's own channel, not to the earlier record's UD slot.
   const float own_scale = ChooseScale(LargestValue(kPeriodCount, spect.Spectra[0][0][2].data()), 4, true)->step;
   ASSERT_NE(own_scale, earlier_ud_scale);
@@ -187,7 +187,7 @@ TEST_F(SpectrumWindow, PerResponseDrawsEveryChannelOfTheChosenKind) {
     EXPECT_EQ(ColourAt(Picture(), spect.GraphLeft[i], 150), kBlack);
     EXPECT_GT(ColouredPixels(spect.GraphLeft[i], spect.GraphLeft[i] + 240), 100);
   }
-  EXPECT_EQ(spect.MyGraph1->TitleY, SpectrumTitle(2, form.Record.Header, "UD"));
+  EXPECT_EQ(spect.MyGraph1->TitleY, "SD AOM001 UD   2018/01/24 19:51:00");
 }
 
 TEST_F(SpectrumWindow, DampingBoxesChooseTheCurvesAndTheReferenceScale) {
