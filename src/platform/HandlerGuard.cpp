@@ -30,8 +30,8 @@ bool AnswerGuarded(const std::function<bool()>& handler, bool if_failed) {
   return answer;
 }
 
-void RunDeferred(QObject& context, Handler handler) {
-  QTimer::singleShot(0, &context, [handler = std::move(handler)] { RunGuarded(handler); });
+void RunDeferred(QObject& context, Handler handler, int delay_ms) {
+  QTimer::singleShot(delay_ms, &context, [handler = std::move(handler)] { RunGuarded(handler); });
 }
 
 }  // namespace tremora

@@ -39,7 +39,8 @@ QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, const QObj
   });
 }
 
-// Runs handler through the guard once the event loop is next free, unless context is gone by then.
-void RunDeferred(QObject& context, Handler handler);
+// Runs handler through the guard once the event loop is next free and delay_ms have passed,
+// unless context is gone by then.
+void RunDeferred(QObject& context, Handler handler, int delay_ms = 0);
 
 }  // namespace tremora

@@ -4,7 +4,6 @@
 
 #include <QProgressBar>
 #include <QStringList>
-#include <QTimer>
 #include <algorithm>
 #include <memory>
 
@@ -77,14 +76,16 @@ void TSpect::RecordLoaded() {
 }
 
 void TSpect::showEvent(QShowEvent* event) {
-  SecondaryWindow::showEvent(event);
-  if (follow_pending_) FollowLoadLater(0);
+  RunGuarded([this, event] {
+    SecondaryWindow::showEvent(event);
+    if (follow_pending_) FollowLoadLater(0);
+  });
 }
 
 void TSpect::FollowLoadLater(int delay_ms) {
   // Deferred: the load that asked for it chooses the displayed section after it has finished
   // with the record.
-  QTimer::singleShot(delay_ms, this, [this] { RunGuarded([this] { FollowLoad(); }); });
+  RunDeferred(*this, [this] { FollowLoad(); }, delay_ms);
 }
 
 void TSpect::FollowLoad() {
