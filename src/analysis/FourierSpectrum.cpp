@@ -93,8 +93,8 @@ FourierSpectra ComputeFourierSpectra(const RecordSet& record, int start, int cou
   start = std::clamp(start, 0, std::max(record.SampleCount, 0));
   count = std::clamp(count, 0, record.SampleCount - start);
   FourierSpectra spectra;
-  // The float interval is off by parts in 1e8; the rate is what the recorder kept.
-  const double dt = record.Header.SamplingRate > 0 ? 1.0 / record.Header.SamplingRate : record.SamplingInterval;
+  // Not the float interval: that is off by parts in 1e8.
+  const double dt = SampleInterval(record);
   for (int c = 0; c < std::clamp(record.ChannelCount, 0, kMaxChannels); ++c) {
     const std::vector<double> series = TaperedSection(record.Acceleration[c].data() + start, count);
     const int length = static_cast<int>(series.size());

@@ -63,6 +63,7 @@ StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool rem
   scratch->ChannelCount = channels;
   scratch->SampleCount = count;
   scratch->SamplingInterval = record.SamplingInterval;
+  scratch->IntervalSeconds = record.IntervalSeconds;
   scratch->FilterCoefficients = record.FilterCoefficients;
   DisplayedSection whole;
   whole.StartIndex = 0;

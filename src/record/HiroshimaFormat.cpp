@@ -106,7 +106,7 @@ void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& h) {
   record.Header.RecordTime = record.Header.OriginTime = h.Time;
   record.SampleCount = h.SampleCount;
   record.Header.SamplingRate = h.SamplingRate;
-  record.SamplingInterval = h.SamplingInterval;
+  SetIntervalFromMilliseconds(record, h.IntervalMs);
 }
 
 HiroshimaFiles ReadHiroshimaFiles(const std::array<std::string, kMaxChannels>& paths, int channel_count,
@@ -114,6 +114,14 @@ HiroshimaFiles ReadHiroshimaFiles(const std::array<std::string, kMaxChannels>& p
   HiroshimaFiles files;
   for (int ch = 0; ch < channel_count; ++ch) files.contents[ch] = ReadWholeFile(paths[ch]);
   files.header = ParseHiroshimaHeader(files.contents[0], paths[0], tables);
+  for (int ch = 1; ch < channel_count; ++ch) {
+    const int interval_ms = ParseHiroshimaHeader(files.contents[ch], paths[ch], tables).IntervalMs;
+    if (interval_ms == files.header.IntervalMs) continue;
+    throw RecordFormatError(paths[ch], 5,
+                            FormatC("データファイル %s のサンプリング間隔 %d ms が %s の %d ms と異なります\n"
+                                    "３成分のサンプリング間隔は同じでなければなりません",
+                                    paths[ch].c_str(), interval_ms, paths[0].c_str(), files.header.IntervalMs));
+  }
   return files;
 }
 

@@ -46,9 +46,10 @@ int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity
 // code and, from its table row, the name, address and coordinates are filled.
 void ApplyHiroshimaHeader(RecordSet& record, const HiroshimaHeader& header);
 
-// The component files of a record read whole, and the header of the first, before anything goes
-// into the record set: a missing or unusable file leaves the record as it was. Throws
-// FileAccessError or RecordFormatError (from ReadHiroshimaHeader).
+// The component files of a record read whole, and the header of each (the first file's is kept),
+// before anything goes into the record set: a missing or unusable file leaves the record as it was.
+// Throws FileAccessError, or RecordFormatError for a header that cannot be used or an interval that
+// differs from the first file's.
 struct HiroshimaFiles {
   HiroshimaHeader header;
   std::array<std::string, kMaxChannels> contents;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "record/CNumbers.h"
+#include "record/Errors.h"
 #include "record/TextFields.h"
 #include "record/TextFile.h"
 
@@ -91,13 +92,24 @@ std::string MakeRecordBaseName(const RecordHeader& header) {
 }
 
 KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean) {
-  // Every file is read and the header checked before the record changes, so a missing partner or
-  // a file that is no record leaves the record on screen whole.
+  // Every file is read and every header checked before the record changes, so a missing partner or
+  // a file that is no record leaves the record whole.
   std::array<std::string, kMaxChannels> contents;
   for (int ch = 0; ch < record.ChannelCount; ++ch) contents[ch] = ReadWholeFile(record.ComponentPaths[ch]);
   KnetReadResult result;
-  RecordHeader header = ParseKnetHeader(contents[0], record.ComponentPaths[0], &result.warnings);
-  record.Header = std::move(header);
+  std::array<RecordHeader, kMaxChannels> headers;
+  for (int ch = 0; ch < record.ChannelCount; ++ch) {
+    headers[ch] = ParseKnetHeader(contents[ch], record.ComponentPaths[ch], &result.warnings);
+    if (headers[ch].SamplingRate != headers[0].SamplingRate) {
+      throw RecordFormatError(
+          record.ComponentPaths[ch], 11,
+          FormatC("データファイル %s のサンプリング周波数 %d Hz が %s の %d Hz と異なります\n"
+                  "３成分のサンプリング周波数は同じでなければなりません",
+                  record.ComponentPaths[ch].c_str(), headers[ch].SamplingRate, record.ComponentPaths[0].c_str(),
+                  headers[0].SamplingRate));
+    }
+  }
+  record.Header = headers[0];
   result.labels = FormatKnetHeaderLabels(record.Header);
 
   record.CurrentStation.ClearTexts();
@@ -107,12 +119,12 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
     result.station_found = true;
   }
   record.RecordBaseName = result.station_found ? MakeRecordBaseName(record.Header) : std::string();
-  record.SamplingInterval = static_cast<float>(1.0L / record.Header.SamplingRate);
+  SetIntervalFromRate(record, record.Header.SamplingRate);
 
-  // Every channel is converted with the first file's scale factor, as its partners share the sensor.
+  // Each channel in its own file's units: the components of one sensor may be scaled differently.
   int least = kChannelCapacity;
   for (int ch = 0; ch < record.ChannelCount; ++ch) {
-    const int stored = ParseKnetSamples(contents[ch], record.Header.ScaleFactor, record.Acceleration[ch].data(),
+    const int stored = ParseKnetSamples(contents[ch], headers[ch].ScaleFactor, record.Acceleration[ch].data(),
                                         kChannelCapacity, remove_mean, record.ComponentPaths[ch],
                                         &result.warnings);
     least = std::min(least, stored);

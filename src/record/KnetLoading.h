@@ -1,7 +1,7 @@
 #pragma once
 // Loading a K-NET / KiK-net record from the one component file the user picked: the partner files
-// are derived from its name, the header of the first file and the samples of every file are read,
-// and the station is looked up. The window shows the dialogs and messages around these steps.
+// are derived from its name, the header and samples of every file are read, and the station is
+// looked up. wave/KnetRecordLoad puts these steps together; the window and the batch tool call that.
 
 #include <string>
 #include <string_view>
@@ -41,11 +41,13 @@ struct KnetReadResult {
   ReadWarnings warnings;  // where the format's rules bent the data of any file
 };
 
-// Reads the header of the first file, looks the station up (K-NET table, then KiK-net), sets
-// RecordBaseName, DataFolder and SamplingInterval and reads every channel (the mean removed when
-// asked). SampleCount is the least count of the channels read. The filter design is the caller's.
-// Throws FileAccessError for a file that cannot be read (a missing partner file included) and
-// RecordFormatError for a file that cannot be used; both are thrown before the record changes.
+// Reads the header of every file (the record's header is the first file's), looks the station up
+// (K-NET table, then KiK-net), sets RecordBaseName, DataFolder (from BundlePath or the first
+// component's path) and the sampling interval, and reads every channel in gal by its own file's
+// scale factor (the mean removed when asked). SampleCount is the least count of the channels read.
+// The filter design is the caller's. Throws FileAccessError for a file that cannot be read (a
+// missing partner file included) and RecordFormatError for a file that cannot be used, or whose
+// sampling rate differs from the first file's; both are thrown before the record changes.
 KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean);
 
 // "AOM001-2018/01/24 19:51:00" without "/" and ":", then without the seconds: "AOM001-201801241951".

@@ -14,6 +14,20 @@ RecordSet::RecordSet()
   }
 }
 
+void SetIntervalFromRate(RecordSet& record, int rate_hz) {
+  record.SamplingInterval = static_cast<float>(1.0L / rate_hz);
+  record.IntervalSeconds = 1.0 / rate_hz;
+}
+
+void SetIntervalFromMilliseconds(RecordSet& record, int interval_ms) {
+  record.SamplingInterval = static_cast<float>(interval_ms * 0.001L);
+  record.IntervalSeconds = interval_ms / 1000.0;
+}
+
+double SampleInterval(const RecordSet& record) {
+  return record.IntervalSeconds > 0 ? record.IntervalSeconds : record.SamplingInterval;
+}
+
 std::string UserFolder(const RecordSet& record) {
   if (!record.BundlePath.empty()) return FolderOf(record.BundlePath);
   return record.ComponentPaths[0].empty() ? std::string() : FolderOf(record.ComponentPaths[0]);

@@ -65,7 +65,13 @@ struct RecordSet {
   ChannelBuffer WorkBuffer;
   std::array<float, kFilterCoefficientCount> FilterCoefficients{};
 
-  float SamplingInterval = 0;  // s; the sampling rate is Header.SamplingRate
+  // The interval between samples, set by each load from the files' own value (SetIntervalFromRate,
+  // SetIntervalFromMilliseconds). SamplingInterval is its float store, taken by the filter design,
+  // the integration, the section choice, the linear spectra and the indices; SampleInterval() gives
+  // it in double for the time axes and the exact and Fourier spectra. Header.SamplingRate is only
+  // the whole-hertz rate shown: a Hiroshima interval of 600 ms gives 1 Hz.
+  float SamplingInterval = 0;  // s
+  double IntervalSeconds = 0;  // s, 0 in a record set up by hand (SampleInterval then reads SamplingInterval)
 
   RecordHeader Header;
 
@@ -81,6 +87,12 @@ struct RecordSet {
   StationRecord CurrentStation;
   bool RecordLoaded = false;
 };
+
+// A K-NET / KiK-net file gives its sampling rate in hertz, a Hiroshima file its interval in ms.
+void SetIntervalFromRate(RecordSet& record, int rate_hz);
+void SetIntervalFromMilliseconds(RecordSet& record, int interval_ms);
+// The interval between samples in seconds: every time axis and every computation in double uses it.
+double SampleInterval(const RecordSet& record);
 
 // The folder the user knows the record by: the bundle's when it came from one, else that of its
 // first component file. Every default folder of a save is derived from it.

@@ -115,10 +115,14 @@ StationTableLoad LoadStationTables(const std::string& data_folder) {
     FillSiteTables(load.tables, ReadWholeFile(prefix + kSiteFileName));
   } catch (const FileAccessError&) {
     load.site_file_missing = true;
+  } catch (const RecordFormatError&) {  // larger than any table: as good as missing
+    load.site_file_missing = true;
   }
   try {
     FillHrsmTable(load.tables, ReadWholeFile(prefix + kHrsmFileName));
   } catch (const FileAccessError&) {
+    load.hrsm_file_missing = true;
+  } catch (const RecordFormatError&) {
     load.hrsm_file_missing = true;
   }
   return load;

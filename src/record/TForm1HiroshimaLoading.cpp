@@ -1,16 +1,13 @@
 // The main window's load of a Hiroshima City record (three component files sharing a stem, or one).
 
-#include <array>
+#include <utility>
 
 #include "app/TForm1.h"
-#include "wave/WaveProcessing.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/HiroshimaFormat.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
+#include "wave/HiroshimaRecordLoad.h"
 
 namespace tremora {
 
@@ -22,10 +19,6 @@ constexpr const char* kFileErrorCaption = "ファイルエラー";
 constexpr const char* kUnknownHrsmStationMessage =
     "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式が広島市消防局と異なっている恐れがあります　　　\n";
 constexpr const char* kNoDataText = "データなし";
-
-// The picked file's name up to and including its first period ("/data/eq1." for "/data/eq1.ew");
-// the whole path and a period when the name has none.
-std::string StemWithPeriod(const std::string& path) { return SplitKnetFileName(path).base + "."; }
 
 }  // namespace
 
@@ -44,56 +37,33 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
     CurrentPlatform().ShowMessage(text, kFileErrorCaption, MessageButtons::Ok, icon);
   };
 
-  // Paths, files and header are all checked before anything of the record on screen changes.
-  const int channels = CB3Compo->Checked() ? 3 : 1;
-  std::array<std::string, kMaxChannels> paths{path};
-  if (channels == 3) {
-    const std::string stem = StemWithPeriod(path);
-    for (int ch = 0; ch < kMaxChannels; ++ch) {
-      const std::string derived = stem + ComponentExtensionInPickedCase(path, ch);
-      const std::optional<std::string> found = FindWithExtensionInAnyCase(derived);
-      if (!found) {
-        refuse(FormatC(kMissingPartnerMessage, derived.c_str()), MessageIcon::None);
-        return;
-      }
-      paths[ch] = *found;
-    }
-  }
-  HiroshimaFiles files;
+  // Everything is read and checked into a record of its own; the record on screen is replaced
+  // only once that succeeded.
+  HiroshimaLoadResult read;
   try {
-    files = ReadHiroshimaFiles(paths, channels, Stations);
+    read = ReadHiroshimaRecord(Stations, path, CB3Compo->Checked());
   } catch (const std::runtime_error& error) {  // FileAccessError or RecordFormatError
     refuse(error.what(), MessageIcon::Exclamation);
     return;
   }
+  if (!read.record) {
+    refuse(FormatC(kMissingPartnerMessage, read.missing_partner.c_str()), MessageIcon::None);
+    return;
+  }
+  std::swap(Record, *read.record);
 
-  Record.ChannelCount = channels;
-  Record.ComponentPaths = paths;
-  Record.BundlePath.clear();
-  const std::string_view name = FileNameOf(path);
-  Record.RecordBaseName = std::string(name.substr(0, name.find('.')));
-  // The network's own component names; a single file is named after its extension.
-  Record.ComponentNames = {"NS", "EW", "UD"};
-  const std::string extension = SplitKnetFileName(path).extension;
-  if (channels == 1 && !extension.empty()) Record.ComponentNames[0] = extension;
-
-  const HiroshimaHeader& header = files.header;
-  ApplyHiroshimaHeader(Record, header);
-  Label13->SetCaption(header.StationCode);
+  Label13->SetCaption(Record.Header.StationCode);
   Label23->SetCaption(Record.CurrentStation.Name);
   Label24->SetCaption(Record.CurrentStation.Address);
   Label25->SetCaption(Record.CurrentStation.Extra2);  // the Hiroshima table has none: cleared
-  if (header.Station == nullptr) ShowWarning(kUnknownHrsmStationMessage, kUnknownStationCaption);
+  if (!read.station_found) ShowWarning(kUnknownHrsmStationMessage, kUnknownStationCaption);
   Label28->SetCaption(FormatC("%s %s", Record.Header.RecordDate.c_str(), Record.Header.RecordTime.c_str()));
   Label30->SetCaption(FormatC("%d", Record.Header.SamplingRate));
-  DesignRecordFilter(Record);
-  ReadWarnings warnings;
-  StoreHiroshimaChannels(Record, files.contents, &warnings);
 
   FinishLoad();
   for (TextLabel* label : {Label6, Label7, Label8, Label9, Label10}) label->SetCaption(kNoDataText);
   BtnWaveClick();
-  ShowReadWarnings(warnings);
+  ShowReadWarnings(read.warnings);
 }
 
 }  // namespace tremora

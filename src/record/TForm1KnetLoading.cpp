@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <utility>
 
 #include "analysis/TMetrics.h"
 #include "app/Application.h"
@@ -12,10 +13,9 @@
 #include "record/CNumbers.h"
 #include "record/Errors.h"
 #include "record/KnetLoading.h"
-#include "record/RecordNames.h"
 #include "record/TextFile.h"
 #include "spectrum/TSpect.h"
-#include "wave/WaveProcessing.h"
+#include "wave/KnetRecordLoad.h"
 #include "wave/TWait.h"
 
 namespace tremora {
@@ -49,35 +49,34 @@ void TForm1::LoadKnetRecord(const std::string& picked) {
 void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
   // Messages name a bundle's files as "BUNDLE:MEMBER", never by the private folder they were read from.
   const auto shown = [bundle](const std::string& text) { return bundle != nullptr ? bundle->Shown(text) : text; };
-  const RecordNames previous(Record);
-  const bool name_accepted = PrepareKnetLoad(Record, picked, CB3Compo->Checked());
-  Record.BundlePath = bundle != nullptr ? bundle->path : std::string();
-  if (!name_accepted) {
-    previous.RestoreTo(Record);
-    ShowWarning(kBadFileNameMessage, kBadFileNameCaption);
-    return;
-  }
-
   TWait& wait = application_.Wait();
-  wait.ShowWith(kReadingMessage);
-  KnetReadResult read;
+  KnetLoadRequest request;
+  request.path = picked;
+  request.three_components = CB3Compo->Checked();
+  request.remove_mean = CBDC->Checked();
+  request.bundle_path = bundle != nullptr ? bundle->path : std::string();
+  request.reading_started = [&wait] { wait.ShowWith(kReadingMessage); };
+
+  // Everything is read and checked into a record of its own; the record on screen is replaced
+  // only once that succeeded, so every refusal leaves it whole.
+  KnetLoadResult read;
   try {
-    read = ReadKnetRecordFiles(Record, Stations, CBDC->Checked());
+    read = ReadKnetRecord(Stations, request);
   } catch (const RecordFormatError& error) {
-    // Refused before the record changed: the record on screen stays as it was.
     wait.Close();
-    previous.RestoreTo(Record);
     ShowWarning(shown(error.what()), kDataFileCaption);
     return;
   } catch (const FileAccessError& error) {
-    // A missing partner, or a picked file that is no record: nothing was stored either.
+    // A missing partner, or a picked file that is no record.
     wait.Close();
-    previous.RestoreTo(Record);
     ShowWarning(shown(FormatC(kMissingDataFileMessage, error.path().c_str())), kDataFileCaption);
     return;
   }
-
-  DesignRecordFilter(Record);
+  if (read.outcome == KnetLoadOutcome::BadFileName) {
+    ShowWarning(kBadFileNameMessage, kBadFileNameCaption);
+    return;
+  }
+  std::swap(Record, *read.record);
 
   const KnetHeaderLabels& labels = read.labels;
   Label30->SetCaption(labels.SamplingRate);
@@ -88,7 +87,7 @@ void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
   Label9->SetCaption(labels.Depth);
   Label10->SetCaption(labels.Magnitude);
   Label13->SetCaption(labels.StationCode);
-  if (read.station_found) {
+  if (read.outcome == KnetLoadOutcome::Loaded) {
     Label23->SetCaption(Record.CurrentStation.Name);
     Label24->SetCaption(Record.CurrentStation.Address);
     Label25->SetCaption(Record.CurrentStation.Extra2);

@@ -3,8 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <map>
+#include <mutex>
 #include <fcntl.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,7 +16,16 @@
 namespace tremora {
 
 namespace {
+
 constexpr const char* kNotRegularFile = "通常のファイルではありません";
+
+[[noreturn]] void RefuseLargeFile(const std::string& path) {
+  throw RecordFormatError(path, 0,
+                          FormatC("データファイル %s は大きすぎます\n"
+                                  "読み込めるのは 16 MiB (%zu バイト) までです",
+                                  path.c_str(), kReadFileLimit));
+}
+
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
@@ -31,11 +41,20 @@ std::string ReadWholeFile(const std::string& path) {
     if (error_number == 0) throw FileAccessError(FileAccessError::Operation::Open, path, kNotRegularFile);
     throw FileAccessError(FileAccessError::Operation::Open, path, error_number);
   }
+  if (info.st_size > static_cast<off_t>(kReadFileLimit)) {
+    ::close(descriptor);
+    RefuseLargeFile(path);
+  }
   std::string content;
+  content.reserve(static_cast<size_t>(info.st_size));
   char buffer[65536];
   for (;;) {
     const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
     if (got > 0) {
+      if (content.size() + static_cast<size_t>(got) > kReadFileLimit) {  // grew since it was measured
+        ::close(descriptor);
+        RefuseLargeFile(path);
+      }
       content.append(buffer, static_cast<size_t>(got));
     } else if (got == 0) {
       break;
@@ -110,29 +129,86 @@ std::string FolderOf(std::string_view path) {
   return std::string(path.substr(0, slash));
 }
 
+namespace {
+
+// A name with everything after its first period in lower case: names that differ only in the case
+// of their extension share it.
+std::string ExtensionFolded(std::string_view name) {
+  std::string folded(name);
+  const size_t period = folded.find('.');
+  if (period == std::string::npos) return folded;
+  for (size_t i = period + 1; i < folded.size(); ++i) {
+    if (folded[i] >= 'A' && folded[i] <= 'Z') folded[i] = static_cast<char>(folded[i] - 'A' + 'a');
+  }
+  return folded;
+}
+
+// The entries of a folder by extension-folded name, in the order the folder lists them, kept for
+// as long as the folder is the same one with the same modification time.
+struct FolderListing {
+  dev_t device = 0;
+  ino_t inode = 0;
+  timespec modified{};
+  std::map<std::string, std::vector<std::string>> by_folded_name;
+};
+
+bool SameFolderState(const FolderListing& listing, const struct stat& info) {
+  return listing.device == info.st_dev && listing.inode == info.st_ino &&
+         listing.modified.tv_sec == info.st_mtim.tv_sec && listing.modified.tv_nsec == info.st_mtim.tv_nsec;
+}
+
+// The names in folder whose extension-folded form is folded_name; empty when the folder cannot be
+// listed. listed_now tells whether the folder was listed for this call; relist asks for that.
+std::vector<std::string> NamesFoldingTo(const std::string& folder, const std::string& folded_name, bool relist,
+                                        bool& listed_now) {
+  constexpr size_t kListingsKept = 64;
+  static std::mutex mutex;
+  static std::map<std::string, FolderListing> listings;
+  const std::string opened = folder.empty() ? "." : folder;
+  struct stat info;
+  listed_now = true;  // a folder that cannot be looked at has nothing more to show
+  if (::stat(opened.c_str(), &info) != 0) return {};
+
+  const std::lock_guard<std::mutex> lock(mutex);
+  auto cached = listings.find(opened);
+  listed_now = relist || cached == listings.end() || !SameFolderState(cached->second, info);
+  if (listed_now) {
+    DIR* directory = ::opendir(opened.c_str());
+    if (directory == nullptr) return {};
+    if (listings.size() >= kListingsKept) listings.clear();
+    FolderListing listing;
+    listing.device = info.st_dev;
+    listing.inode = info.st_ino;
+    listing.modified = info.st_mtim;
+    while (const dirent* entry = ::readdir(directory)) {
+      listing.by_folded_name[ExtensionFolded(entry->d_name)].emplace_back(entry->d_name);
+    }
+    ::closedir(directory);
+    cached = listings.insert_or_assign(opened, std::move(listing)).first;
+  }
+  const auto names = cached->second.by_folded_name.find(folded_name);
+  return names == cached->second.by_folded_name.end() ? std::vector<std::string>() : names->second;
+}
+
+}  // namespace
+
 std::optional<std::string> FindWithExtensionInAnyCase(const std::string& path) {
   struct stat info;
   if (::stat(path.c_str(), &info) == 0) return path;
   const std::string_view name = FileNameOf(path);
-  const size_t period = name.find('.');
-  if (period == std::string_view::npos) return std::nullopt;
-  const std::string stem(name.substr(0, period + 1));
-  const std::string extension(name.substr(period + 1));
+  if (name.find('.') == std::string_view::npos) return std::nullopt;
   const std::string folder = FolderOf(path);
-  DIR* directory = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (directory == nullptr) return std::nullopt;
-  std::optional<std::string> found;
-  while (const dirent* entry = ::readdir(directory)) {
-    const std::string_view candidate = entry->d_name;
-    if (candidate.size() != name.size() || candidate.substr(0, stem.size()) != stem) continue;
-    if (::strcasecmp(std::string(candidate.substr(stem.size())).c_str(), extension.c_str()) != 0) continue;
-    const std::string full = folder.empty() ? std::string(candidate) : (folder == "/" ? "/" : folder + "/") + std::string(candidate);
-    // Whatever it is: a partner that is a FIFO or a folder is found, and refused when read.
-    struct stat info;
-    if (::stat(full.c_str(), &info) == 0) { found = full; break; }
+  // A folder's time stamp moves in clock ticks: a file made within the tick of the listing is not in
+  // it. Nothing found in a kept listing is therefore looked for once more in a new one.
+  bool listed_now = false;
+  for (bool relist = false;; relist = true) {
+    for (const std::string& candidate : NamesFoldingTo(folder, ExtensionFolded(name), relist, listed_now)) {
+      const std::string full = folder.empty() ? candidate : (folder == "/" ? "/" : folder + "/") + candidate;
+      // Whatever it is: a partner that is a FIFO or a folder is found, and refused when read.
+      if (::stat(full.c_str(), &info) == 0) return full;
+    }
+    if (listed_now) return std::nullopt;
   }
-  ::closedir(directory);
-  return found;
 }
 
 }  // namespace tremora

@@ -2,6 +2,7 @@
 // Whole-file reading, line splitting and path helpers. Records are small (under a megabyte), so a
 // file is read at once and its lines are views into that text.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +10,14 @@
 
 namespace tremora {
 
+// No record or table file comes near this size; a larger one is no record (a sparse file, a disk
+// image, a log still being written).
+inline constexpr size_t kReadFileLimit = size_t{16} << 20;
+
 // The whole content of a regular file; throws FileAccessError when it cannot be opened or read, or
-// is not a regular file (a folder, a FIFO, a device).
+// is not a regular file (a folder, a FIFO, a device). Throws RecordFormatError, naming the file
+// and the limit, when the file is larger than kReadFileLimit: judged from its size before anything
+// is read, and again while reading, so a file that keeps growing is not followed.
 std::string ReadWholeFile(const std::string& path);
 
 // Writes content to path through WriteFileSafely: an existing file is replaced only by a complete
@@ -54,7 +61,9 @@ std::string FolderOf(std::string_view path);
 
 // path itself when that file exists; otherwise an existing file in the same folder whose name
 // differs from it only in the case of its extension (published files carry ".NS", ".EW2" while
-// derived names are lower case). nullopt when there is none.
+// derived names are lower case). nullopt when there is none. A folder is listed once and its
+// listing kept while the folder stays unchanged (same modification time), so finding the partners
+// of thousands of records in one folder costs one listing, not one per record.
 std::optional<std::string> FindWithExtensionInAnyCase(const std::string& path);
 
 }  // namespace tremora

@@ -202,8 +202,8 @@ void ComputeSpectra(const RecordSet& record, int start, int count, const PeriodG
     slots.push_back(&spectra[c]);
   }
   if (channels > 0 && method == SpectrumMethod::Exact) {
-    const double dt = record.Header.SamplingRate > 0 ? 1.0 / record.Header.SamplingRate : record.SamplingInterval;
-    SolveChannelsExact(grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount, dt, slots);
+    SolveChannelsExact(grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount,
+                       SampleInterval(record), slots);
   } else if (channels > 0) {
     SolveChannels(DetectSimdLevel(), grounds, count, grid.Periods.data(), kPeriodCount, ratios.data(), kDampingCount,
                   record.SamplingInterval, slots);

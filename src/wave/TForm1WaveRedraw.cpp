@@ -161,7 +161,7 @@ void TForm1::DrawStrip(const Strip& strip, int strip_height) {
   // A typed number is the strip's full half-height: two divisions.
   plot.VValueY = CBAmp->Checked() ? AutoScale(2, peak) : static_cast<float>(strip.manual_scale->FloatValue() * 0.5L);
   plot.DrawScale();
-  plot.DrawWave1(DisplayCount, trace, 1.0 / Record.Header.SamplingRate);
+  plot.DrawWave1(DisplayCount, trace, SampleInterval(Record));
 
   if (CBMaxPnt->Checked()) {
     const int x = static_cast<int>(static_cast<long double>(position) * Record.SamplingInterval / plot.VValueX *

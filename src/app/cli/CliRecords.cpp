@@ -44,10 +44,15 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
   const std::string& name = input.name;
   const auto shown = [&input](const std::string& text) { return input.bundle ? input.bundle->Shown(text) : text; };
   if (const std::string why = NotARecordFile(path); !why.empty()) throw RecordError(name + ": " + why);
-  auto record = std::make_unique<RecordSet>();
+  KnetLoadRequest request;
+  request.path = path;
+  request.three_components = three_components;
+  request.remove_mean = remove_mean;
+  // Known by the bundle: outputs beside "the record" go beside the bundle.
+  if (input.bundle != nullptr) request.bundle_path = input.bundle->path;
   KnetLoadResult result;
   try {
-    result = LoadKnetRecordCore(*record, stations, path, three_components, remove_mean);
+    result = ReadKnetRecord(stations, request);
   } catch (const FileAccessError& error) {
     if (error.path() != path && NotARecordFile(error.path()) == "no such file") {
       throw RecordError(name + ": partner file " + shown(error.path()) + " is missing (use --single to read " +
@@ -60,16 +65,12 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
   if (result.outcome == KnetLoadOutcome::BadFileName) {
     throw RecordError(name + ": not a record file name (the extension must be shorter than 4 characters)");
   }
+  std::unique_ptr<RecordSet> record = std::move(result.record);
   for (const std::string& line : result.warnings.Lines()) err << kProgram << ": warning: " << shown(line) << "\n";
   if (record->SampleCount <= 0) throw RecordError(name + ": the record holds no samples");
   if (result.outcome == KnetLoadOutcome::StationNotFound) {
     err << kProgram << ": warning: " << name << ": station " << record->Header.StationCode
         << " is not in the station tables\n";
-  }
-  if (input.bundle != nullptr) {
-    // Known by the bundle: outputs beside "the record" go beside the bundle.
-    record->BundlePath = input.bundle->path;
-    record->DataFolder = UserFolder(*record);
   }
   return record;
 }

@@ -16,8 +16,7 @@ TEST(FourierSpectrum, ASineShowsItsAmplitudeAtItsFrequencyLessTheTapersLoss) {
   RecordSet record;
   record.ChannelCount = 1;
   record.SampleCount = 3000;
-  record.SamplingInterval = 0.01f;
-  record.Header.SamplingRate = 100;
+  SetIntervalFromRate(record, 100);
   const double f0 = 400.0 / (4096 * 0.01);
   for (int i = 0; i < 3000; ++i) record.Acceleration[0][i] = static_cast<float>(80 * std::sin(2 * M_PI * f0 * i * 0.01));
   const FourierSpectra spectra = ComputeFourierSpectra(record, 0, 3000, 0);

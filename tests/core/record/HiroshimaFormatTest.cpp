@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "TempFolder.h"
 #include "record/Errors.h"
+#include "wave/HiroshimaRecordLoad.h"
 
 namespace tremora {
 namespace {
@@ -88,18 +91,18 @@ TEST(HiroshimaSamples, StopAtTheCapacity) {
 
 class HiroshimaRecord : public ::testing::Test {
  protected:
-  void Load(int announced, int values_per_file) {
+  // Three component files of announced samples each holding values_per_file values.
+  std::string Write(int announced, int values_per_file, const std::string& interval = "10") {
     std::string body;
     for (int i = 0; i < values_per_file; ++i) body += std::to_string(i) + ".5,";
     body += "\n";
     for (const char* component : {"ns", "ew", "ud"}) {
-      folder_.Write(std::string("quake.") + component, Header("HRS01", announced, "10") + body);
+      folder_.Write(std::string("quake.") + component, Header("HRS01", announced, interval) + body);
     }
-    record_.ChannelCount = 3;
-    record_.ComponentPaths = {folder_.File("quake.ns"), folder_.File("quake.ew"), folder_.File("quake.ud")};
-    const HiroshimaFiles files = ReadHiroshimaFiles(record_.ComponentPaths, 3, tables_);
-    ApplyHiroshimaHeader(record_, files.header);
-    StoreHiroshimaChannels(record_, files.contents);
+    return folder_.File("quake.ew");
+  }
+  void Load(int announced, int values_per_file, const std::string& interval = "10") {
+    record_ = std::move(*ReadHiroshimaRecord(tables_, Write(announced, values_per_file, interval), true).record);
   }
   TempFolder folder_{"hiroshima"};
   StationTables tables_ = HiroshimaTables();
@@ -112,26 +115,45 @@ TEST_F(HiroshimaRecord, SampleCountNeverExceedsWhatTheFilesHold) {
   EXPECT_FLOAT_EQ(record_.Acceleration[2][29], 29.5f);
 }
 
-TEST_F(HiroshimaRecord, TheHeaderFillsDatesStationAndRate) {
-  record_.CurrentStation = {"NGNH31", "塩尻", "x", "長野県塩尻", "N36.1184 E137.9389 H720m D218m", 1, 2};
+TEST_F(HiroshimaRecord, TheHeaderFillsNamesDatesStationRateAndFolder) {
   Load(20, 30);
   EXPECT_EQ(record_.SampleCount, 20);
+  EXPECT_EQ(record_.ComponentPaths[0], folder_.File("quake.ns"));
+  EXPECT_EQ(record_.RecordBaseName, "quake");
+  EXPECT_EQ(record_.DataFolder, folder_.path().string());
   EXPECT_EQ(record_.Header.OriginDate, "2001/03/24");
   EXPECT_EQ(record_.Header.RecordTime, "15:28:00");
   EXPECT_EQ(record_.Header.StationCode, "HRS01");
   EXPECT_EQ(record_.CurrentStation.Name, "中消防署");
   EXPECT_EQ(record_.CurrentStation.Address, "広島市中区");
-  EXPECT_EQ(record_.CurrentStation.Extra1, "");
   EXPECT_EQ(record_.CurrentStation.Extra2, "");
   EXPECT_EQ(record_.Header.SamplingRate, 100);
   EXPECT_FLOAT_EQ(record_.SamplingInterval, 0.01f);
 }
 
-TEST_F(HiroshimaRecord, AMissingComponentFileIsAnAccessError) {
-  record_.ChannelCount = 3;
-  record_.SampleCount = 10;
-  record_.ComponentPaths = {folder_.File("none.ns"), folder_.File("none.ew"), folder_.File("none.ud")};
-  EXPECT_THROW(ReadHiroshimaFiles(record_.ComponentPaths, 3, tables_), FileAccessError);
+TEST_F(HiroshimaRecord, TheIntervalIsTheFilesOwnWhateverTheWholeHertzRate) {
+  Load(20, 30, "600");
+  EXPECT_EQ(record_.Header.SamplingRate, 1);  // only shown
+  EXPECT_EQ(SampleInterval(record_), 0.6);
+  EXPECT_EQ(record_.SamplingInterval, 0.6f);
+}
+
+TEST_F(HiroshimaRecord, MissingOrDisagreeingComponentFilesAreRefused) {
+  const std::string ew = Write(20, 30);
+  std::filesystem::remove(folder_.File("quake.ud"));
+  const HiroshimaLoadResult missing = ReadHiroshimaRecord(tables_, ew, true);
+  EXPECT_EQ(missing.record, nullptr);
+  EXPECT_EQ(missing.missing_partner, folder_.File("quake.ud"));
+
+  folder_.Write("quake.ud", Header("HRS01", 20, "20") + "1,2,3,\n");
+  try {
+    ReadHiroshimaRecord(tables_, ew, true);
+    FAIL() << "loaded";
+  } catch (const RecordFormatError& error) {
+    EXPECT_EQ(error.what(), "データファイル " + folder_.File("quake.ud") + " のサンプリング間隔 20 ms が " +
+                                folder_.File("quake.ns") +
+                                " の 10 ms と異なります\n３成分のサンプリング間隔は同じでなければなりません");
+  }
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <strings.h>
 
 #include "TempFolder.h"
 #include "record/TextFields.h"
+#include "record/TextFile.h"
 
 namespace tremora {
 namespace {
@@ -144,8 +146,9 @@ TEST(StationTables, AMissingSiteFileStillLetsTheHiroshimaTableLoad) {
   EXPECT_EQ(load.tables.HrsmStations[0].Name, "中消防署");  // UTF-8 files are taken as they are
 }
 
-TEST(StationTables, BothFilesMissingLeaveEveryTableEmpty) {
+TEST(StationTables, BothFilesMissingOrOverTheReadLimitLeaveEveryTableEmpty) {
   TempFolder folder("stations");
+  std::filesystem::resize_file(folder.Write("SITENAME.CSV", ""), kReadFileLimit + 1);
   const StationTableLoad load = LoadStationTables(folder.path());
   EXPECT_TRUE(load.site_file_missing);
   EXPECT_TRUE(load.hrsm_file_missing);

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <filesystem>
 
+#include "TempFolder.h"
 #include "record/CNumbers.h"
+#include "record/Errors.h"
 #include "record/TextCoding.h"
 #include "record/TextFields.h"
 #include "record/TextFile.h"
@@ -92,6 +95,36 @@ TEST(Paths, SplitIntoFolderAndName) {
   EXPECT_EQ(FolderOf("/a.b/c/AOM001.NS"), "/a.b/c");
   EXPECT_EQ(FolderOf("/AOM001.NS"), "/");
   EXPECT_EQ(FolderOf("AOM001.NS"), "");
+}
+
+TEST(Paths, PartnersAreFoundInAnyCaseAndAsTheFolderChanges) {
+  testing::TempFolder folder("partners");
+  folder.Write("A.NS", "");
+  EXPECT_EQ(FindWithExtensionInAnyCase(folder / "A.ns"), folder / "A.NS");
+  EXPECT_EQ(FindWithExtensionInAnyCase(folder / "a.ns"), std::nullopt);  // only the extension's case
+  // Made or renamed within the clock tick of the listing just made.
+  folder.Write("B.Ew", "");
+  EXPECT_EQ(FindWithExtensionInAnyCase(folder / "B.ew"), folder / "B.Ew");
+  std::filesystem::rename(folder / "A.NS", folder / "A.nS");
+  EXPECT_EQ(FindWithExtensionInAnyCase(folder / "A.ns"), folder / "A.nS");
+  std::filesystem::remove(folder / "A.nS");
+  EXPECT_EQ(FindWithExtensionInAnyCase(folder / "A.ns"), std::nullopt);
+}
+
+TEST(ReadWholeFile, RefusesAFileOverTheLimitBeforeReadingIt) {
+  testing::TempFolder folder("large");
+  const std::string limit = folder / "limit.NS";
+  std::filesystem::resize_file(folder.Write("limit.NS", ""), kReadFileLimit);
+  EXPECT_EQ(ReadWholeFile(limit).size(), kReadFileLimit);
+  // 2 GiB, sparse: refused at once, nothing allocated.
+  const std::string large = folder.Write("large.NS", "");
+  std::filesystem::resize_file(large, size_t{2} << 30);
+  try {
+    ReadWholeFile(large);
+    FAIL() << "read";
+  } catch (const RecordFormatError& error) {
+    EXPECT_EQ(error.what(), "データファイル " + large + " は大きすぎます\n読み込めるのは 16 MiB (16777216 バイト) までです");
+  }
 }
 
 }  // namespace

@@ -130,6 +130,45 @@ TEST_F(HiroshimaLoad, AfterAKikNetRecordNamesAndStationTextsAreTheHiroshimaOnes)
   EXPECT_EQ(csv.find("EW2"), std::string::npos);
 }
 
+TEST_F(HiroshimaLoad, APeakIsMarkedOnTheTraceWhateverTheInterval) {
+  // 600 ms between samples: the whole-hertz rate reads 1 Hz. One spike at sample 20, 12 s in.
+  std::string values;
+  for (int i = 0; i < 30; ++i) values += (i == 20 ? "500," : "0,");
+  for (const char* name : {"eq1.ns", "eq1.ew", "eq1.ud"}) {
+    WriteText(scratch / name, "code,HRS01\ndate,2018/01/24\ntime,19:51:43\ncount,30\ninterval,600\n" + values + "\n");
+  }
+  PickThroughFileButton(scratch / "eq1.ns");
+  ASSERT_TRUE(form.Record.RecordLoaded);
+
+  // The red ring of the first strip holds the apex of the trace.
+  const QImage& picture = form.MyWave1->Picture();
+  int left = picture.width(), right = -1, top = picture.height(), bottom = -1;
+  for (int x = 0; x < picture.width(); ++x) {
+    for (int y = 0; y < picture.height() / 3; ++y) {
+      if (test::ColourAt(picture, x, y) != kRed) continue;
+      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  ASSERT_GE(right, left) << "no peak marked";
+  EXPECT_LE(right - left, 8);
+  EXPECT_GT(test::CountColour(picture, kBlack, left, top, right + 1, bottom + 1), 0);
+}
+
+TEST_F(HiroshimaLoad, StationNamedCopiesGoBesideTheRecordsOwnFiles) {
+  form.KNET->trigger();
+  PickThroughFileButton(SamplePath("AOM0011801241951.NS"));  // another folder before
+  form.Hiroshima->trigger();
+  WriteRecord("HRS01", 30, "10");
+  PickThroughFileButton(scratch / "eq1.ns");
+  form.N8->trigger();
+
+  const std::string stem = scratch / "中消防署";
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.back().text, stem + ".NS\n" + stem + ".EW\n" + stem + ".UD\n" +
+                                               "\n観測地点名で表したデータファイルを作成しました　　　　");
+  EXPECT_EQ(ReadText(stem + ".UD"), ReadText(scratch / "eq1.ud"));
+}
+
 TEST_F(HiroshimaLoad, UnknownStationIsReportedAndTheLoadGoesOn) {
   WriteRecord("HRS99", 30, "10");
   PickThroughFileButton(scratch / "eq1.ns");
