@@ -1,0 +1,23 @@
+#pragma once
+// The private folders of unpacked bundles (PrivateFolder, declared with the bundles) as a set: each
+// is named after the process that made it, "tremora-<pid>-XXXXXX" under $TMPDIR (else /tmp), so
+// that the folders of a run that was killed outright can be told from those of a live one.
+
+#include <string>
+
+namespace tremora {
+
+// The folder private folders are made in: $TMPDIR when set and not empty, else /tmp.
+std::string PrivateFoldersBase();
+
+// Removes every private folder this process holds now, whatever its objects are doing: for the
+// end of a run cut short by a signal or a closed output. Safe to call from any thread (never from
+// a signal handler); a folder made meanwhile waits until the removal is done and then is not made.
+void RemoveOwnPrivateFolders();
+
+// Removes the private folders left in PrivateFoldersBase() by processes of this user that no longer
+// run (killed outright, or cut off by a power loss). Only directories named as private folders,
+// owned by this user, whose process does not exist, are touched. Returns how many were removed.
+int RemoveStalePrivateFolders();
+
+}  // namespace tremora
