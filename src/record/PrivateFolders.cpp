@@ -25,7 +25,6 @@ constexpr std::string_view kPrefix = "tremora-";
 struct Registry {
   std::mutex lock;
   std::set<std::string> folders;
-  bool ended = false;  // RemoveOwnPrivateFolders ran: no folder is made any more
 };
 
 Registry& Folders() {
@@ -74,7 +73,6 @@ PrivateFolder::PrivateFolder() {
   std::string pattern = PrivateFoldersBase() + "/" + std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX";
   Registry& registry = Folders();
   const std::lock_guard<std::mutex> held(registry.lock);
-  if (registry.ended) throw FileAccessError(FileAccessError::Operation::Write, pattern, "the run is ending");
   if (::mkdtemp(pattern.data()) == nullptr) {
     throw FileAccessError(FileAccessError::Operation::Write, pattern, errno);
   }
@@ -96,8 +94,9 @@ std::string PrivateFolder::NewSubfolder() {
 
 void RemoveOwnPrivateFolders() {
   Registry& registry = Folders();
-  const std::lock_guard<std::mutex> held(registry.lock);
-  registry.ended = true;
+  // Held until the process ends: a thread still at work waits at its next folder instead of
+  // carrying on (and telling of files that vanished) while the process exits.
+  registry.lock.lock();
   for (const std::string& folder : registry.folders) RemoveTree(folder);
   registry.folders.clear();
 }

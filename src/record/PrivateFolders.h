@@ -10,9 +10,10 @@ namespace tremora {
 // The folder private folders are made in: $TMPDIR when set and not empty, else /tmp.
 std::string PrivateFoldersBase();
 
-// Removes every private folder this process holds now, whatever its objects are doing: for the
-// end of a run cut short by a signal or a closed output. Safe to call from any thread (never from
-// a signal handler); a folder made meanwhile waits until the removal is done and then is not made.
+// Removes every private folder this process holds now, whatever its objects are doing: only on
+// the way out of a run cut short by a signal or a closed output, as the process is about to end.
+// Safe to call from any thread (never from a signal handler); from then on any thread that makes or
+// removes a private folder waits until the process has ended.
 void RemoveOwnPrivateFolders();
 
 // Removes the private folders left in PrivateFoldersBase() by processes of this user that no longer

@@ -246,11 +246,17 @@ TEST(Cli, WrongCommandLinesExplainThemselves) {
       {{"wave-csv", "--quantity", "jerk", record}, "--quantity must be acc, vel or disp"},
       {{"spectra", "--bogus", record}, "unknown option --bogus"},
       {{"spectra", "--start"}, "option --start needs a value"},
+      // Issue 22: no station chosen is not "every record".
+      {{"metrics", "--station", "", record},
+       "--station needs station codes (CODE or CODE:SENSOR, comma-separated), not ''"},
+      {{"list", "--station", "AOM001", "--station", ",,,", "event.tar"},
+       "--station needs station codes (CODE or CODE:SENSOR, comma-separated), not ',,,'"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli(c.args);
     EXPECT_EQ(run.status, 1) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "") << c.message;
   }
 }
 
