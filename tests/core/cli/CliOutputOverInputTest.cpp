@@ -8,6 +8,7 @@
 
 #include "BundleBuilder.h"
 #include "TempFolder.h"
+#include "CliRun.h"
 #include "app/cli/CliCommands.h"
 
 namespace tremora {
@@ -15,16 +16,8 @@ namespace {
 
 using testing::ReadFileBytes;
 
-struct CliRun {
-  int status = 0;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err, CliEnvironment{TREMORA_DATA_DIR});
-  return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 std::string Refusal(const std::string& output, const std::string& input) {
   return "tremora-cli: " + output + ": would replace " + input + ", a file being read; nothing written\n";

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "CliRun.h"
 #include "app/cli/CliCommands.h"
 #include "core/wave/SampleRecords.h"
 #include "record/TextFile.h"
@@ -18,19 +19,8 @@
 namespace tremora {
 namespace {
 
-struct CliRun {
-  int status = 0;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  CliRun run;
-  run.status = RunCli(args, out, err, CliEnvironment{TREMORA_DATA_DIR});
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
+using testing::Cli;
+using testing::CliRun;
 
 // A fresh folder for written files, removed afterwards.
 class CliFiles : public ::testing::Test {
