@@ -92,11 +92,14 @@ std::string PrivateFolder::NewSubfolder() {
   return folder;
 }
 
+void HoldPrivateFolders() {
+  // Held until the process ends: a thread still at work waits at its next folder instead of
+  // carrying on (and telling of files that vanished) or ending the process with its own status.
+  Folders().lock.lock();
+}
+
 void RemoveOwnPrivateFolders() {
   Registry& registry = Folders();
-  // Held until the process ends: a thread still at work waits at its next folder instead of
-  // carrying on (and telling of files that vanished) while the process exits.
-  registry.lock.lock();
   for (const std::string& folder : registry.folders) RemoveTree(folder);
   registry.folders.clear();
 }

@@ -10,10 +10,12 @@ namespace tremora {
 // The folder private folders are made in: $TMPDIR when set and not empty, else /tmp.
 std::string PrivateFoldersBase();
 
-// Removes every private folder this process holds now, whatever its objects are doing: only on
-// the way out of a run cut short by a signal or a closed output, as the process is about to end.
-// Safe to call from any thread (never from a signal handler); from then on any thread that makes or
-// removes a private folder waits until the process has ended.
+// For the way out of a run cut short by a signal or a closed output, as the process is about to
+// end (from any thread, never from a signal handler). HoldPrivateFolders takes the folders for
+// good: from then on any thread that makes or removes a private folder waits until the process has
+// ended. RemoveOwnPrivateFolders, called after it, removes every folder this process holds,
+// whatever their objects are doing.
+void HoldPrivateFolders();
 void RemoveOwnPrivateFolders();
 
 // Removes the private folders left in PrivateFoldersBase() by processes of this user that no longer

@@ -11,6 +11,7 @@
 namespace tremora::cli {
 
 void EndRunBySignal(int signal) {
+  HoldPrivateFolders();
   // The main thread may go on for a moment and trip over files that are going: nothing it says
   // from here on is news, and nothing more of its output is wanted.
   const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
@@ -26,9 +27,10 @@ void EndRunBySignal(int signal) {
 // Why this is safe: no signal handler runs at all. The signals are blocked in every thread (the
 // mask is inherited by threads started later) and taken by sigwait in a thread of their own, which
 // then runs ordinary code: it may lock and remove files while the main thread goes on. The folder
-// registry's lock, taken for good, makes a folder being made either seen by the removal or never
-// made, and stops the main thread at its next folder, so that it cannot end the process first with
-// a status of its own; files unpacked meanwhile cannot outlive the removal of their folder.
+// registry's lock, taken for good before anything else, makes a folder being made either seen by
+// the removal or never made, and stops the main thread at its next folder or at its end (main
+// takes the lock before it returns), so that it cannot end the process first with a status of its
+// own; files unpacked meanwhile cannot outlive the removal of their folder.
 void EndRunOnTerminationSignals() {
   struct sigaction ignore_pipe = {};
   ignore_pipe.sa_handler = SIG_IGN;

@@ -77,7 +77,9 @@ int main(int argc, char* argv[]) {
   }
   if (!standard_output.Flush()) {
     std::cerr << "tremora-cli: standard output: " << std::strerror(standard_output.error_number()) << "\n";
-    return 1;
+    status = 1;
   }
+  // A signal that came meanwhile ends the run with its own status, not this one.
+  tremora::HoldPrivateFolders();
   return status;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -60,10 +61,13 @@ class CliRunEnd : public ::testing::Test {
     }
   }
 
-  // Starts tremora-cli list on bundle, its standard output to output and its messages to a file.
+  // Starts tremora-cli list on bundle, its standard output to output and its messages to a file,
+  // from the folder that holds the station tables (DATA/).
   pid_t StartList(const std::string& bundle, int output) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    const std::string data_parent = std::filesystem::path(TREMORA_DATA_DIR).parent_path().string();
+    posix_spawn_file_actions_addchdir_np(&actions, data_parent.c_str());
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::string program = TREMORA_CLI;
@@ -76,9 +80,12 @@ class CliRunEnd : public ::testing::Test {
     return child;
   }
 
+  // The exit status, or minus the signal that ended it, or -1000 - errno when it cannot be had.
   static int ExitStatus(pid_t child) {
     int status = 0;
-    ::waitpid(child, &status, 0);
+    while (::waitpid(child, &status, 0) < 0) {
+      if (errno != EINTR) return -1000 - errno;
+    }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
   }
 
