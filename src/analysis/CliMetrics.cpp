@@ -3,6 +3,7 @@
 #include "analysis/MetricsTable.h"
 #include "analysis/StrongMotionIndices.h"
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
 #include "record/Errors.h"
 #include "record/TextFile.h"
@@ -38,6 +39,8 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (parsed.files.empty()) throw UsageError("metrics needs at least one record file");
   const std::string* output = parsed.Value("--out") != nullptr ? parsed.Value("--out") : parsed.Value("-o");
   const bool to_file = output != nullptr && *output != "-";
+  // The file is written at the end: refused now, before any record is read, when it is an input.
+  if (to_file) InputFiles(parsed.files).RefuseAsOutput(*output);
   const bool single = parsed.Has("--single");
   const bool remove_mean = !parsed.Has("--no-dc");
   StationTableLoad stations = LoadStationTables(env.data_folder);
@@ -48,24 +51,12 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
   std::string text = MetricsCsvHeader();
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
   int status = inputs.failed() ? 1 : 0;
-  bool output_is_input = false;  // then nothing is written at all
   for (const RecordInput& input : inputs.records()) {
-    try {
+    const bool done = ProcessRecord(input, env, err, [&] {
       const auto record = LoadRecord(input, stations.tables, !single, remove_mean, err);
-      if (to_file) {
-        try {
-          RefuseOutputOverInput(*output, *record, parsed.files);
-        } catch (const RecordError&) {
-          output_is_input = true;
-          throw;
-        }
-      }
       text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean));
-    } catch (const RecordError& error) {
-      err << kProgram << ": " << error.what() << "\n";
-      status = 1;
-      if (output_is_input) return 1;
-    }
+    });
+    if (!done) status = 1;
     // Rows go out as they are made, so a long run shows its progress.
     if (!to_file) {
       out << text;

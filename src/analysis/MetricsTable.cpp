@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <string_view>
 
 namespace tremora {
 
@@ -19,6 +20,14 @@ std::string CsvField(const std::string& text) {
   std::string quoted = "\"";
   for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
+}
+
+// A text cell that comes from a file (a station code or name, a header's time, a file name's
+// component) and that a spreadsheet would run as a formula, starting with = + - or @, is written
+// after an apostrophe: spreadsheets show such a cell as the text it is.
+std::string AsText(const std::string& text) {
+  if (text.empty() || std::string_view("=+-@").find(text[0]) == std::string_view::npos) return text;
+  return "'" + text;
 }
 
 std::string Join(const std::vector<std::string>& cells, char separator) {
@@ -57,8 +66,9 @@ std::string MetricsCsvHeader() {
 std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& indices) {
   std::string components;
   for (int ch = 0; ch < indices.ChannelCount; ++ch) components += (ch > 0 ? " " : "") + record.ComponentNames[ch];
-  std::vector<std::string> cells = {record.Header.StationCode, record.CurrentStation.Name, OriginTime(record),
-                                    Number(record.Header.SamplingRate), Number(record.SampleCount), components};
+  std::vector<std::string> cells = {AsText(record.Header.StationCode), AsText(record.CurrentStation.Name),
+                                    AsText(OriginTime(record)), Number(record.Header.SamplingRate),
+                                    Number(record.SampleCount), AsText(components)};
   // A one-component record goes to the columns of its direction (NS when that is not known).
   int single_column = 0;
   if (indices.ChannelCount == 1) {
@@ -122,8 +132,15 @@ std::string RecordIdentification(const RecordSet& record) {
 }
 
 std::string FormatTable(const RecordSet& record, const TextTable& table, char separator) {
-  std::string text = Join({record.Header.StationCode, record.CurrentStation.Name, OriginTime(record)}, separator);
-  for (const auto& row : table) text += Join(row, separator);
+  // A CSV file keeps text from the record's files from being run; the tab-separated copy for the
+  // clipboard stays as shown.
+  const auto cell = [separator](const std::string& text) { return separator == ',' ? AsText(text) : text; };
+  std::string text =
+      Join({cell(record.Header.StationCode), cell(record.CurrentStation.Name), cell(OriginTime(record))}, separator);
+  for (auto row : table) {
+    if (!row.empty()) row[0] = cell(row[0]);
+    text += Join(row, separator);
+  }
   return text;
 }
 

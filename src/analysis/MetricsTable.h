@@ -12,7 +12,8 @@ namespace tremora {
 
 // The batch CSV: a header row naming every column with its unit, then one row per record.
 // Numbers are written "%.6g" (an Arias intensity of 1e-4 m/s keeps its digits). A one-component
-// record fills the columns of its direction; "components" names what was read.
+// record fills the columns of its direction; "components" names what was read. A text cell that
+// begins with = + - or @ is written after an apostrophe, so that a spreadsheet does not run it.
 std::string MetricsCsvHeader();
 std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& indices);
 
@@ -22,7 +23,8 @@ TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indic
 // The record's identification above the table: station code and name, origin time.
 std::string RecordIdentification(const RecordSet& record);
 
-// The identification and the table, cells separated by separator (',' quotes where needed).
+// The identification and the table, cells separated by separator (',' quotes where needed, and
+// puts an apostrophe before text that a spreadsheet would run, as the batch CSV does).
 std::string FormatTable(const RecordSet& record, const TextTable& table, char separator);
 
 }  // namespace tremora

@@ -13,6 +13,7 @@
 #include "app/TForm1.h"
 #include "app/Translations.h"
 #include "platform/Platform.h"
+#include "record/PrivateFolders.h"
 #include "record/StationTables.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
+  // Bundles unpacked by runs that were killed outright (their process is gone) leave their folders.
+  tremora::RemoveStalePrivateFolders();
   QApplication application(argc, argv);
   // Qt takes the locale from the environment; numbers in files and labels are always written
   // with a decimal point.

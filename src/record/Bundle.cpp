@@ -272,26 +272,6 @@ bool IsBundleName(std::string_view path) {
   return EndsWithNoCase(name, ".tar") || EndsWithNoCase(name, ".tar.gz") || EndsWithNoCase(name, ".tgz");
 }
 
-PrivateFolder::PrivateFolder() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/tremora-XXXXXX";
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw FileAccessError(FileAccessError::Operation::Write, pattern, errno);
-  }
-  path_ = pattern;
-}
-
-PrivateFolder::~PrivateFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string PrivateFolder::NewSubfolder() {
-  const std::string folder = path_ + "/" + std::to_string(++subfolders_);
-  if (::mkdir(folder.c_str(), 0700) != 0) throw FileAccessError(FileAccessError::Operation::Write, folder, errno);
-  return folder;
-}
-
 std::string Bundle::Shown(std::string_view text) const {
   const std::string inside = folder + "/";
   const std::string outside = path + ":";

@@ -31,8 +31,9 @@ constexpr std::int64_t kMaxBundleMemberBytes = 16 << 20;
 // True when a file name ends in ".tar", ".tar.gz" or ".tgz", in any case.
 bool IsBundleName(std::string_view path);
 
-// A folder of this process alone (mode 0700, under $TMPDIR, else /tmp), removed with everything in
-// it when the object goes. Throws FileAccessError when it cannot be made.
+// A folder of this process alone (mode 0700, under $TMPDIR, else /tmp, named with the process id:
+// record/PrivateFolders.h), removed with everything in it when the object goes. Throws
+// FileAccessError when it cannot be made.
 class PrivateFolder {
  public:
   PrivateFolder();

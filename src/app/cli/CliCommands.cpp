@@ -9,6 +9,7 @@
 
 #include "analysis/CliMetrics.h"
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
 #include "analysis/FourierSpectrum.h"
 #include "app/cli/CliSynth.h"
@@ -34,7 +35,8 @@ using cli::kProgram;
 using cli::LoadRecord;
 using cli::RecordError;
 using cli::Parse;
-using cli::RefuseOutputOverInput;
+using cli::InputFiles;
+using cli::ProcessRecord;
 using cli::UsageError;
 
 constexpr const char* kMainHelp =
@@ -176,13 +178,19 @@ DisplayedSection ChooseSection(const RecordSet& record, const SectionChoice& cho
   return section;
 }
 
-// Writes text to the -o file, or to standard output without one (or with "-").
-void WriteOutput(const std::string* output, const std::string& text, std::ostream& out, const RecordSet& record,
-                 const std::vector<std::string>& named_files) {
-  if (output == nullptr || *output == "-") {
+// The -o file, unless it is standard output (none, or "-"); refused when it is one of the inputs.
+const std::string* OutputFile(const Arguments& parsed, const InputFiles& inputs) {
+  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
+  if (output == nullptr || *output == "-") return nullptr;
+  inputs.RefuseAsOutput(*output);
+  return output;
+}
+
+// Writes text to the -o file (checked by OutputFile), or to standard output without one.
+void WriteOutput(const std::string* output, const std::string& text, std::ostream& out) {
+  if (output == nullptr) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
   } else {
-    RefuseOutputOverInput(*output, record, named_files);
     WriteWholeFile(*output, text);
   }
 }
@@ -190,13 +198,12 @@ void WriteOutput(const std::string* output, const std::string& text, std::ostrea
 // Writes one record's result into the --out-dir folder; two records that would write the same
 // file, or a target that is one of the files being read, are refused.
 void WriteIntoOutputFolder(const std::string& target, const std::string& text, const std::string& path,
-                           const RecordSet& record, const std::vector<std::string>& named_files,
-                           std::map<std::string, std::string>& written) {
+                           const InputFiles& inputs, std::map<std::string, std::string>& written) {
   if (const auto earlier = written.find(target); earlier != written.end()) {
     throw RecordError(path + ": same record as " + earlier->second + " (both would be written to " + target +
                       "); skipped");
   }
-  RefuseOutputOverInput(target, record, named_files);
+  inputs.RefuseAsOutput(target);
   WriteWholeFile(target, text);
   written[target] = path;
 }
@@ -250,7 +257,7 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
   int status = inputs.failed() ? 1 : 0;
   for (const RecordInput& input : inputs.records()) {
-    try {
+    const bool done = ProcessRecord(input, env, err, [&] {
       const auto record = LoadRecord(input, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
       const RecordHeader& h = record->Header;
       std::string text;
@@ -277,10 +284,8 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         line(label.c_str(), FormatC("%.3f at %.2f s", peak, position * static_cast<double>(record->SamplingInterval)));
       }
       out << text << "\n";
-    } catch (const RecordError& error) {
-      err << kProgram << ": " << error.what() << "\n";
-      status = 1;
-    }
+    });
+    if (!done) status = 1;
   }
   return status;
 }
@@ -336,9 +341,12 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
       throw UsageError("--method must be linear or exact, not '" + *name + "'");
     }
   }
-  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
   const std::string* out_dir = parsed.Value("--out-dir");
-  if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
+  if ((parsed.Value("-o") != nullptr || parsed.Value("--output") != nullptr) && out_dir != nullptr) {
+    throw UsageError("give either -o or --out-dir, not both");
+  }
+  const InputFiles input_files(parsed.files);
+  const std::string* output = OutputFile(parsed, input_files);
   const bool single = parsed.Has("--single");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
   if (inputs.records().size() > 1 && out_dir == nullptr) {
@@ -350,25 +358,20 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
   std::map<std::string, std::string> written;  // output file -> record that wrote it
   int status = inputs.failed() ? 1 : 0;
   for (const RecordInput& input : inputs.records()) {
-    try {
+    const bool done = ProcessRecord(input, env, err, [&] {
       const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
       const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
       auto spectra = std::make_unique<SpectrumSet>();
       ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra, {}, method);
       const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra, method);
       if (out_dir == nullptr) {
-        WriteOutput(output, text, out, *record, parsed.files);
-        continue;
+        WriteOutput(output, text, out);
+        return;
       }
       const std::string target = *out_dir + "/" + SpectrumFileName(*record, input.path, single);
-      WriteIntoOutputFolder(target, text, input.name, *record, parsed.files, written);
-    } catch (const RecordError& error) {
-      err << kProgram << ": " << error.what() << "\n";
-      status = 1;
-    } catch (const FileAccessError& error) {
-      err << kProgram << ": " << input.name << ": " << error.what() << "\n";
-      status = 1;
-    }
+      WriteIntoOutputFolder(target, text, input.name, input_files, written);
+    });
+    if (!done) status = 1;
   }
   return status;
 }
@@ -392,9 +395,12 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (parsed.files.empty()) throw UsageError("fourier needs at least one record file");
   const SectionChoice choice = ParseSectionChoice(parsed);
   const double band_width = ParseSmoothing(parsed);
-  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
   const std::string* out_dir = parsed.Value("--out-dir");
-  if (output != nullptr && out_dir != nullptr) throw UsageError("give either -o or --out-dir, not both");
+  if ((parsed.Value("-o") != nullptr || parsed.Value("--output") != nullptr) && out_dir != nullptr) {
+    throw UsageError("give either -o or --out-dir, not both");
+  }
+  const InputFiles input_files(parsed.files);
+  const std::string* output = OutputFile(parsed, input_files);
   const bool single = parsed.Has("--single");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
   if (inputs.records().size() > 1 && out_dir == nullptr) {
@@ -405,24 +411,19 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
   std::map<std::string, std::string> written;  // output file -> record that wrote it
   int status = inputs.failed() ? 1 : 0;
   for (const RecordInput& input : inputs.records()) {
-    try {
+    const bool done = ProcessRecord(input, env, err, [&] {
       const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
       const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
       const std::string text = FormatFourierCsv(
           ComputeFourierSpectra(*record, section.StartIndex, section.DisplayCount, band_width));
       if (out_dir == nullptr) {
-        WriteOutput(output, text, out, *record, parsed.files);
-        continue;
+        WriteOutput(output, text, out);
+        return;
       }
       const std::string target = *out_dir + "/" + SpectrumFileName(*record, input.path, single, "fas.csv");
-      WriteIntoOutputFolder(target, text, input.name, *record, parsed.files, written);
-    } catch (const RecordError& error) {
-      err << kProgram << ": " << error.what() << "\n";
-      status = 1;
-    } catch (const FileAccessError& error) {
-      err << kProgram << ": " << input.name << ": " << error.what() << "\n";
-      status = 1;
-    }
+      WriteIntoOutputFolder(target, text, input.name, input_files, written);
+    });
+    if (!done) status = 1;
   }
   return status;
 }
@@ -446,25 +447,19 @@ int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ost
       throw UsageError("--quantity must be acc, vel or disp, not '" + *name + "'");
     }
   }
-  const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
+  const std::string* output = OutputFile(parsed, InputFiles(parsed.files));
   const bool remove_mean = !parsed.Has("--no-dc");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
   if (inputs.failed()) return 1;
   const RecordInput& input = cli::TheOnlyRecord(inputs, "wave-csv");
   const StationTables stations = LoadStations(env, err);
-  try {
+  const bool done = ProcessRecord(input, env, err, [&] {
     const auto record = LoadRecord(input, stations, !parsed.Has("--single"), remove_mean, err);
     const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
     ProcessDisplayedSection(*record, section, remove_mean);
-    WriteOutput(output, FormatWaveCsv(*record, section, quantity), out, *record, parsed.files);
-  } catch (const RecordError& error) {
-    err << kProgram << ": " << error.what() << "\n";
-    return 1;
-  } catch (const FileAccessError& error) {
-    err << kProgram << ": " << input.name << ": " << error.what() << "\n";
-    return 1;
-  }
-  return 0;
+    WriteOutput(output, FormatWaveCsv(*record, section, quantity), out);
+  });
+  return done ? 0 : 1;
 }
 
 }  // namespace
@@ -487,6 +482,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     throw UsageError(command.empty() ? "no command given" : "unknown command '" + command + "'");
   } catch (const UsageError& error) {
     err << kProgram << ": " << error.what() << "\n" << "Run '" << kProgram << " --help' for usage.\n";
+    return 1;
+  } catch (const RecordError& error) {
+    // Refused before any record is processed: an output that is one of the inputs.
+    err << kProgram << ": " << error.what() << "\n";
     return 1;
   }
 }

@@ -3,6 +3,7 @@
 // for many records without a window. Everything it writes is made by the same core functions as
 // the windows' exports.
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@ namespace tremora {
 
 struct CliEnvironment {
   std::string data_folder;  // where SITENAME.CSV and SHOBONAME.CSV are
+  // Called as the work on each record begins, with the record's name; tests make it throw as a
+  // failing allocation would.
+  std::function<void(const std::string& record)> record_started = nullptr;
 };
 
 // Runs one command line (args without the program name). Results go to out, messages to err.

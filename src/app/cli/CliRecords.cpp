@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <new>
 #include <sys/stat.h>
 
 #include "app/cli/CliArguments.h"
@@ -78,6 +79,10 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
 RecordInputs::RecordInputs(const std::vector<std::string>& files, const std::vector<std::string>& stations,
                            bool single_components, std::ostream& err) {
   for (const std::string& list : stations) {
+    // An empty choice would pick nothing, and no choice means every record: say so instead.
+    if (list.find_first_not_of(',') == std::string::npos) {
+      throw UsageError("--station needs station codes (CODE or CODE:SENSOR, comma-separated), not '" + list + "'");
+    }
     for (size_t from = 0; from <= list.size();) {
       const size_t comma = std::min(list.find(',', from), list.size());
       std::string code = list.substr(from, comma - from);
@@ -169,13 +174,24 @@ std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, 
   return distinct;
 }
 
-void RefuseOutputOverInput(const std::string& output, const RecordSet& record,
-                           const std::vector<std::string>& named_files) {
-  const std::string* input = RecordFileAt(record, output);
-  for (auto named = named_files.begin(); input == nullptr && named != named_files.end(); ++named) {
-    if (SameFile(output, *named)) input = &*named;
+bool ProcessRecord(const RecordInput& input, const CliEnvironment& env, std::ostream& err,
+                   const std::function<void()>& work) {
+  const auto shown = [&input](const std::string& text) { return input.bundle ? input.bundle->Shown(text) : text; };
+  try {
+    if (env.record_started) env.record_started(input.name);
+    work();
+    return true;
+  } catch (const RecordError& error) {
+    err << kProgram << ": " << error.what() << "\n";
+  } catch (const FileAccessError& error) {
+    err << kProgram << ": " << input.name << ": " << shown(error.what()) << "\n";
+  } catch (const RecordFormatError& error) {
+    err << kProgram << ": " << input.name << ": " << shown(error.what()) << "\n";
+  } catch (const std::bad_alloc&) {
+    // What this record holds is released on the way here; the next one may well fit.
+    err << kProgram << ": " << input.name << ": not enough memory; skipped\n";
   }
-  if (input != nullptr) throw RecordError(output + ": would replace " + *input + ", a file being read; nothing written");
+  return false;
 }
 
 }  // namespace tremora::cli

@@ -3,6 +3,7 @@
 // one the way the main window does, telling the user on standard error where a file's data were
 // bent, and recognising one record named by several of its component files.
 
+#include <functional>
 #include <list>
 #include <memory>
 #include <ostream>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/CliCommands.h"
 #include "record/Bundle.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
@@ -73,9 +75,10 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
 // record of its own.
 std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, bool single_components);
 
-// Throws RecordError when output is the same file (device and inode) as one of the record's
-// component files or of the files named on the command line: a result never replaces its input.
-void RefuseOutputOverInput(const std::string& output, const RecordSet& record,
-                           const std::vector<std::string>& named_files);
+// Runs one record's work. A record that cannot be processed (RecordError, a file that cannot be
+// read or written, memory running out) is told on err by its name and gives false: the run goes on
+// with the next record.
+bool ProcessRecord(const RecordInput& input, const CliEnvironment& env, std::ostream& err,
+                   const std::function<void()>& work);
 
 }  // namespace tremora::cli

@@ -5,6 +5,7 @@
 
 #include "app/Synthesis.h"
 #include "app/cli/CliArguments.h"
+#include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
 #include "record/Errors.h"
 #include "record/KnetLoading.h"
@@ -22,7 +23,7 @@ constexpr const char* kSynthHelp =
     "(whole degrees, north 0, east 90) and writes it as a new K-NET file: the 17 header lines of\n"
     "the EW file with the new peak acceleration, the counts on the record's scale factor.\n"
     "\n"
-    "  --azimuth A   direction of the synthesised component in whole degrees\n"
+    "  --azimuth A   direction of the synthesised component in whole degrees, 0 to 359\n"
     "  --no-dc       keep the mean of each component (by default it is removed, as with DC除去)\n"
     "  -o FILE       write to FILE (default: the NS file's name with the azimuth as extension,\n"
     "                \"%03d\", in the record's folder, or the bundle's: AOM0011801241951.045)\n"
@@ -34,15 +35,21 @@ int ParseAzimuth(const std::string* text) {
   const char* begin = text->data() + (text->size() > 1 && (*text)[0] == '+' ? 1 : 0);
   const char* end = text->data() + text->size();
   const auto [stop, error] = std::from_chars(begin, end, azimuth);
-  if (error != std::errc() || stop != end || begin == end) {
+  if ((error != std::errc() && error != std::errc::result_out_of_range) || stop != end || begin == end) {
     throw UsageError("--azimuth needs a whole number of degrees, not '" + *text + "'");
+  }
+  // The window's range: the azimuth becomes the new file's three-digit extension, which must
+  // name a record file the program can open again.
+  if (error == std::errc::result_out_of_range || azimuth < 0 || azimuth > 359) {
+    throw UsageError("--azimuth must be 0 to 359 degrees, not '" + *text + "'");
   }
   return azimuth;
 }
 
-// The synthesis needs both horizontal components; the record is loaded whole, as the window
-// loads it, so its UD file must be there too.
-void RequireComponentFiles(const RecordInput& input) {
+// The record's component files as the load will look for them. The synthesis needs both
+// horizontal components; the record is loaded whole, as the window loads it, so its UD file must
+// be there too.
+std::unique_ptr<RecordSet> RequireComponentFiles(const RecordInput& input) {
   auto names = std::make_unique<RecordSet>();
   PrepareKnetLoad(*names, input.path, true);
   for (int ch = 0; ch < kMaxChannels; ++ch) {
@@ -52,6 +59,15 @@ void RequireComponentFiles(const RecordInput& input) {
                       " is missing; synthesis needs the record's " +
                       (ch < 2 ? "NS and EW components" : "three component files"));
   }
+  return names;
+}
+
+// The NS file's name with the azimuth as extension, beside the record as the user knows it: a
+// record from a bundle is written beside the bundle.
+std::string DefaultTarget(const RecordInput& input, const RecordSet& names, int azimuth) {
+  const std::string folder = FolderOf(input.bundle ? input.bundle->path : names.ComponentPaths[0]);
+  return (folder.empty() ? std::string() : folder == "/" ? folder : folder + "/") +
+         DefaultSynthesisName(names.ComponentPaths[0], azimuth);
 }
 
 }  // namespace
@@ -65,36 +81,21 @@ int RunSynth(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (parsed.files.empty()) throw UsageError("synth needs exactly one record file");
   const int azimuth = ParseAzimuth(parsed.Value("--azimuth"));
   const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
+  const InputFiles input_files(parsed.files);
+  if (output != nullptr) input_files.RefuseAsOutput(*output);
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err);
   if (inputs.failed()) return 1;
   const RecordInput& input = TheOnlyRecord(inputs, "synth");
-  const std::string& path = input.name;
-  const auto shown = [&input](const std::string& text) { return input.bundle ? input.bundle->Shown(text) : text; };
   std::string target;
-  try {
+  const bool done = ProcessRecord(input, env, err, [&] {
     StationTableLoad stations = LoadStationTables(env.data_folder);
-    RequireComponentFiles(input);
+    const auto names = RequireComponentFiles(input);
+    target = output != nullptr ? *output : DefaultTarget(input, *names, azimuth);
+    input_files.RefuseAsOutput(target);
     const auto record = LoadRecord(input, stations.tables, true, !parsed.Has("--no-dc"), err);
-    if (output != nullptr) {
-      target = *output;
-    } else {
-      // Beside the record as the user knows it: a record from a bundle is written beside the bundle.
-      const std::string folder = UserFolder(*record);
-      target = (folder.empty() ? std::string() : folder == "/" ? folder : folder + "/") +
-               DefaultSynthesisName(record->ComponentPaths[0], azimuth);
-    }
-    RefuseOutputOverInput(target, *record, parsed.files);
     WriteSynthesis(*record, azimuth, target);
-  } catch (const RecordError& error) {
-    err << kProgram << ": " << error.what() << "\n";
-    return 1;
-  } catch (const FileAccessError& error) {
-    err << kProgram << ": " << path << ": " << shown(error.what()) << "\n";
-    return 1;
-  } catch (const RecordFormatError& error) {
-    err << kProgram << ": " << path << ": " << shown(error.what()) << "\n";
-    return 1;
-  }
+  });
+  if (!done) return 1;
   out << target << "\n";
   return 0;
 }

@@ -1,4 +1,7 @@
 #include <cerrno>
+#include <csignal>
+#include <exception>
+#include <new>
 #include <clocale>
 #include <cstring>
 #include <iostream>
@@ -9,13 +12,16 @@
 #include <unistd.h>
 
 #include "app/cli/CliCommands.h"
+#include "app/cli/RunEnd.h"
+#include "record/PrivateFolders.h"
 #include "record/StationTables.h"
 #include "record/TextFile.h"
 
 namespace {
 
 // Standard output written straight to descriptor 1, keeping the reason of the first failed write
-// (a full disk, a closed pipe) so that it can be told.
+// (a full disk) so that it can be told. A reader that went away (`| head`) ends the run quietly, as
+// the closed pipe's signal would.
 class StandardOutput : public std::streambuf {
  public:
   int error_number() const { return error_number_; }
@@ -26,6 +32,7 @@ class StandardOutput : public std::streambuf {
     while (left > 0 && error_number_ == 0) {
       const ssize_t done = ::write(STDOUT_FILENO, data, left);
       if (done < 0 && errno == EINTR) continue;
+      if (done < 0 && errno == EPIPE) tremora::cli::EndRunBySignal(SIGPIPE);
       if (done < 0) error_number_ = errno;
       else { data += done; left -= static_cast<std::size_t>(done); }
     }
@@ -49,6 +56,8 @@ class StandardOutput : public std::streambuf {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  tremora::cli::EndRunOnTerminationSignals();
+  tremora::RemoveStalePrivateFolders();
   std::setlocale(LC_ALL, "C");
   std::ios::sync_with_stdio(false);
   char program[4096] = {};
@@ -57,10 +66,20 @@ int main(int argc, char* argv[]) {
   const tremora::CliEnvironment env{tremora::FindDataFolder(program_folder)};
   StandardOutput standard_output;
   std::ostream out(&standard_output);
-  const int status = tremora::RunCli(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr, env);
+  int status = 1;
+  try {
+    status = tremora::RunCli(std::vector<std::string>(argv + 1, argv + argc), out, std::cerr, env);
+  } catch (const std::bad_alloc&) {
+    // Caught rather than left to abort, so the private folder goes on the way here.
+    std::cerr << "tremora-cli: not enough memory\n";
+  } catch (const std::exception& error) {
+    std::cerr << "tremora-cli: " << error.what() << "\n";
+  }
   if (!standard_output.Flush()) {
     std::cerr << "tremora-cli: standard output: " << std::strerror(standard_output.error_number()) << "\n";
-    return 1;
+    status = 1;
   }
+  // A signal that came meanwhile ends the run with its own status, not this one.
+  tremora::HoldPrivateFolders();
   return status;
 }

@@ -7,6 +7,7 @@
 
 #include "BundleBuilder.h"
 #include "TempFolder.h"
+#include "CliRun.h"
 #include "app/cli/CliCommands.h"
 
 namespace tremora {
@@ -17,16 +18,8 @@ using testing::TempFolder;
 
 const std::string kRecords = TREMORA_RECORDS_DIR;
 
-struct CliRun {
-  int status = 0;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err, CliEnvironment{TREMORA_DATA_DIR});
-  return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 // Every file of a folder, by name: "name=content" lines.
 std::string FolderListing(const std::string& folder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <sstream>
 
 #include "app/cli/CliCommands.h"
@@ -47,6 +48,36 @@ TEST(CliMetrics, AnOutputThatIsARecordFileIsRefusedAndNothingIsWritten) {
             1);
   EXPECT_NE(err.str().find("a file being read; nothing written"), std::string::npos) << err.str();
   EXPECT_EQ(ReadWholeFile(folder / "AOM0011801241951.UD"), before);
+}
+
+// Issue 22: memory running out in one record is that record's failure; the run goes on.
+TEST(CliMetrics, ARecordThatRunsOutOfMemoryIsReportedAndTheNextOneWritten) {
+  CliEnvironment env{TREMORA_DATA_DIR};
+  const std::string first = testing::RecordPath("AOM0011801241951.NS");
+  env.record_started = [&first](const std::string& record) {
+    if (record == first) throw std::bad_alloc();
+  };
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"metrics", first, testing::RecordPath("NGNH311106302345.NS1")}, out, err, env), 1);
+  EXPECT_EQ(err.str(), "tremora-cli: " + first + ": not enough memory; skipped\n");
+  EXPECT_EQ(Lines(out.str()), 2);
+  EXPECT_NE(out.str().find("\nNGNH31,"), std::string::npos) << out.str();
+}
+
+// Issue 22: a station code or name read from a file is never a formula in a spreadsheet.
+TEST(CliMetrics, TextThatASpreadsheetWouldRunIsWrittenAfterAnApostrophe) {
+  testing::TempFolder folder("cli-metrics-text");
+  for (const char* ext : {"NS", "EW", "UD"}) {
+    const std::string name = std::string("AOM0011801241951.") + ext;
+    std::string text = ReadWholeFile(testing::RecordPath(name));
+    text.replace(text.find("AOM001"), 6, "=1+2+3");
+    WriteWholeFile(folder / name, text);
+  }
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"metrics", folder / "AOM0011801241951.NS"}, out, err, CliEnvironment{TREMORA_DATA_DIR}), 0)
+      << err.str();
+  EXPECT_NE(out.str().find("\n'=1+2+3,,2018/01/24 19:51:00,100,"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find(",PGA_NS_gal,"), std::string::npos);  // the header row is ours: as it was
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "CliRun.h"
 #include "app/cli/CliCommands.h"
 #include "core/wave/SampleRecords.h"
 #include "record/TextFile.h"
@@ -18,19 +19,8 @@
 namespace tremora {
 namespace {
 
-struct CliRun {
-  int status = 0;
-  std::string out, err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  CliRun run;
-  run.status = RunCli(args, out, err, CliEnvironment{TREMORA_DATA_DIR});
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
+using testing::Cli;
+using testing::CliRun;
 
 // A fresh folder for written files, removed afterwards.
 class CliFiles : public ::testing::Test {
@@ -246,11 +236,17 @@ TEST(Cli, WrongCommandLinesExplainThemselves) {
       {{"wave-csv", "--quantity", "jerk", record}, "--quantity must be acc, vel or disp"},
       {{"spectra", "--bogus", record}, "unknown option --bogus"},
       {{"spectra", "--start"}, "option --start needs a value"},
+      // Issue 22: no station chosen is not "every record".
+      {{"metrics", "--station", "", record},
+       "--station needs station codes (CODE or CODE:SENSOR, comma-separated), not ''"},
+      {{"list", "--station", "AOM001", "--station", ",,,", "event.tar"},
+       "--station needs station codes (CODE or CODE:SENSOR, comma-separated), not ',,,'"},
   };
   for (const auto& c : cases) {
     const CliRun run = Cli(c.args);
     EXPECT_EQ(run.status, 1) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "") << c.message;
   }
 }
 
