@@ -123,6 +123,10 @@ void RecordInputs::AddBundle(const std::string& path, bool single_components, st
     return;
   }
   const Bundle& bundle = bundles_.back();
+  for (const std::string& refusal : bundle.refused) {
+    err << kProgram << ": " << refusal << "\n";
+    failed_ = true;
+  }
   if (bundle.records.empty()) {
     err << kProgram << ": " << path << ": holds no K-NET or KiK-net component files\n";
     failed_ = true;
