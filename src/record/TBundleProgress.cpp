@@ -1,6 +1,7 @@
 #include "record/TBundleProgress.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -41,11 +42,14 @@ bool TBundleProgress::Watch(const std::string& text, const std::function<std::op
   Label1->SetCaption(text);
   ProgressBar1->setValue(0);
   cancelled_ = false;
+  program_ending_ = false;
   poll_ = poll;
   CentreOnScreen(*this);
+  QCoreApplication::instance()->installEventFilter(this);
   timer_->start();
   const bool closed = CurrentPlatform().ShowModal(*this);
   timer_->stop();
+  QCoreApplication::instance()->removeEventFilter(this);
   hide();
   return closed && !cancelled_;
 }
@@ -64,6 +68,19 @@ void TBundleProgress::Button1Click() {
   hide();
 }
 
-void TBundleProgress::closeEvent(QCloseEvent* event) { event->ignore(); }
+void TBundleProgress::closeEvent(QCloseEvent* event) {
+  // Refusing the close while the program ends would keep it running until the unpacking is done.
+  if (program_ending_) {
+    cancelled_ = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TBundleProgress::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) program_ending_ = true;
+  return QWidget::eventFilter(watched, event);
+}
 
 }  // namespace tremora

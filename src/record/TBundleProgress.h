@@ -34,8 +34,10 @@ class TBundleProgress : public QWidget {
   QPushButton* Button1 = nullptr;
 
  protected:
-  // Only キャンセル stops the work; the window goes by itself when it is done.
+  // Only キャンセル and the program's end stop the work; the window goes by itself when it is done.
   void closeEvent(QCloseEvent* event) override;
+  // Sees the application's request to end, which closes every window first.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Poll();
@@ -43,6 +45,7 @@ class TBundleProgress : public QWidget {
   std::function<std::optional<double>()> poll_;
   QTimer* timer_ = nullptr;
   bool cancelled_ = false;
+  bool program_ending_ = false;
 };
 
 }  // namespace tremora

@@ -2,6 +2,7 @@
 // the command line or dropped is unpacked into the program's private folder and its records are
 // listed in the station chooser, from which each loads as files on disk do.
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <future>
@@ -94,13 +95,16 @@ bool TForm1::OpenBundleFile(const std::string& path) {
   }
   if (!opened) return false;
   if (!opened->refused.empty()) {
+    // A message box holds a few lines; the batch tool lists them all.
+    constexpr size_t kShownLines = 10;
     std::string lines;
-    for (const std::string& line : opened->refused) lines += line + "\n";
+    for (size_t i = 0; i < std::min(opened->refused.size(), kShownLines); ++i) lines += opened->refused[i] + "\n";
+    if (opened->refused.size() > kShownLines) lines += "ほか " + RecordCountText(opened->refused.size() - kShownLines) + "\n";
     ShowWarning(FormatC(kRefusedRecordsMessage, lines.c_str()), kBundleErrorCaption);
   }
   if (opened->records.empty()) {
     RemoveFolder(folder);
-    ShowWarning(FormatC(kNoRecordsMessage, path.c_str()), kBundleErrorCaption);
+    if (opened->refused.empty()) ShowWarning(FormatC(kNoRecordsMessage, path.c_str()), kBundleErrorCaption);
     return false;
   }
 

@@ -127,7 +127,7 @@ void RecordInputs::AddBundle(const std::string& path, bool single_components, st
     err << kProgram << ": " << refusal << "\n";
     failed_ = true;
   }
-  if (bundle.records.empty()) {
+  if (bundle.records.empty() && bundle.refused.empty()) {
     err << kProgram << ": " << path << ": holds no K-NET or KiK-net component files\n";
     failed_ = true;
   }
