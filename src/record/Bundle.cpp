@@ -449,9 +449,12 @@ Bundle OpenBundle(const std::string& path, const std::string& folder, const Bund
   } catch (...) {
     // Nothing of a bundle that was not read stays on the disk.
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-      std::filesystem::remove_all(entry.path(), ignored);
+    std::vector<std::filesystem::path> unpacked;
+    for (std::filesystem::directory_iterator entry(folder, ignored), end; !ignored && entry != end;
+         entry.increment(ignored)) {
+      unpacked.push_back(entry->path());
     }
+    for (const std::filesystem::path& path : unpacked) std::filesystem::remove_all(path, ignored);
     throw;
   }
   return bundle;
