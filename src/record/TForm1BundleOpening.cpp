@@ -2,9 +2,11 @@
 // the command line or dropped is unpacked into the program's private folder and its records are
 // listed in the station chooser, from which each loads as files on disk do.
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <future>
 
-#include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Messages.h"
 #include "platform/WindowStyle.h"
@@ -12,7 +14,7 @@
 #include "record/CNumbers.h"
 #include "record/Errors.h"
 #include "record/TBundleChooser.h"
-#include "wave/TWait.h"
+#include "record/TBundleProgress.h"
 
 namespace tremora {
 
@@ -22,6 +24,8 @@ constexpr const char* kUnpackingMessage = "配布ファイルを展開してい�
 constexpr const char* kBundleErrorCaption = "配布ファイルエラー";
 // %s: the error, naming the bundle and the member.
 constexpr const char* kUnreadableBundleMessage = "配布ファイルを読み込めませんでした\n\n%s";
+// %s: one line a record left out, naming its two members.
+constexpr const char* kRefusedRecordsMessage = "配布ファイルの次の記録は読み込みませんでした\n\n%s";
 // %s: the bundle.
 constexpr const char* kNoRecordsMessage =
     "配布ファイル %s には K-NET/KiK-net の地震波形データファイルがありません";
@@ -37,16 +41,45 @@ bool ReadFrom(const RecordSet& record, const Bundle& bundle) {
   return record.RecordLoaded && record.ComponentPaths[0].starts_with(bundle.folder + "/");
 }
 
+// Unpacks the bundle on a worker thread while the progress window keeps the event loop running;
+// nullopt when the user cancelled or the program began to end, and then nothing is left in folder.
+std::optional<Bundle> UnpackWatched(const std::string& path, const std::string& folder) {
+  std::atomic<double> done{0};
+  std::atomic<bool> stop{false};
+  std::future<Bundle> work = std::async(std::launch::async, [&] {
+    return OpenBundle(path, folder, {}, [&](const BundleProgress& progress) {
+      done = progress.fraction;
+      return !stop;
+    });
+  });
+  // Whatever ends this function, the worker is told to stop before its end is awaited.
+  const struct StopWork {
+    std::atomic<bool>& stop;
+    ~StopWork() { stop = true; }
+  } stop_work{stop};
+  TBundleProgress window;
+  const bool finished = window.Watch(kUnpackingMessage, [&]() -> std::optional<double> {
+    if (work.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return std::nullopt;
+    return done.load();
+  });
+  if (finished) return work.get();
+  stop = true;
+  try {
+    work.get();
+  } catch (...) {
+    // Cancelled: how the work ended no longer matters.
+  }
+  RemoveFolder(folder);
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool TForm1::OpenBundleFile(const std::string& path) {
   if (Hiroshima->isChecked()) KNETClick();
   std::optional<Bundle> opened;
   std::string folder;
-  TWait& wait = application_.Wait();
-  wait.ShowWith(kUnpackingMessage);
   const auto refuse = [&](const char* why) {
-    wait.Close();
     if (!folder.empty()) RemoveFolder(folder);
     ShowWarning(FormatC(kUnreadableBundleMessage, why), kBundleErrorCaption);
     return false;
@@ -54,16 +87,24 @@ bool TForm1::OpenBundleFile(const std::string& path) {
   try {
     if (!bundle_folder_) bundle_folder_ = std::make_unique<PrivateFolder>();
     folder = bundle_folder_->NewSubfolder();
-    opened = OpenBundle(path, folder);
+    opened = UnpackWatched(path, folder);
   } catch (const BundleError& error) {
     return refuse(error.what());
   } catch (const FileAccessError& error) {
     return refuse(error.what());
   }
-  wait.Close();
+  if (!opened) return false;
+  if (!opened->refused.empty()) {
+    // A message box holds a few lines; the batch tool lists them all.
+    constexpr size_t kShownLines = 10;
+    std::string lines;
+    for (size_t i = 0; i < std::min(opened->refused.size(), kShownLines); ++i) lines += opened->refused[i] + "\n";
+    if (opened->refused.size() > kShownLines) lines += "ほか " + RecordCountText(opened->refused.size() - kShownLines) + "\n";
+    ShowWarning(FormatC(kRefusedRecordsMessage, lines.c_str()), kBundleErrorCaption);
+  }
   if (opened->records.empty()) {
     RemoveFolder(folder);
-    ShowWarning(FormatC(kNoRecordsMessage, path.c_str()), kBundleErrorCaption);
+    if (opened->refused.empty()) ShowWarning(FormatC(kNoRecordsMessage, path.c_str()), kBundleErrorCaption);
     return false;
   }
 

@@ -70,4 +70,14 @@ inline std::string EventBundle() {
               Packing::Tar);
 }
 
+// A bundle of depth archives, each the only member of the one around it, the innermost holding the
+// K-NET sample record: NIED's event bundles are two deep.
+inline std::string NestedBundle(int depth) {
+  std::string inner = Pack(SampleMembers(kKnetSampleFiles), Packing::Tar);
+  for (int level = depth - 1; level >= 1; --level) {
+    inner = Pack({{"level" + std::to_string(level + 1) + ".tar", inner}}, Packing::Tar);
+  }
+  return inner;
+}
+
 }  // namespace tremora::testing

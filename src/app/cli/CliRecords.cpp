@@ -129,7 +129,11 @@ void RecordInputs::AddBundle(const std::string& path, bool single_components, st
     return;
   }
   const Bundle& bundle = bundles_.back();
-  if (bundle.records.empty()) {
+  for (const std::string& refusal : bundle.refused) {
+    err << kProgram << ": " << refusal << "\n";
+    failed_ = true;
+  }
+  if (bundle.records.empty() && bundle.refused.empty()) {
     err << kProgram << ": " << path << ": holds no K-NET or KiK-net component files\n";
     failed_ = true;
   }

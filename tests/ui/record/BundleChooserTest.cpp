@@ -7,6 +7,7 @@
 #include "app/StationGrid.h"
 #include "app/TSynthe.h"
 #include "record/TBundleChooser.h"
+#include "record/TBundleProgress.h"
 #include "ui/app/ApplicationFixture.h"
 
 namespace tremora::testing {
@@ -156,6 +157,42 @@ TEST_F(BundleChooser, BadBundlesAndRefusedLoadsKeepTheRecordTheChooserAndNoUnpac
   EXPECT_EQ(form.Label14->Caption(), bundle + ":20180124195100.knt.tar.gz/AOM0011801241951");
   // The earlier bundle's files stay while its record is on screen.
   EXPECT_TRUE(fs::exists(unpacked));
+}
+
+TEST_F(BundleChooser, UnpackingShowsItsProgressAndCancelKeepsNothingWhileDuplicateMembersAreNamed) {
+  const std::string bundle = scratch.Write("event.tar", EventBundle());
+  std::string shown;
+  platform.on_modal = [&shown](QWidget& window) {
+    auto* progress = qobject_cast<TBundleProgress*>(&window);
+    ASSERT_NE(progress, nullptr);
+    shown = progress->Label1->Caption() + "|" + progress->Button1->text().toStdString();
+  };
+  platform.modal_presses = {"Button1"};
+  EXPECT_FALSE(form.OpenRecordFile(bundle));
+  EXPECT_EQ(shown, "配布ファイルを展開しています・・・・|キャンセル");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(form.BundleChooser(), nullptr);
+  EXPECT_EQ(form.OpenedBundle(), nullptr);
+  platform.on_modal = nullptr;
+
+  // Two files for AOM001's NS: that record is named and left out, the KiK-net ones are listed.
+  testing::Members knet = SampleMembers(kKnetSampleFiles);
+  knet.emplace_back("aom0011801241951.ns", knet[1].second);
+  const std::string twice = scratch.Write(
+      "twice.tar", Pack({{"x.knt.tar.gz", Pack(knet, Packing::TarGz)},
+                         {"x.kik.tar.gz", Pack(SampleMembers(kKiknetSampleFiles), Packing::TarGz)}},
+                        Packing::Tar));
+  ASSERT_TRUE(form.OpenRecordFile(twice));
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].caption, "配布ファイルエラー");
+  EXPECT_EQ(platform.messages[0].text, "配布ファイルの次の記録は読み込みませんでした\n\n" + twice +
+                                           ":x.knt.tar.gz/AOM0011801241951.NS and " + twice +
+                                           ":x.knt.tar.gz/aom0011801241951.ns are both the NS component of one "
+                                           "record; that record is not read\n");
+  EXPECT_EQ(ShownCells(BundleColumn::Code), (std::vector<std::string>{"NGNH31", "NGNH31"}));
+  // The cancelled unpacking left nothing beside this bundle's files.
+  const fs::path private_folder = fs::path(form.OpenedBundle()->folder).parent_path();
+  EXPECT_EQ(std::distance(fs::directory_iterator(private_folder), fs::directory_iterator()), 1);
 }
 
 }  // namespace
