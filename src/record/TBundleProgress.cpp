@@ -35,7 +35,7 @@ TBundleProgress::TBundleProgress() {
   ConnectClick(*Button1, [this] { Button1Click(); });
   timer_ = new QTimer(this);
   timer_->setInterval(kPollMs);
-  connect(timer_, &QTimer::timeout, this, [this] { RunGuarded([this] { Poll(); }); });
+  ConnectGuarded(timer_, &QTimer::timeout, this, [this] { Poll(); });
 }
 
 bool TBundleProgress::Watch(const std::string& text, const std::function<std::optional<double>()>& poll) {
@@ -69,18 +69,24 @@ void TBundleProgress::Button1Click() {
 }
 
 void TBundleProgress::closeEvent(QCloseEvent* event) {
-  // Refusing the close while the program ends would keep it running until the unpacking is done.
-  if (program_ending_) {
-    cancelled_ = true;
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  RunGuarded([this, event] {
+    // Refusing the close while the program ends would keep it running until the unpacking is done.
+    if (program_ending_) {
+      cancelled_ = true;
+      event->accept();
+    } else {
+      event->ignore();
+    }
+  });
 }
 
 bool TBundleProgress::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) program_ending_ = true;
-  return QWidget::eventFilter(watched, event);
+  return AnswerGuarded(
+      [&] {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) program_ending_ = true;
+        return QWidget::eventFilter(watched, event);
+      },
+      false);
 }
 
 }  // namespace tremora
