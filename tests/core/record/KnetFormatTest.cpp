@@ -146,6 +146,43 @@ TEST(KnetHeader, RefusesAScaleFactorThatWouldDivideByZero) {
   }
 }
 
+// Issue 22: a scale of zero would give a silent record (and an intensity of -inf), a negative one
+// its mirror image; both are refused as a missing denominator is.
+TEST(KnetHeader, RefusesAScaleFactorOfZeroOrBelow) {
+  for (const std::string scale : {"0(gal)/6182761", "-3920(gal)/6182761", "3920(gal)/-6182761", "-1(gal)/-1"}) {
+    SCOPED_TRACE(scale);
+    try {
+      ParseKnetHeader(Header("100Hz", scale), "/data/x.NS");
+      FAIL() << "accepted";
+    } catch (const RecordFormatError& error) {
+      EXPECT_EQ(error.line(), 14);
+      EXPECT_EQ(std::string(error.what()),
+                "データファイル /data/x.NS の Scale Factor (14行目) が読めません\n"
+                "「分子(gal)/分母」の形で正の分子と分母が必要ですが、「" + scale + "」でした");
+    }
+  }
+}
+
+// Issue 22: integers written as decimals or too large for an int are read as the C library reads
+// them, and each is named with what the program uses instead.
+TEST(KnetHeader, NamesASamplingRateOrScaleReadOnlyInPartOrClamped) {
+  ReadWarnings warnings;
+  RecordHeader h = ParseKnetHeader(Header("1e9", "1e400(gal)/1"), "f", &warnings);
+  EXPECT_EQ(h.SamplingRate, 1);
+  EXPECT_EQ(h.ScaleFactor, 1.0f);
+  h = ParseKnetHeader(Header("99.5Hz", "99999999999(gal)/2.5e3"), "g", &warnings);
+  EXPECT_EQ(h.SamplingRate, 99);
+  EXPECT_EQ(h.ScaleFactor, static_cast<float>(2147483647.0L / 2));
+  EXPECT_EQ(warnings.Lines(), (std::vector<std::string>{
+                                  "f: line 11: '1e9' is not a whole number; read as 1",
+                                  "f: line 14: '1e400(gal)' is not a whole number; read as 1",
+                                  "g: line 11: '99.5Hz' is not a whole number; read as 99",
+                                  "g: line 14: '99999999999(gal)' is out of range; read as 2147483647",
+                                  "g: line 14: '2.5e3' is not a whole number; read as 2"}));
+  EXPECT_NE(warnings.JapaneseText().find("f の 11 行目の値「1e9」は整数ではありません (1 として読みました)\n"),
+            std::string::npos);
+}
+
 TEST(KnetHeader, ANumeratorOfOtherWidthStillFindsItsDenominator) {
   EXPECT_EQ(ParseKnetHeader(Header("100Hz", "39(gal)/6182761"), "f").ScaleFactor,
             static_cast<float>(39.0L / 6182761.0L));
