@@ -41,11 +41,18 @@ class HeaderNumbers {
   HeaderNumbers(const std::vector<std::string_view>& lines, const std::string& path, ReadWarnings* warnings)
       : lines_(lines), path_(path), warnings_(warnings) {}
 
-  int Int(int line) { return WholeNumber(line, ValueOf(lines_[line - 1])); }
-  // A whole number at the start of text, named in the warnings when it was clamped or when the
-  // text goes on as a decimal number that reads otherwise ("1e9" or "99.5" read as 1 or 99).
-  // A unit after the digits ("100Hz") is no reason to warn.
-  int WholeNumber(int line, std::string_view text) {
+  int Int(int line) {
+    const std::string_view text = ValueOf(lines_[line - 1]);
+    bool clamped = false;
+    const int value = ReadInt(text, &clamped);
+    if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, text, FormatC("%d", value));
+    return value;
+  }
+  // An integer the samples' arithmetic rests on (the sampling rate, the scale), at the start of
+  // text: also named when the text goes on as a decimal number that reads otherwise ("1e9" or
+  // "99.5" read as 1 or 99). A unit after the digits ("100Hz") is no reason to warn. Station
+  // heights such as "502.5" are only shown, and are read as the C library reads them.
+  int ExactInt(int line, std::string_view text) {
     bool clamped = false;
     const int value = ReadInt(text, &clamped);
     if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, text, FormatC("%d", value));
@@ -85,9 +92,9 @@ class HeaderNumbers {
 float ReadScaleFactor(std::string_view trimmed, HeaderNumbers& numbers, const std::string& path) {
   const std::string_view value = ValueOf(trimmed);
   const size_t slash = value.find('/');
-  const int numerator = numbers.WholeNumber(kScaleFactorLine, value.substr(0, slash));
+  const int numerator = numbers.ExactInt(kScaleFactorLine, value.substr(0, slash));
   const int denominator =
-      slash == std::string_view::npos ? 0 : numbers.WholeNumber(kScaleFactorLine, value.substr(slash + 1));
+      slash == std::string_view::npos ? 0 : numbers.ExactInt(kScaleFactorLine, value.substr(slash + 1));
   if (denominator == 0) {
     throw RecordFormatError(path, kScaleFactorLine,
                             FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
@@ -143,7 +150,7 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, 
   h.StationLongitude = numbers.Decimal(8);
   h.StationHeight = numbers.Int(9);
   SplitDateTime(lines[9], h.RecordDate, h.RecordTime);
-  h.SamplingRate = numbers.Int(11);
+  h.SamplingRate = numbers.ExactInt(11, ValueOf(lines[10]));
   if (h.SamplingRate <= 0) {
     throw RecordFormatError(path, 11,
                             FormatC("データファイル %s のサンプリング周波数 (11行目) が読めません\n"

@@ -18,8 +18,8 @@ constexpr int kKnetFieldWidth = 9;        // 8 value characters and one separato
 
 // Header of a file; throws FileAccessError when it cannot be read and RecordFormatError when the
 // file is too short for a header or its scale factor cannot be used (denominator 0, a scale of 0 or
-// below). Header numbers beyond their field's range, integers written as decimals ("1e9") and a
-// last header line that holds counts are added to warnings when given.
+// below). Header numbers beyond their field's range, a sampling rate or scale written as a decimal
+// ("1e9") and a last header line that holds counts are added to warnings when given.
 RecordHeader ReadKnetHeader(const std::string& path, ReadWarnings* warnings = nullptr);
 RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, ReadWarnings* warnings = nullptr);
 
