@@ -34,31 +34,20 @@ void SplitDateTime(std::string_view trimmed, std::string& date, std::string& tim
 constexpr int kScaleFactorLine = 14;
 constexpr const char* kKnetFormatName = " K-NET/KiK-net ";
 
-// Header numbers are read as the C library reads them; one beyond what its field holds is clamped
-// and one that an integer field reads only in part is cut short, each named in the warnings.
+// Header numbers are read as the C library reads them; one beyond what its field holds is clamped,
+// and a sampling rate or scale written as a decimal is cut to its whole part, each named in the
+// warnings.
 class HeaderNumbers {
  public:
   HeaderNumbers(const std::vector<std::string_view>& lines, const std::string& path, ReadWarnings* warnings)
       : lines_(lines), path_(path), warnings_(warnings) {}
 
-  int Int(int line) {
-    const std::string_view text = ValueOf(lines_[line - 1]);
-    bool clamped = false;
-    const int value = ReadInt(text, &clamped);
-    if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, text, FormatC("%d", value));
-    return value;
-  }
+  int Int(int line) { return WholeNumber(line, ValueOf(lines_[line - 1]), false); }
   // An integer the samples' arithmetic rests on (the sampling rate, the scale), at the start of
   // text: also named when the text goes on as a decimal number that reads otherwise ("1e9" or
   // "99.5" read as 1 or 99). A unit after the digits ("100Hz") is no reason to warn. Station
   // heights such as "502.5" are only shown, and are read as the C library reads them.
-  int ExactInt(int line, std::string_view text) {
-    bool clamped = false;
-    const int value = ReadInt(text, &clamped);
-    if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, text, FormatC("%d", value));
-    else if (ReadDecimal(text) != value) Warn(line, ReadWarningKind::HeaderNotWholeNumber, text, FormatC("%d", value));
-    return value;
-  }
+  int ExactInt(int line, std::string_view text) { return WholeNumber(line, text, true); }
   float Decimal(int line) {
     bool clamped = false;
     const double value = ReadDecimal(ValueOf(lines_[line - 1]), &clamped);
@@ -67,6 +56,14 @@ class HeaderNumbers {
   }
 
  private:
+  int WholeNumber(int line, std::string_view text, bool exact) {
+    bool clamped = false;
+    const int value = ReadInt(text, &clamped);
+    if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, text, FormatC("%d", value));
+    else if (exact && ReadDecimal(text) != value)
+      Warn(line, ReadWarningKind::HeaderNotWholeNumber, text, FormatC("%d", value));
+    return value;
+  }
   // Names a header value read otherwise than it stands; read_as is what the program uses instead.
   void Warn(int line, ReadWarningKind kind, std::string_view found, std::string read_as) {
     if (warnings_ == nullptr) return;
