@@ -1,37 +1,13 @@
 #include "analysis/FourierSpectrum.h"
 
-#include <fftw3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <map>
-#include <mutex>
 
+#include "analysis/FftPlans.h"
 #include "record/CNumbers.h"
 
 namespace tremora {
-
-namespace {
-
-// FFTW's planner is not thread-safe and planning costs more than a transform: one plan per
-// length, made once under a lock; executing a plan on new arrays is safe from any thread.
-fftw_plan PlanFor(int length) {
-  static std::mutex mutex;
-  static std::map<int, fftw_plan> plans;
-  std::lock_guard<std::mutex> lock(mutex);
-  auto& plan = plans[length];
-  if (plan == nullptr) {
-    double* in = fftw_alloc_real(length);
-    fftw_complex* out = fftw_alloc_complex(length / 2 + 1);
-    plan = fftw_plan_dft_r2c_1d(length, in, out, FFTW_ESTIMATE);
-    fftw_free(in);
-    fftw_free(out);
-  }
-  return plan;
-}
-
-}  // namespace
 
 std::vector<double> TaperedSection(const float* samples, int count) {
   count = std::max(count, 0);
@@ -52,14 +28,12 @@ std::vector<double> TaperedSection(const float* samples, int count) {
 
 std::vector<double> AmplitudeSpectrum(const std::vector<double>& series, double dt) {
   const int length = static_cast<int>(series.size());
-  double* in = fftw_alloc_real(length);
-  fftw_complex* out = fftw_alloc_complex(length / 2 + 1);
-  std::copy(series.begin(), series.end(), in);
-  fftw_execute_dft_r2c(PlanFor(length), in, out);
+  const FftRealBuffer in = AllocateFftReal(series.size());
+  const FftComplexBuffer out = AllocateFftComplex(series.size() / 2 + 1);
+  std::copy(series.begin(), series.end(), in.get());
+  RealToSpectrum(length, in.get(), out.get());
   std::vector<double> amplitudes(length / 2 + 1);
-  for (int k = 0; k <= length / 2; ++k) amplitudes[k] = std::hypot(out[k][0], out[k][1]) * dt;
-  fftw_free(in);
-  fftw_free(out);
+  for (int k = 0; k <= length / 2; ++k) amplitudes[k] = std::hypot(out[k].real(), out[k].imag()) * dt;
   return amplitudes;
 }
 

@@ -1,52 +1,14 @@
 #include "analysis/JmaIntensity.h"
 
-#include <fftw3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <limits>
-#include <map>
-#include <memory>
-#include <mutex>
 #include <numeric>
 
+#include "analysis/FftPlans.h"
+
 namespace tremora {
-
-namespace {
-
-// fftw_malloc'd memory, freed with fftw_free.
-template <typename T>
-struct FftwFree {
-  void operator()(T* p) const { fftw_free(p); }
-};
-template <typename T>
-using FftwBuffer = std::unique_ptr<T, FftwFree<T>>;
-
-struct PlanPair {
-  fftw_plan forward = nullptr;   // real -> half complex spectrum
-  fftw_plan backward = nullptr;  // and back, unnormalised
-};
-
-// One forward and one backward plan per transform length, made on first use. Planning touches
-// FFTW's global state and must be serialised; executing a plan on other arrays (the new-array
-// execute functions) is safe from any thread, provided they are aligned as fftw_malloc aligns.
-PlanPair PlansFor(int length) {
-  static std::mutex mutex;
-  static std::map<int, PlanPair> plans;
-  const std::lock_guard<std::mutex> lock(mutex);
-  auto found = plans.find(length);
-  if (found != plans.end()) return found->second;
-  FftwBuffer<double> real(fftw_alloc_real(length));
-  FftwBuffer<fftw_complex> spectrum(fftw_alloc_complex(length / 2 + 1));
-  PlanPair pair;
-  pair.forward = fftw_plan_dft_r2c_1d(length, real.get(), spectrum.get(), FFTW_ESTIMATE);
-  pair.backward = fftw_plan_dft_c2r_1d(length, spectrum.get(), real.get(), FFTW_ESTIMATE);
-  plans.emplace(length, pair);
-  return pair;
-}
-
-}  // namespace
 
 double PeriodEffectGain(double f) { return f > 0 ? std::sqrt(1.0 / f) : 0.0; }
 
@@ -77,21 +39,19 @@ void ApplyIntensityFilter(std::vector<double>& samples, double dt) {
   const int count = static_cast<int>(samples.size());
   if (count == 0) return;
   const int length = TransformLength(count);
-  const PlanPair plans = PlansFor(length);
-  FftwBuffer<double> real(fftw_alloc_real(length));
-  FftwBuffer<fftw_complex> spectrum(fftw_alloc_complex(length / 2 + 1));
+  const FftRealBuffer real = AllocateFftReal(static_cast<size_t>(length));
+  const FftComplexBuffer spectrum = AllocateFftComplex(static_cast<size_t>(length) / 2 + 1);
   const double mean = std::accumulate(samples.begin(), samples.end(), 0.0) / count;
-  for (int i = 0; i < count; ++i) real.get()[i] = samples[i] - mean;
+  for (int i = 0; i < count; ++i) real[i] = samples[i] - mean;
   std::fill(real.get() + count, real.get() + length, 0.0);
-  fftw_execute_dft_r2c(plans.forward, real.get(), spectrum.get());
+  RealToSpectrum(length, real.get(), spectrum.get());
   const double df = 1.0 / (length * dt);
   for (int k = 0; k <= length / 2; ++k) {
     // The backward transform is unnormalised: 1 / length folded into the weight.
     const double weight = IntensityFilterGain(k * df) / length;
-    spectrum.get()[k][0] *= weight;
-    spectrum.get()[k][1] *= weight;
+    spectrum[k] = {spectrum[k].real() * weight, spectrum[k].imag() * weight};
   }
-  fftw_execute_dft_c2r(plans.backward, spectrum.get(), real.get());
+  SpectrumToReal(length, spectrum.get(), real.get());
   std::copy_n(real.get(), count, samples.begin());
 }
 

@@ -34,34 +34,44 @@ void SplitDateTime(std::string_view trimmed, std::string& date, std::string& tim
 constexpr int kScaleFactorLine = 14;
 constexpr const char* kKnetFormatName = " K-NET/KiK-net ";
 
-// Header numbers are read as the C library reads them; one beyond what its field holds is clamped
-// and named in the warnings.
+// Header numbers are read as the C library reads them; one beyond what its field holds is clamped,
+// and a sampling rate or scale written as a decimal is cut to its whole part, each named in the
+// warnings.
 class HeaderNumbers {
  public:
   HeaderNumbers(const std::vector<std::string_view>& lines, const std::string& path, ReadWarnings* warnings)
       : lines_(lines), path_(path), warnings_(warnings) {}
 
-  int Int(int line) {
-    bool clamped = false;
-    const int value = ReadInt(ValueOf(lines_[line - 1]), &clamped);
-    if (clamped) Warn(line, FormatC("%d", value));
-    return value;
-  }
+  int Int(int line) { return WholeNumber(line, ValueOf(lines_[line - 1]), false); }
+  // An integer the samples' arithmetic rests on (the sampling rate, the scale), at the start of
+  // text: also named when the text goes on as a decimal number that reads otherwise ("1e9" or
+  // "99.5" read as 1 or 99). A unit after the digits ("100Hz") is no reason to warn. Station
+  // heights such as "502.5" are only shown, and are read as the C library reads them.
+  int ExactInt(int line, std::string_view text) { return WholeNumber(line, text, true); }
   float Decimal(int line) {
     bool clamped = false;
     const double value = ReadDecimal(ValueOf(lines_[line - 1]), &clamped);
-    if (clamped) Warn(line, FormatC("%g", value));
+    if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, ValueOf(lines_[line - 1]), FormatC("%g", value));
     return static_cast<float>(value);
   }
 
  private:
-  void Warn(int line, std::string read_as) {
+  int WholeNumber(int line, std::string_view text, bool exact) {
+    bool clamped = false;
+    const int value = ReadInt(text, &clamped);
+    if (clamped) Warn(line, ReadWarningKind::NumberOutOfRange, text, FormatC("%d", value));
+    else if (exact && ReadDecimal(text) != value)
+      Warn(line, ReadWarningKind::HeaderNotWholeNumber, text, FormatC("%d", value));
+    return value;
+  }
+  // Names a header value read otherwise than it stands; read_as is what the program uses instead.
+  void Warn(int line, ReadWarningKind kind, std::string_view found, std::string read_as) {
     if (warnings_ == nullptr) return;
     ReadWarning w;
-    w.kind = ReadWarningKind::NumberOutOfRange;
+    w.kind = kind;
     w.path = path_;
     w.line = line;
-    w.found = std::string(ValueOf(lines_[line - 1]));
+    w.found = std::string(found);
     w.read_as = std::move(read_as);
     warnings_->Add(std::move(w));
   }
@@ -70,6 +80,33 @@ class HeaderNumbers {
   const std::string& path_;
   ReadWarnings* warnings_;
 };
+
+// "3920(gal)/6182761": the numerator from column 18 and the denominator after the slash, which
+// stands in column 27 when the numerator has its usual four digits. A numerator of another width
+// still gives the right denominator. A missing denominator (0) would turn every sample into inf or
+// nan and a zero or negative scale a record into silence or its mirror image: such a file is
+// refused before any sample is converted with it.
+float ReadScaleFactor(std::string_view trimmed, HeaderNumbers& numbers, const std::string& path) {
+  const std::string_view value = ValueOf(trimmed);
+  const size_t slash = value.find('/');
+  const int numerator = numbers.ExactInt(kScaleFactorLine, value.substr(0, slash));
+  const int denominator =
+      slash == std::string_view::npos ? 0 : numbers.ExactInt(kScaleFactorLine, value.substr(slash + 1));
+  if (denominator == 0) {
+    throw RecordFormatError(path, kScaleFactorLine,
+                            FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
+                                    "「分子(gal)/分母」の形で 28 桁目から 0 でない分母が必要ですが、"
+                                    "「%s」でした",
+                                    path.c_str(), std::string(value).c_str()));
+  }
+  if (numerator <= 0 || denominator < 0) {
+    throw RecordFormatError(path, kScaleFactorLine,
+                            FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
+                                    "「分子(gal)/分母」の形で正の分子と分母が必要ですが、「%s」でした",
+                                    path.c_str(), std::string(value).c_str()));
+  }
+  return static_cast<float>(static_cast<long double>(numerator) / denominator);
+}
 
 // A header line that holds nothing but whole numbers in 9-character fields: a data line.
 bool LooksLikeDataLine(std::string_view line) {
@@ -110,7 +147,7 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, 
   h.StationLongitude = numbers.Decimal(8);
   h.StationHeight = numbers.Int(9);
   SplitDateTime(lines[9], h.RecordDate, h.RecordTime);
-  h.SamplingRate = numbers.Int(11);
+  h.SamplingRate = numbers.ExactInt(11, ValueOf(lines[10]));
   if (h.SamplingRate <= 0) {
     throw RecordFormatError(path, 11,
                             FormatC("データファイル %s のサンプリング周波数 (11行目) が読めません\n"
@@ -120,22 +157,7 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, 
   h.DurationTime = numbers.Decimal(12);
   h.Direction = TextValue(lines[12], header_width::kDirection);
 
-  // "3920(gal)/6182761": the numerator from column 18 and the denominator after the slash, which
-  // stands in column 27 when the numerator has its usual four digits. A numerator of another width
-  // still gives the right denominator, and a missing one (0) would turn every sample into inf or nan.
-  const std::string_view scale_line = lines[kScaleFactorLine - 1];
-  const int numerator = ReadInt(ValueOf(scale_line));
-  const size_t slash = ValueOf(scale_line).find('/');
-  const int denominator = slash == std::string_view::npos ? 0 : ReadInt(ValueOf(scale_line).substr(slash + 1));
-  if (denominator == 0) {
-    throw RecordFormatError(path, kScaleFactorLine,
-                            FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
-                                    "「分子(gal)/分母」の形で 28 桁目から 0 でない分母が必要ですが、"
-                                    "「%s」でした",
-                                    path.c_str(), std::string(ValueOf(scale_line)).c_str()));
-  }
-  h.ScaleFactor = static_cast<float>(static_cast<long double>(numerator) / denominator);
-
+  h.ScaleFactor = ReadScaleFactor(lines[kScaleFactorLine - 1], numbers, path);
   h.MaxAccText = DecodeFieldText(ValueOf(lines[14]));
   h.LastCorrection = TextValue(lines[15], header_width::kLastCorrection);
   h.Memo = TextValue(lines[16], header_width::kMemo);

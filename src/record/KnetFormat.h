@@ -17,9 +17,9 @@ constexpr int kKnetHeaderLineLimit = 99;  // header lines are read up to this ma
 constexpr int kKnetFieldWidth = 9;        // 8 value characters and one separator
 
 // Header of a file; throws FileAccessError when it cannot be read and RecordFormatError when the
-// file is too short for a header or its scale factor cannot be used (denominator 0).
-// Header numbers beyond their field's range and a last header line that holds counts are added to
-// warnings when given.
+// file is too short for a header or its scale factor cannot be used (denominator 0, a scale of 0 or
+// below). Header numbers beyond their field's range, a sampling rate or scale written as a decimal
+// ("1e9") and a last header line that holds counts are added to warnings when given.
 RecordHeader ReadKnetHeader(const std::string& path, ReadWarnings* warnings = nullptr);
 RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, ReadWarnings* warnings = nullptr);
 

@@ -24,6 +24,9 @@ std::string English(const ReadWarning& w) {
     case ReadWarningKind::NumberOutOfRange:
       return FormatC("%s: line %d: '%s' is out of range; read as %s", path, w.line, w.found.c_str(),
                      w.read_as.c_str());
+    case ReadWarningKind::HeaderNotWholeNumber:
+      return FormatC("%s: line %d: '%s' is not a whole number; read as %s", path, w.line, w.found.c_str(),
+                     w.read_as.c_str());
   }
   return std::string();
 }
@@ -43,6 +46,9 @@ std::string Japanese(const ReadWarning& w) {
                      path, w.line);
     case ReadWarningKind::NumberOutOfRange:
       return FormatC("%s の %d 行目の値「%s」は範囲外です (%s として読みました)", path, w.line, w.found.c_str(),
+                     w.read_as.c_str());
+    case ReadWarningKind::HeaderNotWholeNumber:
+      return FormatC("%s の %d 行目の値「%s」は整数ではありません (%s として読みました)", path, w.line, w.found.c_str(),
                      w.read_as.c_str());
   }
   return std::string();

@@ -15,6 +15,7 @@ enum class ReadWarningKind {
   NotAnInteger,         // a data field that is no whole number, read as far as it goes
   HeaderLooksLikeData,  // the last header line holds counts: the header is probably a line short
   NumberOutOfRange,     // a header number beyond what its field holds, clamped
+  HeaderNotWholeNumber, // the sampling rate or scale written as a decimal ("1e9", "99.5"), read up to its digits' end
 };
 
 struct ReadWarning {

@@ -29,8 +29,11 @@ class OutputFile {
 
 // Writes path with the bytes write_content gives to its OutputFile; throws FileAccessError naming
 // path. A target that is not a regular file (a device such as /dev/null, a FIFO) is written
-// directly and never removed; a folder is refused. A symbolic link is followed, so the file it
-// names is replaced and the link stays. A replaced file keeps its permissions.
+// directly and never removed; a FIFO that nobody reads is refused at once; a folder is refused. A
+// symbolic link is followed, so the file it names is written (created if the link names nothing
+// yet) and the link stays. A replaced file keeps its permissions (less setuid and setgid), its
+// owner and group where the process may set them, else its group where it may. The file and its
+// folder are flushed to the disk before the call returns.
 // A scratch file (one unpacked into the program's private folder, thrown away at exit) is not
 // flushed to the disk: a crash loses nothing the user had.
 enum class Durability { Flushed, Scratch };

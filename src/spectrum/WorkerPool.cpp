@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sched.h>
+#include <string>
 #include <immintrin.h>
 
 namespace tremora {
@@ -29,13 +33,58 @@ WorkerPool::~WorkerPool() {
   for (std::thread& worker : workers_) worker.join();
 }
 
+int ProcessorsOfCpuQuota(std::string_view cpu_max) {
+  long long quota = 0, period = 0;
+  const std::string text(cpu_max);
+  if (std::sscanf(text.c_str(), "%lld %lld", &quota, &period) != 2 || quota <= 0 || period <= 0) return 0;
+  return static_cast<int>(std::min<long long>((quota + period - 1) / period, 1 << 20));
+}
+
+namespace {
+
+// The cpu.max of the process's own cgroup (cgroup v2: the "0::/path" line of /proc/self/cgroup);
+// empty when there is none.
+std::string OwnCpuMax() {
+  std::ifstream cgroups("/proc/self/cgroup");
+  std::string line;
+  while (std::getline(cgroups, line)) {
+    if (!line.starts_with("0::")) continue;
+    std::ifstream cpu_max("/sys/fs/cgroup" + line.substr(3) + "/cpu.max");
+    std::string text;
+    std::getline(cpu_max, text);
+    return text;
+  }
+  return std::string();
+}
+
+}  // namespace
+
+int UsableProcessors() {
+  // hardware_concurrency counts every processor of the machine, also those a job scheduler or a
+  // container keeps from us: 64 spinning workers on 2 allowed cores would starve each other.
+  cpu_set_t allowed;
+  CPU_ZERO(&allowed);
+  int processors = ::sched_getaffinity(0, sizeof allowed, &allowed) == 0
+                       ? CPU_COUNT(&allowed)
+                       : static_cast<int>(std::thread::hardware_concurrency());
+  const int quota = ProcessorsOfCpuQuota(OwnCpuMax());
+  if (quota > 0) processors = std::min(processors, quota);
+  return std::max(processors, 1);
+}
+
+int SharedPoolParticipants(const char* threads_setting, int usable_processors) {
+  int threads = usable_processors;
+  if (threads_setting != nullptr && *threads_setting != '\0') {
+    char* end = nullptr;
+    const long setting = std::strtol(threads_setting, &end, 10);
+    if (*end == '\0') threads = static_cast<int>(std::clamp<long>(setting, 1, 8));
+  }
+  return std::clamp(threads, 1, 8);
+}
+
 WorkerPool& WorkerPool::Shared() {
   // TREMORA_THREADS sets the number of threads, for measuring.
-  static WorkerPool pool([] {
-    const char* setting = std::getenv("TREMORA_THREADS");
-    const int threads = setting != nullptr ? std::atoi(setting) : static_cast<int>(std::thread::hardware_concurrency());
-    return std::clamp(threads, 1, 8);
-  }());
+  static WorkerPool pool(SharedPoolParticipants(std::getenv("TREMORA_THREADS"), UsableProcessors()));
   return pool;
 }
 
@@ -45,8 +94,17 @@ void WorkerPool::RunClaims() {
     if (task_ == nullptr || next_ >= count_) return;
     const int index = next_++;
     const std::function<void(int)>* task = task_;
+    const bool skip = failure_ != nullptr;  // a task failed: the rest of the job is not started
     lock.unlock();
-    (*task)(index);
+    if (!skip) {
+      try {
+        (*task)(index);
+      } catch (...) {
+        lock.lock();
+        if (failure_ == nullptr) failure_ = std::current_exception();
+        lock.unlock();
+      }
+    }
     pending_.fetch_sub(1, std::memory_order_acq_rel);
   }
 }
@@ -104,8 +162,13 @@ void WorkerPool::ForEach(int count, const std::function<void(int)>& task) {
     if (spins % 1024 == 1023) std::this_thread::yield();
     _mm_pause();
   }
-  std::lock_guard lock(mutex_);
-  task_ = nullptr;  // a worker arriving late finds nothing to claim
+  std::exception_ptr failure;
+  {
+    std::lock_guard lock(mutex_);
+    task_ = nullptr;  // a worker arriving late finds nothing to claim
+    std::swap(failure, failure_);
+  }
+  if (failure != nullptr) std::rethrow_exception(failure);
 }
 
 }  // namespace tremora

@@ -58,7 +58,9 @@ TEST(KnetRealRecords, PeakAfterMeanRemovalMatchesTheHeadersMaximumAndEveryValueI
     if (entry.path().extension() == ".md") continue;
     SCOPED_TRACE(path);
     ++files;
-    const RecordHeader header = ReadKnetHeader(path);
+    ReadWarnings warnings;
+    const RecordHeader header = ReadKnetHeader(path, &warnings);
+    EXPECT_EQ(warnings.Lines(), std::vector<std::string>());  // a KiK-net station height of "502.5" is no fault
     std::vector<float> samples(kBufferCapacity);
     const int count = ReadKnetSamples(path, header.ScaleFactor, samples.data(), kChannelCapacity, true);
     EXPECT_EQ(count, CountValuesOnDataLines(ReadWholeFile(path)));
@@ -133,17 +135,50 @@ TEST(KnetHeader, ALineLongerThanTheLimitIsCutAndDoesNotShiftTheLinesAfterIt) {
   EXPECT_EQ(h.MaxAccText, "4.954");
 }
 
-TEST(KnetHeader, RefusesAScaleFactorThatWouldDivideByZero) {
-  for (const std::string scale : {"3920(gal)/0", "3920(gal)/", "3920", "", "3920(gal)6182761"}) {
-    SCOPED_TRACE(scale);
+// A missing denominator would turn every sample into inf or nan; (issue 22) a scale of zero would
+// give a silent record and an intensity of -inf, a negative one the record's mirror image.
+TEST(KnetHeader, RefusesAScaleFactorThatWouldDivideByZeroOrIsZeroOrBelow) {
+  const std::string no_denominator = "「分子(gal)/分母」の形で 28 桁目から 0 でない分母が必要ですが、「";
+  const std::string not_positive = "「分子(gal)/分母」の形で正の分子と分母が必要ですが、「";
+  const struct {
+    std::string scale;
+    const std::string& expected;
+  } cases[] = {{"3920(gal)/0", no_denominator},        {"3920(gal)/", no_denominator},
+               {"3920", no_denominator},               {"", no_denominator},
+               {"3920(gal)6182761", no_denominator},   {"0(gal)/6182761", not_positive},
+               {"-3920(gal)/6182761", not_positive},   {"3920(gal)/-6182761", not_positive},
+               {"-1(gal)/-1", not_positive}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scale);
     try {
-      ParseKnetHeader(Header("100Hz", scale), "/data/x.NS");
+      ParseKnetHeader(Header("100Hz", c.scale), "/data/x.NS");
       FAIL() << "accepted";
     } catch (const RecordFormatError& error) {
       EXPECT_EQ(error.line(), 14);
-      EXPECT_NE(std::string(error.what()).find("/data/x.NS"), std::string::npos);
+      EXPECT_EQ(std::string(error.what()), "データファイル /data/x.NS の Scale Factor (14行目) が読めません\n" +
+                                               c.expected + c.scale + "」でした");
     }
   }
+}
+
+// Issue 22: integers written as decimals or too large for an int are read as the C library reads
+// them, and each is named with what the program uses instead.
+TEST(KnetHeader, NamesASamplingRateOrScaleReadOnlyInPartOrClamped) {
+  ReadWarnings warnings;
+  RecordHeader h = ParseKnetHeader(Header("1e9", "1e400(gal)/1"), "f", &warnings);
+  EXPECT_EQ(h.SamplingRate, 1);
+  EXPECT_EQ(h.ScaleFactor, 1.0f);
+  h = ParseKnetHeader(Header("99.5Hz", "99999999999(gal)/2.5e3"), "g", &warnings);
+  EXPECT_EQ(h.SamplingRate, 99);
+  EXPECT_EQ(h.ScaleFactor, static_cast<float>(2147483647.0L / 2));
+  EXPECT_EQ(warnings.Lines(), (std::vector<std::string>{
+                                  "f: line 11: '1e9' is not a whole number; read as 1",
+                                  "f: line 14: '1e400(gal)' is not a whole number; read as 1",
+                                  "g: line 11: '99.5Hz' is not a whole number; read as 99",
+                                  "g: line 14: '99999999999(gal)' is out of range; read as 2147483647",
+                                  "g: line 14: '2.5e3' is not a whole number; read as 2"}));
+  EXPECT_NE(warnings.JapaneseText().find("f の 11 行目の値「1e9」は整数ではありません (1 として読みました)\n"),
+            std::string::npos);
 }
 
 TEST(KnetHeader, ANumeratorOfOtherWidthStillFindsItsDenominator) {

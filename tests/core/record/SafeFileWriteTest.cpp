@@ -6,9 +6,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <csignal>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/sysmacros.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "TempFolder.h"
@@ -126,6 +129,93 @@ TEST(SafeFileWrite, ADeviceIsWrittenDirectlyAndNeverRemovedAndAFolderIsRefused) 
   ASSERT_EQ(::stat("/dev/full", &info), 0);
   EXPECT_THROW(WriteWholeFile(folder.path().string(), "x"), FileAccessError);
   EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+}
+
+// Issue 22: a link that names no file yet is written through, relative to the link's own folder,
+// whether it is one link or a chain of them; the links stay links.
+TEST(SafeFileWrite, ADanglingLinkIsWrittenThroughAndStaysALink) {
+  TempFolder folder("safe-write");
+  std::filesystem::create_directories(folder / "links");
+  std::filesystem::create_directories(folder / "out");
+  std::filesystem::create_symlink("../out/new.csv", folder / "links/relative.csv");
+  std::filesystem::create_symlink(folder / "links/relative.csv", folder / "chain.csv");
+  WriteWholeFile(folder / "chain.csv", "through two links\r\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "chain.csv"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "links/relative.csv"));
+  EXPECT_EQ(ReadFileBytes(folder / "out/new.csv"), "through two links\r\n");
+  EXPECT_EQ(NamesIn(folder / "out"), std::vector<std::string>{"new.csv"});
+
+  std::filesystem::create_symlink("loop.csv", folder / "loop.csv");
+  try {
+    WriteWholeFile(folder / "loop.csv", "x");
+    ADD_FAILURE() << "a link to itself was written";
+  } catch (const FileAccessError& error) {
+    EXPECT_EQ(error.error_number(), ELOOP);
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "loop.csv"));
+}
+
+// Issue 22: the longest name a folder holds can be written, and over again.
+TEST(SafeFileWrite, ANameOf255BytesIsWrittenAndReplaced) {
+  TempFolder folder("safe-write");
+  const std::string name = std::string(251, 'n') + ".csv";
+  WriteWholeFile(folder / name, kYesterday);
+  WriteWholeFile(folder / name, "today\r\n");
+  EXPECT_EQ(ReadFileBytes(folder / name), "today\r\n");
+  EXPECT_EQ(NamesIn(folder.path()), std::vector<std::string>{name});
+}
+
+// Issue 22: output written over a setuid program must not run as its owner.
+TEST(SafeFileWrite, AReplacementDropsSetuidAndSetgidAndKeepsTheOtherBits) {
+  TempFolder folder("safe-write");
+  const std::string target = folder.Write("tool", kYesterday);
+  ASSERT_EQ(::chmod(target.c_str(), 06755), 0);
+  WriteWholeFile(target, "not a program\n");
+  struct stat info;
+  ASSERT_EQ(::stat(target.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0755u);
+}
+
+// Issue 22: a FIFO that nobody reads is refused at once rather than waiting for a reader; one that
+// is read gets the bytes. The write runs in a child process, so a regression fails instead of hanging.
+TEST(SafeFileWrite, AFifoWithoutAReaderIsRefusedAtOnceAndOneWithAReaderIsWritten) {
+  TempFolder folder("safe-write");
+  const std::string fifo = folder / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    try {
+      WriteWholeFile(fifo, "nobody reads this");
+    } catch (const FileAccessError& error) {
+      ::_exit(error.error_number() == ENXIO ? 0 : 2);
+    }
+    ::_exit(1);
+  }
+  int status = 0;
+  pid_t done = 0;
+  for (int waited = 0; waited < 500 && done == 0; ++waited) {
+    done = ::waitpid(child, &status, WNOHANG);
+    if (done == 0) ::usleep(10000);
+  }
+  if (done == 0) {
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    FAIL() << "the write to a FIFO without a reader was still waiting after 5 s";
+  }
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported as written, 2: another error than ENXIO";
+
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  WriteWholeFile(fifo, "read");
+  char got[16] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 4);
+  EXPECT_STREQ(got, "read");
+  ::close(reader);
+  struct stat info;
+  ASSERT_EQ(::stat(fifo.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 // The same as the first test on a real file system that is full, where one can be mounted.
