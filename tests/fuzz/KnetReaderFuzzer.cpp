@@ -2,6 +2,7 @@
 // the counts and their conversion to gal.
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ReadWarnings warnings;
   try {
     const RecordHeader header = ParseKnetHeader(content, "fuzz.NS", &warnings);
-    Require(header.SamplingRate > 0 && header.ScaleFactor == header.ScaleFactor);
+    // A header that is read has a rate and a scale every sample can be converted with.
+    Require(header.SamplingRate > 0 && header.ScaleFactor > 0 && std::isfinite(header.ScaleFactor));
     FormatKnetHeaderLabels(header);
     scale_factor = header.ScaleFactor;
   } catch (const RecordFormatError&) {
