@@ -7,17 +7,17 @@
 #include <set>
 #include <stdexcept>
 
-#include "analysis/CliMetrics.h"
+#include "analysis/FourierSpectrum.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
+#include "app/cli/CliMetrics.h"
 #include "app/cli/CliRecords.h"
-#include "analysis/FourierSpectrum.h"
 #include "app/cli/CliSynth.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/Bundle.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
 #include "record/StationTables.h"
-#include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/SpectrumSolver.h"
 #include "wave/KnetRecordLoad.h"

@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 
 #include "app/cli/CliArguments.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
 #include "wave/KnetRecordLoad.h"
 
 namespace tremora::cli {

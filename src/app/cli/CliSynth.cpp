@@ -7,10 +7,10 @@
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/KnetLoading.h"
 #include "record/StationTables.h"
-#include "record/TextFile.h"
 
 namespace tremora::cli {
 

@@ -1,12 +1,12 @@
-#include "analysis/CliMetrics.h"
+#include "app/cli/CliMetrics.h"
 
 #include "analysis/MetricsTable.h"
 #include "analysis/StrongMotionIndices.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/StationTables.h"
 
 namespace tremora::cli {
