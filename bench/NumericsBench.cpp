@@ -14,7 +14,7 @@
 #include "BenchInput.h"
 #include "spectrum/PeriodGrid.h"
 #include "spectrum/SpectrumSolver.h"
-#include "spectrum/WorkerPool.h"
+#include "numerics/WorkerPool.h"
 #include "wave/BandPassFilter.h"
 #include "wave/WaveProcessing.h"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <complex>
 
-#include "analysis/FftPlans.h"
-#include "record/CNumbers.h"
+#include "base/CNumbers.h"
+#include "numerics/FftPlans.h"
 
 namespace tremora {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <numeric>
 
-#include "analysis/FftPlans.h"
+#include "numerics/FftPlans.h"
 
 namespace tremora {
 

@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/CNumbers.h"
+#include "base/TextFile.h"
 #include "graph/TMyGraph.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "platform/WindowStyle.h"
-#include "record/CNumbers.h"
 #include "record/SaveTargetCheck.h"
-#include "record/TextFile.h"
 #include "spectrum/SpectrumView.h"
 
 namespace tremora {

@@ -7,10 +7,10 @@
 #include "analysis/StrongMotionIndices.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/TextFile.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 #include "record/SaveTargetCheck.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

@@ -3,24 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/Ascii.h"
+
 namespace tremora {
 
 namespace {
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return UpperAscii(c); });
-  return upper;
-}
-
-// Contains, ignoring the case of ASCII letters; multi-byte characters compare byte for byte.
-bool ContainsIgnoringAsciiCase(std::string_view text, std::string_view part) {
-  const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                                 [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
-  return found != text.end();
-}
 
 std::string ThreeDecimals(float degrees) {
   char text[32];

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/KnetFormat.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

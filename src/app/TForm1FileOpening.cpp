@@ -7,13 +7,13 @@
 #include <fstream>
 
 #include "app/TForm1.h"
+#include "base/CNumbers.h"
+#include "base/TextFile.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Messages.h"
-#include "record/CNumbers.h"
 #include "record/Bundle.h"
 #include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

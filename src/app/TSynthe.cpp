@@ -5,14 +5,14 @@
 #include "app/Application.h"
 #include "app/Synthesis.h"
 #include "app/TForm1.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/WindowStyle.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
 #include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

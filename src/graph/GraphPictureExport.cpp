@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "base/TextFile.h"
 #include "graph/TMyGraph.h"
 #include "platform/PictureFiles.h"
 #include "record/SaveTargetCheck.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

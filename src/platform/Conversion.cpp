@@ -7,12 +7,11 @@
 #include <cstdlib>
 #include <locale.h>
 
+#include "base/Ascii.h"
+
 namespace tremora {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 [[noreturn]] void Refuse(std::string_view text, const char* kind) {
   throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value.");
@@ -22,13 +21,13 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 int TextToInt(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsSpaceOrTab(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   if (i == text.size()) Refuse(text, "integer");
   long long value = 0;
   for (; i < text.size(); ++i) {
-    if (!IsDigit(text[i])) Refuse(text, "integer");
+    if (!IsAsciiDigit(text[i])) Refuse(text, "integer");
     value = value * 10 + (text[i] - '0');
     if (value > static_cast<long long>(INT_MAX) + 1) Refuse(text, "integer");
   }
@@ -40,13 +39,13 @@ int TextToInt(std::string_view text) {
 float TextToFloat(std::string_view text) {
   size_t first = 0;
   size_t last = text.size();
-  while (first < last && IsBlank(text[first])) ++first;
-  while (last > first && IsBlank(text[last - 1])) --last;
+  while (first < last && IsSpaceOrTab(text[first])) ++first;
+  while (last > first && IsSpaceOrTab(text[last - 1])) --last;
   const std::string body(text.substr(first, last - first));
   // Only plain decimal notation: strtod would also take hex, "inf" and "nan".
   bool has_digit = false;
   for (char c : body) {
-    if (IsDigit(c)) {
+    if (IsAsciiDigit(c)) {
       has_digit = true;
     } else if (c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') {
       Refuse(text, "floating point");

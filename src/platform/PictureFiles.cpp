@@ -8,8 +8,8 @@
 #include <gif_lib.h>
 #include <png.h>
 
-#include "record/Errors.h"
-#include "record/SafeFileWrite.h"
+#include "base/Errors.h"
+#include "base/SafeFileWrite.h"
 
 namespace tremora {
 

@@ -1,6 +1,6 @@
 #include "platform/TickText.h"
 
-#include "record/CNumbers.h"
+#include "base/CNumbers.h"
 
 namespace tremora {
 

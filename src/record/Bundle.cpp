@@ -17,11 +17,11 @@
 #include <tuple>
 #include <unistd.h>
 
-#include "record/Errors.h"
+#include "base/Errors.h"
+#include "base/SafeFileWrite.h"
+#include "base/TextCoding.h"
+#include "base/TextFile.h"
 #include "record/KnetFormat.h"
-#include "record/SafeFileWrite.h"
-#include "record/TextCoding.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

@@ -2,24 +2,13 @@
 
 #include <algorithm>
 
-#include "record/CNumbers.h"
-#include "record/TextFile.h"
+#include "base/Ascii.h"
+#include "base/CNumbers.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 
 namespace {
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) { return UpperAscii(a) == UpperAscii(b); });
-}
-
-bool ContainsIgnoringAsciiCase(std::string_view text, std::string_view part) {
-  return std::search(text.begin(), text.end(), part.begin(), part.end(),
-                     [](char a, char b) { return UpperAscii(a) == UpperAscii(b); }) != text.end();
-}
 
 std::string_view Trimmed(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');

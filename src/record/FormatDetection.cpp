@@ -3,10 +3,11 @@
 #include <fstream>
 #include <vector>
 
-#include "record/CNumbers.h"
+#include "base/Ascii.h"
+#include "base/CNumbers.h"
+#include "base/TextFile.h"
 #include "record/KnetFormat.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 
@@ -25,12 +26,10 @@ std::vector<std::string_view> FirstLines(std::string_view head, int count) {
   return lines;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Digits from the start of text; false when there are none.
 bool TakeDigits(std::string_view& text) {
   size_t n = 0;
-  while (n < text.size() && IsDigit(text[n])) ++n;
+  while (n < text.size() && IsAsciiDigit(text[n])) ++n;
   text.remove_prefix(n);
   return n > 0;
 }
@@ -43,7 +42,7 @@ std::string_view KnetValue(std::string_view line) {
 bool StartsWithDate(std::string_view value) {
   if (value.size() < 10) return false;
   for (size_t i = 0; i < 10; ++i) {
-    if ((i == 4 || i == 7) ? value[i] != '/' : !IsDigit(value[i])) return false;
+    if ((i == 4 || i == 7) ? value[i] != '/' : !IsAsciiDigit(value[i])) return false;
   }
   return true;
 }
@@ -65,7 +64,7 @@ bool LooksLikeKnet(std::string_view head) {
   const std::vector<std::string_view> lines = FirstLines(head, kKnetHeaderLines);
   if (static_cast<int>(lines.size()) < kKnetHeaderLines) return false;
   std::string_view rate = KnetValue(lines[10]);
-  const bool rate_positive = IsDigit(rate.empty() ? ' ' : rate[0]) && ReadInt(rate) > 0;
+  const bool rate_positive = IsAsciiDigit(rate.empty() ? ' ' : rate[0]) && ReadInt(rate) > 0;
   return rate_positive && StartsWithDate(KnetValue(lines[0])) && StartsWithDate(KnetValue(lines[9])) &&
          IsScaleFactor(TrimLine(KnetValue(lines[13])));
 }

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextCoding.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextCoding.h"
+#include "base/TextFile.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

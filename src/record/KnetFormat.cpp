@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <climits>
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextCoding.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextCoding.h"
+#include "base/TextFile.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

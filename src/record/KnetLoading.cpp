@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
+#include "base/Ascii.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 
@@ -14,14 +15,6 @@ namespace {
 
 constexpr int kBaseNameWidth = 149;
 constexpr const char* kComponentLabels[kMaxChannels] = {"NS", "EW", "UD"};
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 // The extension of the picked file's name as written ("Ns2"), empty without a period.
 std::string_view WrittenExtension(std::string_view path) {

@@ -11,8 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/Errors.h"
 #include "record/Bundle.h"
-#include "record/Errors.h"
 
 namespace tremora {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "record/CNumbers.h"
-#include "record/TextCoding.h"
+#include "base/CNumbers.h"
+#include "base/TextCoding.h"
 
 namespace tremora {
 

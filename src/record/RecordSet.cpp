@@ -1,6 +1,6 @@
 #include "record/RecordSet.h"
 
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 

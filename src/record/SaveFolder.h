@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "base/TextFile.h"
 #include "record/RecordSet.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

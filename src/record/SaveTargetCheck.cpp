@@ -1,10 +1,10 @@
 #include "record/SaveTargetCheck.h"
 
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "platform/Messages.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
 #include "record/SaveFolder.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

@@ -1,8 +1,8 @@
 #include "record/StationNamedCopies.h"
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 

@@ -4,11 +4,11 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextCoding.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextCoding.h"
+#include "base/TextFile.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "app/StationGrid.h"
+#include "base/TextFile.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/WindowStyle.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 

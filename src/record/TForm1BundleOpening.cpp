@@ -8,11 +8,11 @@
 #include <future>
 
 #include "app/TForm1.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
 #include "platform/Messages.h"
 #include "platform/WindowStyle.h"
 #include "record/BundleListing.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
 #include "record/TBundleChooser.h"
 #include "record/TBundleProgress.h"
 

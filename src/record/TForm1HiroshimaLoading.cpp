@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "app/TForm1.h"
+#include "base/CNumbers.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
-#include "record/CNumbers.h"
 #include "record/KnetLoading.h"
 #include "wave/HiroshimaRecordLoad.h"
 

@@ -1,8 +1,8 @@
 // The menu command that copies the loaded record's files under names that carry the station's place.
 
 #include "app/TForm1.h"
+#include "base/Errors.h"
 #include "platform/Messages.h"
-#include "record/Errors.h"
 #include "record/KnetLoading.h"
 #include "record/StationNamedCopies.h"
 

@@ -7,7 +7,7 @@
 // Included by one file per instruction set, which defines TREMORA_LANES, TREMORA_SOLVER_VECTORS
 // and TREMORA_SOLVER_NAME.
 
-#include "spectrum/LaneTypes.h"
+#include "numerics/LaneTypes.h"
 #include "spectrum/SpectrumKernels.h"
 
 namespace tremora::spectrum_kernels {

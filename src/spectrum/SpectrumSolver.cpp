@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "numerics/WorkerPool.h"
 #include "spectrum/ExactResponse.h"
 #include "spectrum/OscillatorResponse.h"
 #include "spectrum/SpectrumKernels.h"
-#include "spectrum/WorkerPool.h"
 #include "wave/WaveProcessing.h"
 
 namespace tremora {

@@ -6,9 +6,9 @@
 #include <array>
 #include <functional>
 
+#include "numerics/SimdLevel.h"
 #include "record/RecordSet.h"
 #include "spectrum/PeriodGrid.h"
-#include "spectrum/SimdLevel.h"
 
 namespace tremora {
 

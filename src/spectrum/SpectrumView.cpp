@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "record/CNumbers.h"
+#include "base/CNumbers.h"
 #include "spectrum/SpectrumCsv.h"
 
 namespace tremora {

@@ -4,12 +4,25 @@
 // period or frequency axes, linear or logarithmic, with damping selection, colours and line width;
 // the calculation and the CSV, GIF and clipboard exports.
 //
-// The class is spread over files by concern:
-//   TSpectLayout.cpp       controls, creation, the control handlers that only redraw or hide
-//   TSpectDrawing.cpp      RedrawSpectra, SetupAxes and the two drawing operations
-//   TSpectCalculation.cpp  the calculation of the spectrum set, after a press or a load
-//   TSpectExport.cpp       CSV, GIF and clipboard
-//   graph/EnlargedView.cpp the enlarged view's stepping loop and the overlay drawing
+// The class is spread over the subsystem folders by concern:
+//   spectrum/TSpect.h               the declaration; the handlers that only redraw are inline here
+//   spectrum/TSpectLayout.cpp       CreateControls, ConnectHandlers, FormCreate, EnableChoices,
+//                                   RGSpectClick, DampingClick, CBLargeClick, Button1Click (hide),
+//                                   SetDampingMultiplier, SetLongestPeriod
+//   spectrum/TSpectDrawing.cpp      RedrawSpectra, AxisChoice, SetupAxes, ReverseOrder,
+//                                   SetDampingPen, DrawPanel, DrawCurves, StoredCurves and the two
+//                                   drawings BtnSpectrum1Click (per component), BtnSpectrum2Click
+//                                   (per response)
+//   spectrum/TSpectCalculation.cpp  BtnCalcClick, ShowSource, RecordLoaded, showEvent,
+//                                   FollowLoadLater, FollowLoad: the spectrum set, after a press or
+//                                   a load
+//   spectrum/TSpectExport.cpp       BtnCSVClick, BtnGIFClick, Button2Click (clipboard)
+//   graph/EnlargedView.cpp          RunEnlargedView, DrawEnlargedStep, NewOverlay, AddToOverlay,
+//                                   DrawOverlayCurves: the enlarged view's stepping loop and overlay
+//   spectrum/UpDown.cpp             the up-down control UpDown1 beside Edit1
+// What it computes and writes is core code: spectrum/SpectrumSolver (the spectra),
+// spectrum/PeriodGrid, spectrum/SpectrumView (axes and scales), spectrum/SpectrumSource (the names
+// of what was computed), spectrum/SpectrumCsv (the CSV).
 
 #include <array>
 #include <string>

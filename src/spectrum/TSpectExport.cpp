@@ -2,9 +2,9 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/TextFile.h"
 #include "platform/PictureFiles.h"
 #include "record/SaveTargetCheck.h"
-#include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/TSpect.h"
 

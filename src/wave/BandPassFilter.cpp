@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "spectrum/WorkerPool.h"
+#include "numerics/WorkerPool.h"
 #include "wave/BandPassKernels.h"
 
 namespace tremora {

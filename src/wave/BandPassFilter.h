@@ -3,7 +3,7 @@
 // 0 below f1, rising to 1 at f2, 1 up to f3, falling to 0 at f4, stored as one half of its
 // symmetric impulse response (2 * count - 1 taps).
 
-#include "spectrum/SimdLevel.h"
+#include "numerics/SimdLevel.h"
 
 namespace tremora {
 

@@ -3,7 +3,7 @@
 // stores it; so every lane computes what the scalar loop computes for its sample. Included by one
 // file per instruction set, which defines TREMORA_LANES and TREMORA_FILTER_NAME.
 
-#include "spectrum/LaneTypes.h"
+#include "numerics/LaneTypes.h"
 #include "wave/BandPassKernels.h"
 
 namespace tremora::band_pass_kernels {

@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
+#include "base/TextFile.h"
 #include "record/HiroshimaFormat.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
 #include "wave/WaveProcessing.h"
 
 namespace tremora {

@@ -6,9 +6,9 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/CNumbers.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
-#include "record/CNumbers.h"
 #include "spectrum/TSpect.h"
 
 namespace tremora {

@@ -2,11 +2,11 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/TextFile.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
 #include "record/SaveTargetCheck.h"
-#include "record/TextFile.h"
 #include "spectrum/TSpect.h"
 #include "wave/TMyWave.h"
 #include "wave/WaveCsv.h"

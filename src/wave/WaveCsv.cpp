@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "record/CNumbers.h"
-#include "record/TextFile.h"
+#include "base/CNumbers.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 

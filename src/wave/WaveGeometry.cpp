@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/CNumbers.h"
 #include "platform/TickText.h"
-#include "record/CNumbers.h"
 
 namespace tremora {
 

@@ -12,7 +12,7 @@
 
 #include "FuzzSupport.h"
 #include "record/Bundle.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 
 using namespace tremora;
 using tremora::fuzzing::Require;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "record/HiroshimaFormat.h"
 
 using namespace tremora;

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "wave/KnetRecordLoad.h"
 
 using namespace tremora;

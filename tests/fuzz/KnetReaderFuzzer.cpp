@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "record/KnetFormat.h"
-#include "record/TextCoding.h"
+#include "base/TextCoding.h"
 
 using namespace tremora;
 using tremora::fuzzing::Require;

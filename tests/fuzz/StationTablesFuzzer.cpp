@@ -7,7 +7,7 @@
 
 #include "FuzzSupport.h"
 #include "record/StationTables.h"
-#include "record/TextCoding.h"
+#include "base/TextCoding.h"
 #include "record/TextFields.h"
 
 using namespace tremora;

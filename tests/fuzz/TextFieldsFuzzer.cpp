@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "record/TextCoding.h"
+#include "base/TextCoding.h"
 #include "record/TextFields.h"
 
 using namespace tremora;

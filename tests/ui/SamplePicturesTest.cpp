@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/CNumbers.h"
 #include "graph/TMyGraph.h"
 #include "platform/PictureFiles.h"
-#include "record/CNumbers.h"
 #include "record/KnetFormat.h"
 #include "wave/TMyWave.h"
 

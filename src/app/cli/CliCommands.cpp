@@ -7,17 +7,17 @@
 #include <set>
 #include <stdexcept>
 
-#include "analysis/CliMetrics.h"
+#include "analysis/FourierSpectrum.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
+#include "app/cli/CliMetrics.h"
 #include "app/cli/CliRecords.h"
-#include "analysis/FourierSpectrum.h"
 #include "app/cli/CliSynth.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/Bundle.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
 #include "record/StationTables.h"
-#include "record/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/SpectrumSolver.h"
 #include "wave/KnetRecordLoad.h"
@@ -33,10 +33,11 @@ using cli::RecordInput;
 using cli::RecordInputs;
 using cli::kProgram;
 using cli::LoadRecord;
+using cli::LoadStations;
 using cli::RecordError;
 using cli::Parse;
 using cli::InputFiles;
-using cli::ProcessRecord;
+using cli::ForEachRecord;
 using cli::UsageError;
 
 constexpr const char* kMainHelp =
@@ -237,14 +238,52 @@ std::string SpectrumFileName(const RecordSet& record, const std::string& path, b
   return base + ending;
 }
 
-StationTables LoadStations(const CliEnvironment& env, std::ostream& err) {
-  StationTableLoad load = LoadStationTables(env.data_folder);
-  if (load.site_file_missing) {
-    err << kProgram << ": warning: " << env.data_folder << "/" << kSiteFileName
-        << " not found; station names stay empty\n";
+// Where spectra and fourier put each record's CSV: the -o file or standard output for one record,
+// else a file of its own in the --out-dir folder.
+class ResultFiles {
+ public:
+  // Refuses -o together with --out-dir, and an -o file that is one of the inputs.
+  explicit ResultFiles(const Arguments& parsed)
+      : out_dir_(OutputFolder(parsed)),
+        single_(parsed.Has("--single")),
+        inputs_(parsed.files),
+        output_(OutputFile(parsed, inputs_)) {}
+
+  // Refuses several records without --out-dir, then makes the folder: false, after a message,
+  // when it cannot be made.
+  bool Prepare(const RecordInputs& records, std::ostream& err) const {
+    if (records.records().size() > 1 && out_dir_ == nullptr) {
+      throw UsageError("several records need --out-dir (one CSV file each)");
+    }
+    return out_dir_ == nullptr || MakeOutputFolder(*out_dir_, err);
   }
-  return std::move(load.tables);
-}
+
+  // ending: of the file's name in --out-dir.
+  void Write(const std::string& text, const RecordSet& record, const RecordInput& input, const char* ending,
+             std::ostream& out) {
+    if (out_dir_ == nullptr) {
+      WriteOutput(output_, text, out);
+      return;
+    }
+    const std::string target = *out_dir_ + "/" + SpectrumFileName(record, input.path, single_, ending);
+    WriteIntoOutputFolder(target, text, input.name, inputs_, written_);
+  }
+
+ private:
+  static const std::string* OutputFolder(const Arguments& parsed) {
+    const std::string* out_dir = parsed.Value("--out-dir");
+    if ((parsed.Value("-o") != nullptr || parsed.Value("--output") != nullptr) && out_dir != nullptr) {
+      throw UsageError("give either -o or --out-dir, not both");
+    }
+    return out_dir;
+  }
+
+  const std::string* out_dir_;
+  bool single_;
+  InputFiles inputs_;
+  const std::string* output_;
+  std::map<std::string, std::string> written_;  // output file -> record that wrote it
+};
 
 int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
   const Arguments parsed = Parse(args, {"--station"}, {"--single", "--no-dc"});
@@ -255,39 +294,34 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (parsed.files.empty()) throw UsageError("info needs at least one record file");
   const StationTables stations = LoadStations(env, err);
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
-  int status = inputs.failed() ? 1 : 0;
-  for (const RecordInput& input : inputs.records()) {
-    const bool done = ProcessRecord(input, env, err, [&] {
-      const auto record = LoadRecord(input, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
-      const RecordHeader& h = record->Header;
-      std::string text;
-      const auto line = [&text](const char* label, const std::string& value) {
-        text += FormatC("%-22s%s\n", label, value.c_str());
-      };
-      line("File", input.name);
-      line("Station code", h.StationCode);
-      line("Station name", record->CurrentStation.Name);
-      line("Origin time", h.OriginDate + " " + h.OriginTime);
-      line("Epicentre", FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude));
-      line("Depth (km)", FormatC("%d", h.Depth));
-      line("Magnitude", FormatC("%.1f", h.Magnitude));
-      line("Station position", FormatC("%.4f N  %.4f E  %d m", h.StationLatitude, h.StationLongitude, h.StationHeight));
-      line("Record time", h.RecordDate + " " + h.RecordTime);
-      line("Sampling rate (Hz)", FormatC("%d", h.SamplingRate));
-      line("Duration (s)", FormatC("%g", h.DurationTime));
-      line("Scale factor", FormatC("%.9g gal per count", h.ScaleFactor));
-      line("Samples", FormatC("%d", record->SampleCount));
-      for (int ch = 0; ch < record->ChannelCount; ++ch) {
-        int position = 0;
-        const float peak = PeakAbs(record->SampleCount, record->Acceleration[ch].data(), position);
-        const std::string label = "Peak " + record->ComponentNames[ch] + " (gal)";
-        line(label.c_str(), FormatC("%.3f at %.2f s", peak, position * static_cast<double>(record->SamplingInterval)));
-      }
-      out << text << "\n";
-    });
-    if (!done) status = 1;
-  }
-  return status;
+  return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
+    const auto record = LoadRecord(input, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
+    const RecordHeader& h = record->Header;
+    std::string text;
+    const auto line = [&text](const char* label, const std::string& value) {
+      text += FormatC("%-22s%s\n", label, value.c_str());
+    };
+    line("File", input.name);
+    line("Station code", h.StationCode);
+    line("Station name", record->CurrentStation.Name);
+    line("Origin time", h.OriginDate + " " + h.OriginTime);
+    line("Epicentre", FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude));
+    line("Depth (km)", FormatC("%d", h.Depth));
+    line("Magnitude", FormatC("%.1f", h.Magnitude));
+    line("Station position", FormatC("%.4f N  %.4f E  %d m", h.StationLatitude, h.StationLongitude, h.StationHeight));
+    line("Record time", h.RecordDate + " " + h.RecordTime);
+    line("Sampling rate (Hz)", FormatC("%d", h.SamplingRate));
+    line("Duration (s)", FormatC("%g", h.DurationTime));
+    line("Scale factor", FormatC("%.9g gal per count", h.ScaleFactor));
+    line("Samples", FormatC("%d", record->SampleCount));
+    for (int ch = 0; ch < record->ChannelCount; ++ch) {
+      int position = 0;
+      const float peak = PeakAbs(record->SampleCount, record->Acceleration[ch].data(), position);
+      const std::string label = "Peak " + record->ComponentNames[ch] + " (gal)";
+      line(label.c_str(), FormatC("%.3f at %.2f s", peak, position * static_cast<double>(record->SamplingInterval)));
+    }
+    out << text << "\n";
+  });
 }
 
 int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
@@ -341,39 +375,19 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
       throw UsageError("--method must be linear or exact, not '" + *name + "'");
     }
   }
-  const std::string* out_dir = parsed.Value("--out-dir");
-  if ((parsed.Value("-o") != nullptr || parsed.Value("--output") != nullptr) && out_dir != nullptr) {
-    throw UsageError("give either -o or --out-dir, not both");
-  }
-  const InputFiles input_files(parsed.files);
-  const std::string* output = OutputFile(parsed, input_files);
+  ResultFiles results(parsed);
   const bool single = parsed.Has("--single");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
-  if (inputs.records().size() > 1 && out_dir == nullptr) {
-    throw UsageError("several records need --out-dir (one CSV file each)");
-  }
-  if (out_dir != nullptr && !MakeOutputFolder(*out_dir, err)) return 1;
+  if (!results.Prepare(inputs, err)) return 1;
   const StationTables stations = LoadStations(env, err);
   const PeriodGrid grid = MakePeriodGrid();
-  std::map<std::string, std::string> written;  // output file -> record that wrote it
-  int status = inputs.failed() ? 1 : 0;
-  for (const RecordInput& input : inputs.records()) {
-    const bool done = ProcessRecord(input, env, err, [&] {
-      const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
-      const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
-      auto spectra = std::make_unique<SpectrumSet>();
-      ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra, {}, method);
-      const std::string text = FormatSpectrumCsv(*record, grid, ratios, *spectra, method);
-      if (out_dir == nullptr) {
-        WriteOutput(output, text, out);
-        return;
-      }
-      const std::string target = *out_dir + "/" + SpectrumFileName(*record, input.path, single);
-      WriteIntoOutputFolder(target, text, input.name, input_files, written);
-    });
-    if (!done) status = 1;
-  }
-  return status;
+  return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
+    const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
+    const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
+    auto spectra = std::make_unique<SpectrumSet>();
+    ComputeSpectra(*record, section.StartIndex, section.DisplayCount, grid, ratios, *spectra, {}, method);
+    results.Write(FormatSpectrumCsv(*record, grid, ratios, *spectra, method), *record, input, "rsp.csv", out);
+  });
 }
 
 double ParseSmoothing(const Arguments& parsed) {
@@ -395,37 +409,18 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (parsed.files.empty()) throw UsageError("fourier needs at least one record file");
   const SectionChoice choice = ParseSectionChoice(parsed);
   const double band_width = ParseSmoothing(parsed);
-  const std::string* out_dir = parsed.Value("--out-dir");
-  if ((parsed.Value("-o") != nullptr || parsed.Value("--output") != nullptr) && out_dir != nullptr) {
-    throw UsageError("give either -o or --out-dir, not both");
-  }
-  const InputFiles input_files(parsed.files);
-  const std::string* output = OutputFile(parsed, input_files);
+  ResultFiles results(parsed);
   const bool single = parsed.Has("--single");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
-  if (inputs.records().size() > 1 && out_dir == nullptr) {
-    throw UsageError("several records need --out-dir (one CSV file each)");
-  }
-  if (out_dir != nullptr && !MakeOutputFolder(*out_dir, err)) return 1;
+  if (!results.Prepare(inputs, err)) return 1;
   const StationTables stations = LoadStations(env, err);
-  std::map<std::string, std::string> written;  // output file -> record that wrote it
-  int status = inputs.failed() ? 1 : 0;
-  for (const RecordInput& input : inputs.records()) {
-    const bool done = ProcessRecord(input, env, err, [&] {
-      const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
-      const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
-      const std::string text = FormatFourierCsv(
-          ComputeFourierSpectra(*record, section.StartIndex, section.DisplayCount, band_width));
-      if (out_dir == nullptr) {
-        WriteOutput(output, text, out);
-        return;
-      }
-      const std::string target = *out_dir + "/" + SpectrumFileName(*record, input.path, single, "fas.csv");
-      WriteIntoOutputFolder(target, text, input.name, input_files, written);
-    });
-    if (!done) status = 1;
-  }
-  return status;
+  return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
+    const auto record = LoadRecord(input, stations, !single, !parsed.Has("--no-dc"), err);
+    const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
+    const std::string text = FormatFourierCsv(
+        ComputeFourierSpectra(*record, section.StartIndex, section.DisplayCount, band_width));
+    results.Write(text, *record, input, "fas.csv", out);
+  });
 }
 
 int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
@@ -451,15 +446,14 @@ int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ost
   const bool remove_mean = !parsed.Has("--no-dc");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
   if (inputs.failed()) return 1;
-  const RecordInput& input = cli::TheOnlyRecord(inputs, "wave-csv");
+  cli::TheOnlyRecord(inputs, "wave-csv");
   const StationTables stations = LoadStations(env, err);
-  const bool done = ProcessRecord(input, env, err, [&] {
+  return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
     const auto record = LoadRecord(input, stations, !parsed.Has("--single"), remove_mean, err);
     const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
     ProcessDisplayedSection(*record, section, remove_mean);
     WriteOutput(output, FormatWaveCsv(*record, section, quantity), out);
   });
-  return done ? 0 : 1;
 }
 
 }  // namespace

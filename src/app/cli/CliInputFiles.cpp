@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 
 #include "app/cli/CliRecords.h"
+#include "base/TextFile.h"
 #include "record/Bundle.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
 
 namespace tremora::cli {
 

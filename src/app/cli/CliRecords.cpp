@@ -7,9 +7,10 @@
 #include <sys/stat.h>
 
 #include "app/cli/CliArguments.h"
-#include "record/Errors.h"
+#include "base/Ascii.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
 #include "wave/KnetRecordLoad.h"
 
 namespace tremora::cli {
@@ -25,11 +26,6 @@ std::string NotARecordFile(const std::string& path) {
   return std::string();
 }
 
-std::string UpperCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
 // A path's file as one name: the canonical path when it exists, else the path as given.
 std::string Identity(const std::string& path) {
   std::error_code error;
@@ -38,6 +34,15 @@ std::string Identity(const std::string& path) {
 }
 
 }  // namespace
+
+StationTables LoadStations(const CliEnvironment& env, std::ostream& err) {
+  StationTableLoad load = LoadStationTables(env.data_folder);
+  if (load.site_file_missing) {
+    err << kProgram << ": warning: " << env.data_folder << "/" << kSiteFileName
+        << " not found; station names stay empty\n";
+  }
+  return std::move(load.tables);
+}
 
 std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTables& stations, bool three_components,
                                       bool remove_mean, std::ostream& err) {
@@ -96,7 +101,7 @@ RecordInputs::RecordInputs(const std::vector<std::string>& files, const std::vec
           throw UsageError("--station takes CODE or CODE:SENSOR (a KiK-net sensor digit), not '" + list + "'");
         }
       }
-      pick.code = UpperCase(code);
+      pick.code = UpperAscii(code);
       picks_.push_back(pick);
     }
   }
@@ -138,7 +143,7 @@ void RecordInputs::AddBundle(const std::string& path, bool single_components, st
     failed_ = true;
   }
   for (const BundleRecord& record : bundle.records) {
-    const std::string code = UpperCase(record.header.StationCode);
+    const std::string code = UpperAscii(record.header.StationCode);
     bool picked = picks_.empty();
     for (StationPick& pick : picks_) {
       if (pick.code != code || (!pick.sensor.empty() && pick.sensor != record.sensor)) continue;
@@ -196,6 +201,16 @@ bool ProcessRecord(const RecordInput& input, const CliEnvironment& env, std::ost
     err << kProgram << ": " << input.name << ": not enough memory; skipped\n";
   }
   return false;
+}
+
+int ForEachRecord(const RecordInputs& inputs, const CliEnvironment& env, std::ostream& err,
+                  const std::function<void(const RecordInput&)>& work, const std::function<void()>& after_each) {
+  int status = inputs.failed() ? 1 : 0;
+  for (const RecordInput& input : inputs.records()) {
+    if (!ProcessRecord(input, env, err, [&] { work(input); })) status = 1;
+    if (after_each) after_each();
+  }
+  return status;
 }
 
 }  // namespace tremora::cli

@@ -65,6 +65,9 @@ class RecordInputs {
 // The one record of a command that works on one (wave-csv, synth); throws UsageError otherwise.
 const RecordInput& TheOnlyRecord(const RecordInputs& inputs, const std::string& command);
 
+// The station tables of env's data folder; a missing site table is told on err as a warning.
+StationTables LoadStations(const CliEnvironment& env, std::ostream& err);
+
 // Loads the record the way the main window does; warnings go to err. Throws RecordError, its
 // message naming the record as the user knows it.
 std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTables& stations, bool three_components,
@@ -80,5 +83,12 @@ std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, 
 // with the next record.
 bool ProcessRecord(const RecordInput& input, const CliEnvironment& env, std::ostream& err,
                    const std::function<void()>& work);
+
+// The per-record loop of every command: work on each record in turn, through ProcessRecord, then
+// after_each (when given) whether the record was processed or not. Returns the exit status: 1 when
+// the inputs were incomplete or any record failed, else 0.
+int ForEachRecord(const RecordInputs& inputs, const CliEnvironment& env, std::ostream& err,
+                  const std::function<void(const RecordInput&)>& work,
+                  const std::function<void()>& after_each = nullptr);
 
 }  // namespace tremora::cli

@@ -7,10 +7,10 @@
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/KnetLoading.h"
 #include "record/StationTables.h"
-#include "record/TextFile.h"
 
 namespace tremora::cli {
 
@@ -85,9 +85,9 @@ int RunSynth(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (output != nullptr) input_files.RefuseAsOutput(*output);
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err);
   if (inputs.failed()) return 1;
-  const RecordInput& input = TheOnlyRecord(inputs, "synth");
+  TheOnlyRecord(inputs, "synth");
   std::string target;
-  const bool done = ProcessRecord(input, env, err, [&] {
+  const int status = ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
     StationTableLoad stations = LoadStationTables(env.data_folder);
     const auto names = RequireComponentFiles(input);
     target = output != nullptr ? *output : DefaultTarget(input, *names, azimuth);
@@ -95,7 +95,7 @@ int RunSynth(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const auto record = LoadRecord(input, stations.tables, true, !parsed.Has("--no-dc"), err);
     WriteSynthesis(*record, azimuth, target);
   });
-  if (!done) return 1;
+  if (status != 0) return status;
   out << target << "\n";
   return 0;
 }

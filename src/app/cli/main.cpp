@@ -13,9 +13,9 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/RunEnd.h"
+#include "base/TextFile.h"
 #include "record/PrivateFolders.h"
 #include "record/StationTables.h"
-#include "record/TextFile.h"
 
 namespace {
 

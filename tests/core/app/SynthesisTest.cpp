@@ -10,9 +10,9 @@
 #include "TempFolder.h"
 #include "app/Synthesis.h"
 #include "core/wave/SampleRecords.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "wave/KnetRecordLoad.h"
 
 namespace tremora {

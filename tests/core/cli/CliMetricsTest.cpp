@@ -8,7 +8,7 @@
 #include "app/cli/CliCommands.h"
 #include "TempFolder.h"
 #include "core/wave/SampleRecords.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 namespace {

@@ -10,7 +10,7 @@
 #include "app/Synthesis.h"
 #include "app/cli/CliCommands.h"
 #include "core/wave/SampleRecords.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 #include "wave/KnetRecordLoad.h"
 
 namespace tremora {

@@ -11,7 +11,7 @@
 #include "CliRun.h"
 #include "app/cli/CliCommands.h"
 #include "core/wave/SampleRecords.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "wave/KnetRecordLoad.h"
 #include "wave/WaveCsv.h"

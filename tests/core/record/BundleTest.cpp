@@ -7,8 +7,8 @@
 
 #include "BundleBuilder.h"
 #include "TempFolder.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "wave/KnetRecordLoad.h"
 
 namespace tremora {

@@ -5,13 +5,13 @@
 
 #include <random>
 
-#include "record/Errors.h"
+#include "base/Errors.h"
+#include "base/TextCoding.h"
+#include "base/TextFile.h"
 #include "record/HiroshimaFormat.h"
 #include "record/KnetFormat.h"
 #include "record/StationTables.h"
-#include "record/TextCoding.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
 
 namespace tremora {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "TempFolder.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "wave/HiroshimaRecordLoad.h"
 
 namespace tremora {

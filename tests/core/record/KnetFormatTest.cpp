@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "TempFolder.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 namespace {

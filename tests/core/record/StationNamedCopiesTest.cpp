@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "TempFolder.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "record/KnetLoading.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "TempFolder.h"
 #include "record/TextFields.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 namespace {

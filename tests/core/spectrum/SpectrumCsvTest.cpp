@@ -3,7 +3,7 @@
 #include <sstream>
 #include <vector>
 
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "spectrum/SpectrumCsv.h"
 
 namespace tremora {

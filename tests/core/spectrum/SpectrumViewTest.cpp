@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/TextFile.h"
 #include "spectrum/PeriodGrid.h"
-#include "record/TextFile.h"
 #include "spectrum/SpectrumView.h"
 
 namespace tremora {

@@ -4,8 +4,8 @@
 
 #include "TempFolder.h"
 #include "core/wave/SampleRecords.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "wave/KnetRecordLoad.h"
 
 namespace tremora {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "wave/WaveCsv.h"
 
 namespace tremora {

@@ -3,7 +3,7 @@
 
 #include "analysis/TFourier.h"
 #include "app/cli/CliCommands.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 #include "spectrum/TSpect.h"
 #include "ui/app/ApplicationFixture.h"
 

@@ -4,7 +4,7 @@
 #include <QTableWidget>
 
 #include "analysis/TMetrics.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 #include "ui/app/ApplicationFixture.h"
 
 namespace tremora::testing {

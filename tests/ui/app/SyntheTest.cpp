@@ -7,7 +7,7 @@
 
 #include "app/TSynthe.h"
 #include "app/cli/CliCommands.h"
-#include "record/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 #include "ui/app/ApplicationFixture.h"
 
 namespace tremora::testing {

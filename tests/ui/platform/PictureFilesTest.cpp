@@ -11,8 +11,8 @@
 #include "DecodePicture.h"
 #include "graph/TMyGraph.h"
 #include "TempFolder.h"
-#include "record/Errors.h"
-#include "record/SafeFileWrite.h"
+#include "base/Errors.h"
+#include "base/SafeFileWrite.h"
 
 namespace tremora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "DecodePicture.h"
 #include "ui/app/ApplicationFixture.h"
-#include "record/CNumbers.h"
+#include "base/CNumbers.h"
 #include "wave/TMyWave.h"
 #include "wave/TWait.h"
 #include "wave/WaveCsv.h"

@@ -4,11 +4,10 @@
 #include <filesystem>
 
 #include "TempFolder.h"
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/TextCoding.h"
-#include "record/TextFields.h"
-#include "record/TextFile.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/TextCoding.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 namespace {
@@ -41,20 +40,6 @@ TEST(CNumbers, IgnoreTheDesktopsDecimalComma) {
 TEST(CNumbers, FormatLongTexts) {
   const std::string long_text(1000, 'x');
   EXPECT_EQ(FormatC("%s!", long_text.c_str()), long_text + "!");
-}
-
-TEST(TextFields, TrimLineRemovesTrailingBlanksOnly) {
-  EXPECT_EQ(TrimLine("Memo.             "), "Memo.");
-  EXPECT_EQ(TrimLine("  a b  "), "  a b");
-  EXPECT_EQ(TrimLine(""), "");
-}
-
-TEST(TextFields, LimitTextCountsDoubleByteCharactersAsTwoAndNeverSplitsOne) {
-  EXPECT_EQ(CodePageWidth("ｱｲｳ"), 3);  // half-width katakana are single bytes in CP932
-  EXPECT_EQ(CodePageWidth("大間a"), 5);
-  EXPECT_EQ(LimitText("大間a", 3), "大");
-  EXPECT_EQ(LimitText("abc", 10), "abc");
-  EXPECT_EQ(FitField("0123456789AB", 10), "012345678");
 }
 
 TEST(TextCoding, DecodesShiftJisAndKeepsUtf8) {

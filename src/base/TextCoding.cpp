@@ -1,4 +1,4 @@
-#include "record/TextCoding.h"
+#include "base/TextCoding.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -1,4 +1,4 @@
-#include "record/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +16,11 @@
 
 #include "TempFolder.h"
 #include "core/wave/SampleRecords.h"
-#include "record/Errors.h"
+#include "base/Errors.h"
 #include "record/KnetFormat.h"
 #include "record/KnetLoading.h"
 #include "record/StationNamedCopies.h"
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 #include "spectrum/SpectrumCsv.h"
 #include "wave/KnetRecordLoad.h"
 #include "wave/WaveCsv.h"

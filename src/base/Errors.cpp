@@ -1,4 +1,4 @@
-#include "record/Errors.h"
+#include "base/Errors.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "record/CNumbers.h"
+#include "base/CNumbers.h"
 
 #include <cfloat>
 #include <climits>
@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
+
+#include "base/Ascii.h"
 
 namespace tremora {
 
@@ -17,21 +19,18 @@ locale_t CLocale() {
   return c_locale;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Length of the longest prefix of text that reads as a decimal number: blanks, sign, digits,
 // optional fraction, optional exponent. 0 when there is no digit.
 size_t DecimalPrefixLength(std::string_view text, bool allow_fraction) {
   size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+  while (i < text.size() && IsAsciiDigit(text[i])) { ++i; ++digits; }
   if (allow_fraction && i < text.size() && text[i] == '.') {
     size_t j = i + 1;
     size_t fraction_digits = 0;
-    while (j < text.size() && IsDigit(text[j])) { ++j; ++fraction_digits; }
+    while (j < text.size() && IsAsciiDigit(text[j])) { ++j; ++fraction_digits; }
     if (digits + fraction_digits > 0) { i = j; digits += fraction_digits; }
   }
   if (digits == 0) return 0;
@@ -39,7 +38,7 @@ size_t DecimalPrefixLength(std::string_view text, bool allow_fraction) {
     size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     size_t exponent_digits = 0;
-    while (j < text.size() && IsDigit(text[j])) { ++j; ++exponent_digits; }
+    while (j < text.size() && IsAsciiDigit(text[j])) { ++j; ++exponent_digits; }
     if (exponent_digits > 0) i = j;
   }
   return i;
@@ -78,9 +77,9 @@ bool IsWholeInteger(std::string_view text) {
   while (i < text.size() && text[i] == ' ') ++i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   const size_t digits_from = i;
-  while (i < text.size() && IsDigit(text[i])) ++i;
+  while (i < text.size() && IsAsciiDigit(text[i])) ++i;
   if (i == digits_from) return false;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
   return i == text.size();
 }
 

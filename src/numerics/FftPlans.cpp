@@ -1,4 +1,4 @@
-#include "analysis/FftPlans.h"
+#include "numerics/FftPlans.h"
 
 #include <fftw3.h>
 

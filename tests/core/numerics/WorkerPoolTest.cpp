@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "spectrum/WorkerPool.h"
+#include "numerics/WorkerPool.h"
 
 namespace tremora {
 namespace {

@@ -1,4 +1,4 @@
-#include "record/TextFile.h"
+#include "base/TextFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "record/CNumbers.h"
-#include "record/Errors.h"
-#include "record/SafeFileWrite.h"
+#include "base/CNumbers.h"
+#include "base/Errors.h"
+#include "base/SafeFileWrite.h"
 
 namespace tremora {
 

@@ -1,4 +1,4 @@
-#include "record/SafeFileWrite.h"
+#include "base/SafeFileWrite.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 namespace tremora {
 

@@ -1,12 +1,12 @@
-#include "analysis/CliMetrics.h"
+#include "app/cli/CliMetrics.h"
 
 #include "analysis/MetricsTable.h"
 #include "analysis/StrongMotionIndices.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
 #include "app/cli/CliRecords.h"
-#include "record/Errors.h"
-#include "record/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "record/StationTables.h"
 
 namespace tremora::cli {
@@ -43,26 +43,22 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (to_file) InputFiles(parsed.files).RefuseAsOutput(*output);
   const bool single = parsed.Has("--single");
   const bool remove_mean = !parsed.Has("--no-dc");
-  StationTableLoad stations = LoadStationTables(env.data_folder);
-  if (stations.site_file_missing) {
-    err << kProgram << ": warning: " << env.data_folder << "/" << kSiteFileName
-        << " not found; station names stay empty\n";
-  }
+  const StationTables stations = LoadStations(env, err);
   std::string text = MetricsCsvHeader();
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
-  int status = inputs.failed() ? 1 : 0;
-  for (const RecordInput& input : inputs.records()) {
-    const bool done = ProcessRecord(input, env, err, [&] {
-      const auto record = LoadRecord(input, stations.tables, !single, remove_mean, err);
-      text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean));
-    });
-    if (!done) status = 1;
-    // Rows go out as they are made, so a long run shows its progress.
-    if (!to_file) {
-      out << text;
-      text.clear();
-    }
-  }
+  const int status = ForEachRecord(
+      inputs, env, err,
+      [&](const RecordInput& input) {
+        const auto record = LoadRecord(input, stations, !single, remove_mean, err);
+        text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean));
+      },
+      [&] {
+        // Rows go out as they are made, so a long run shows its progress.
+        if (!to_file) {
+          out << text;
+          text.clear();
+        }
+      });
   if (to_file) {
     try {
       WriteWholeFile(*output, text);

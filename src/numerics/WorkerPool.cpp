@@ -1,4 +1,4 @@
-#include "spectrum/WorkerPool.h"
+#include "numerics/WorkerPool.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "spectrum/SimdLevel.h"
+#include "numerics/SimdLevel.h"
 
 #include <cstdlib>
 #include <string_view>
