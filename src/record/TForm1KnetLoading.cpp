@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
 #include <utility>
 
 #include "analysis/TMetrics.h"
@@ -123,12 +122,7 @@ void TForm1::FinishLoad() {
   Button3->setEnabled(channels == 3);
 
   TSpect& spect = application_.Spect();
-  QStringList items;
-  for (int ch = 0; ch < kMaxChannels; ++ch) {
-    items << (ch < channels ? QString::fromStdString(Record.ComponentNames[ch]) : QString(" "));
-  }
-  spect.RGCompo->SetItems(items);
-  spect.EnableChoices(channels);
+  spect.ShowComponentChoices(channels, Record.ComponentNames);
   application_.Metrics().RecordLoaded();
   spect.RecordLoaded();
 }

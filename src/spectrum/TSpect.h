@@ -13,8 +13,8 @@
 //                                   SetDampingPen, DrawPanel, DrawCurves, StoredCurves and the two
 //                                   drawings BtnSpectrum1Click (per component), BtnSpectrum2Click
 //                                   (per response)
-//   spectrum/TSpectCalculation.cpp  BtnCalcClick, ShowSource, RecordLoaded, showEvent,
-//                                   FollowLoadLater, FollowLoad: the spectrum set, after a press or
+//   spectrum/TSpectCalculation.cpp  BtnCalcClick, ShowSource, ShowComponentChoices, RecordLoaded,
+//                                   showEvent, FollowLoadLater, FollowLoad: the spectrum set, after a press or
 //                                   a load
 //   spectrum/TSpectExport.cpp       BtnCSVClick, BtnGIFClick, Button2Click (clipboard)
 //   graph/EnlargedView.cpp          RunEnlargedView, DrawEnlargedStep, NewOverlay, AddToOverlay,
@@ -132,6 +132,8 @@ class TSpect : public SecondaryWindow {
   void SetLongestPeriod(const LinearPeriodAxis& axis);
   // Enables RGCompo or RGResp for the display mode; with one channel only RGCompo's first item.
   void EnableChoices(int channel_count);
+  // RGCompo's items are the first channel_count component names, then EnableChoices.
+  void ShowComponentChoices(int channel_count, const std::array<std::string, kMaxChannels>& names);
 
   // Controls, named as their object names.
   TextLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;

@@ -62,12 +62,16 @@ void TSpect::ShowSource() {
   Label3->SetCaption(station.Address);
   Label4->SetCaption(station.Extra2);
   Label5->SetCaption(station.Name);
+  ShowComponentChoices(Source.ChannelCount, Source.ComponentNames);
+}
+
+void TSpect::ShowComponentChoices(int channel_count, const std::array<std::string, kMaxChannels>& names) {
   QStringList items;
   for (int ch = 0; ch < kMaxChannels; ++ch) {
-    items << (ch < Source.ChannelCount ? QString::fromStdString(Source.ComponentNames[ch]) : QString(" "));
+    items << (ch < channel_count ? QString::fromStdString(names[ch]) : QString(" "));
   }
   RGCompo->SetItems(items);
-  EnableChoices(Source.ChannelCount);
+  EnableChoices(channel_count);
 }
 
 void TSpect::RecordLoaded() {

@@ -1,11 +1,11 @@
 #include "app/cli/CliInputFiles.h"
 
-#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 
 #include "app/cli/CliRecords.h"
+#include "base/Ascii.h"
 #include "base/TextFile.h"
 #include "record/Bundle.h"
 #include "record/KnetLoading.h"
@@ -29,10 +29,7 @@ std::string ExtensionUpperCased(std::string path) {
   const size_t name = path.find_last_of('/') + 1;  // 0 when there is no folder
   const size_t period = path.find('.', name);
   if (period == std::string::npos) return path;
-  for (size_t i = period + 1; i < path.size(); ++i) {
-    path[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(path[i])));
-  }
-  return path;
+  return path.substr(0, period + 1) + UpperAscii(std::string_view(path).substr(period + 1));
 }
 
 }  // namespace
