@@ -53,6 +53,8 @@ bool TForm1::OpenRecordFile(const std::string& path) {
       HiroshimaClick();
       LoadHiroshimaRecord(path);
       return true;
+    case RecordFormat::JmaCsv:
+    case RecordFormat::PeerAt2:
     case RecordFormat::Unknown: break;
   }
   ShowWarning(FormatC(kUnknownFormatMessage, path.c_str()), kUnknownFormatCaption);

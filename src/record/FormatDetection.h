@@ -8,7 +8,7 @@
 
 namespace tremora {
 
-enum class RecordFormat { Unknown, Knet, Hiroshima };
+enum class RecordFormat { Unknown, Knet, Hiroshima, JmaCsv, PeerAt2 };
 
 constexpr size_t kDetectionHeadSize = 4096;
 

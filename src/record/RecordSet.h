@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "record/FormatDetection.h"
 #include "record/StationRecord.h"
 
 namespace tremora {
@@ -21,6 +22,9 @@ constexpr int kFilterCoefficientCount = 500;
 constexpr int kMaxChannels = 3;
 
 struct RecordHeader {
+  // False for a format that carries no earthquake (JMA CSV, PEER .AT2): the origin time,
+  // epicentre, depth and magnitude are then unknown and shown empty.
+  bool OriginKnown = true;
   std::string OriginDate;          // up to 11 characters
   std::string OriginTime;          // up to 11 characters
   float EpicentreLatitude = 0;     // degrees
@@ -85,6 +89,7 @@ struct RecordSet {
   std::string BundlePath;
 
   StationRecord CurrentStation;
+  RecordFormat Format = RecordFormat::Unknown;  // the format the record was read from
   bool RecordLoaded = false;
 };
 
