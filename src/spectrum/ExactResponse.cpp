@@ -72,7 +72,11 @@ void ExactPeaksGroup(const ExactStep* steps, const float* ground, int count, flo
   double before = 0;
   for (int i = 0; i < count; ++i) {
     const double p = -static_cast<double>(ground[i]);
+#if defined(__clang__)
+#pragma clang loop vectorize(assume_safety)
+#else
 #pragma GCC ivdep
+#endif
     for (int j = 0; j < n; ++j) {
       const double u_next = A[j] * u[j] + B[j] * v[j] + C[j] * before + D[j] * p;
       const double v_next = A1[j] * u[j] + B1[j] * v[j] + C1[j] * before + D1[j] * p;
