@@ -1,0 +1,50 @@
+#include "platform/QtSettingsStore.h"
+
+#include <QSettings>
+#include <memory>
+
+namespace tremora {
+
+namespace {
+
+std::unique_ptr<QSettings> Open(const QString& file) {
+  if (file.isEmpty()) return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "tremora", "tremora");
+  return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
+
+}  // namespace
+
+std::optional<SettingsMap> QtSettingsStore::Load() {
+  const std::unique_ptr<QSettings> settings = Open(file_);
+  if (settings->status() != QSettings::NoError) return std::nullopt;
+  SettingsMap values;
+  for (const QString& key : settings->allKeys()) {
+    values[key.toStdString()] = settings->value(key).toString().toStdString();
+  }
+  return values;
+}
+
+bool QtSettingsStore::Save(const SettingsMap& values) {
+  const std::unique_ptr<QSettings> settings = Open(file_);
+  settings->clear();
+  for (const auto& [key, value] : values) settings->setValue(QString::fromStdString(key), QString::fromStdString(value));
+  settings->sync();
+  return settings->status() == QSettings::NoError;
+}
+
+namespace {
+SettingsStore* installed_store = nullptr;
+}
+
+SettingsStore& CurrentSettingsStore() {
+  static QtSettingsStore desktop;
+  return installed_store != nullptr ? *installed_store : desktop;
+}
+
+SettingsStore* InstallSettingsStore(SettingsStore* store) {
+  SettingsStore* previous = installed_store;
+  installed_store = store;
+  return previous;
+}
+
+}  // namespace tremora
