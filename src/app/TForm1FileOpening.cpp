@@ -81,9 +81,9 @@ bool TForm1::OfferDetectedFormat(const std::string& picked) {
   // The format as a sentence names it, and as its menu item does.
   const char* name = hiroshima_chosen ? " K-NET/KiK-net " : "広島市消防局";
   const std::string item = (hiroshima_chosen ? KNET : Hiroshima)->text().toStdString();
-  const MessageAnswer answer = CurrentPlatform().ShowMessage(FormatC(kOtherFormatMessage, picked.c_str(), name, item.c_str()),
-                                                             kOtherFormatCaption, MessageButtons::YesNo,
-                                                             MessageIcon::Question);
+  const std::string text = FormatC(kOtherFormatMessage, picked.c_str(), name, item.c_str());
+  const MessageAnswer answer =
+      CurrentPlatform().ShowMessage(text, kOtherFormatCaption, MessageButtons::YesNo, MessageIcon::Question);
   // No: nothing is loaded; read as the other format it would only be refused.
   if (answer != MessageAnswer::Yes) return true;
   if (hiroshima_chosen) {
