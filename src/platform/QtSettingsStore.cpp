@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <memory>
 
+#include "platform/InstalledSeam.h"
+
 namespace tremora {
 
 namespace {
@@ -33,18 +35,14 @@ bool QtSettingsStore::Save(const SettingsMap& values) {
 }
 
 namespace {
-SettingsStore* installed_store = nullptr;
+InstalledSeam<SettingsStore> store_seam;
 }
 
 SettingsStore& CurrentSettingsStore() {
   static QtSettingsStore desktop;
-  return installed_store != nullptr ? *installed_store : desktop;
+  return store_seam.Current(desktop);
 }
 
-SettingsStore* InstallSettingsStore(SettingsStore* store) {
-  SettingsStore* previous = installed_store;
-  installed_store = store;
-  return previous;
-}
+SettingsStore* InstallSettingsStore(SettingsStore* store) { return store_seam.Install(store); }
 
 }  // namespace tremora
