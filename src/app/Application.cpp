@@ -1,5 +1,8 @@
 #include "app/Application.h"
 
+#include <QApplication>
+
+#include "app/Remembering.h"
 #include "app/SecondaryWindows.h"
 #include "app/TAboutBox.h"
 #include "app/TForm1.h"
@@ -11,6 +14,7 @@
 #include "graph/TLarge.h"
 #include "graph/TNextStep.h"
 #include "graph/TSuper.h"
+#include "platform/WindowPlacement.h"
 #include "spectrum/TSpect.h"
 #include "wave/TWait.h"
 
@@ -30,8 +34,12 @@ Application::Application(const std::string& data_folder) {
   synthe_ = std::make_unique<TSynthe>(*this);
   metrics_ = std::make_unique<TMetrics>(*this);
   hrsm_list_ = std::make_unique<THRSMList>();
+  RestoreRemembered(*this);
+  in_view_ = std::make_unique<WindowsInView>(*form1_);
+  if (qApp != nullptr) qApp->installEventFilter(in_view_.get());
 }
 
-Application::~Application() = default;
+// A store that will not take them loses only this run's recent files, folders and places.
+Application::~Application() { StoreRemembered(*this); }
 
 }  // namespace tremora

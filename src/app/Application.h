@@ -18,6 +18,7 @@ class TSiteList;
 class TSynthe;
 class THRSMList;
 class TMetrics;
+class WindowsInView;
 
 inline constexpr const char* kApplicationTitle = "TREMORA 3.0";
 
@@ -56,6 +57,8 @@ class Application {
   std::unique_ptr<TSynthe> synthe_;
   std::unique_ptr<THRSMList> hrsm_list_;
   std::unique_ptr<TMetrics> metrics_;
+  // Keeps every window that is shown inside the screen of the main window.
+  std::unique_ptr<WindowsInView> in_view_;
 };
 
 }  // namespace tremora

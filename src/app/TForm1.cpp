@@ -96,6 +96,7 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
   ConnectTriggered(*About1, [this] { About1Click(); });
 
+  FillRecentMenu();
   setAcceptDrops(true);
   CentreOnScreen(*this);
   FormCreate();

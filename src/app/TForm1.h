@@ -4,7 +4,8 @@
 //
 // The class is spread over the subsystem folders by concern:
 //   app/TForm1.cpp, app/TForm1Layout.cpp     frame, menu, links, exit, start-up state
-//   app/TForm1FileOpening.cpp                files named on the command line or dropped
+//   app/TForm1FileOpening.cpp                files named on the command line or dropped, the
+//                                            format check of a picked file, recent files
 //   record/TForm1KnetLoading.cpp             file command, K-NET / KiK-net load, after-load update
 //   record/TForm1BundleOpening.cpp           download bundles and their station chooser
 //   record/TForm1HiroshimaLoading.cpp        Hiroshima City load
@@ -18,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "record/Bundle.h"
@@ -109,6 +111,15 @@ class TForm1 : public QMainWindow {
   // OpenRecordFile once the event loop is free: the window is up, a drop has ended. Its errors end
   // in the standard error box.
   void OpenRecordFileLater(const std::string& path);
+  // A file picked under the other format's menu item: says which format it is and, when the user
+  // agrees, switches the menu and loads it as that. False when it is to be loaded as the menu says.
+  bool OfferDetectedFormat(const std::string& picked);
+  // The records and bundles opened last, newest first (最近使ったファイル); a successful open
+  // puts its file at the head.
+  std::vector<std::string> RecentFiles;
+  void RememberOpened(const std::string& path);
+  // Rewrites the recent files' items; files that are gone are greyed.
+  void FillRecentMenu();
   void FinishLoad();
   // After a load, one message naming what the format's rules bent in its files (nothing when none);
   // files of a bundle are named as in the bundle.
@@ -176,6 +187,7 @@ class TForm1 : public QMainWindow {
   CheckBox* CBDC = nullptr;
 
   QMenu *File1 = nullptr, *T1 = nullptr, *Help1 = nullptr;
+  QMenu* Recent1 = nullptr;  // 最近使ったファイル
   QAction *N10 = nullptr, *N9 = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *N8 = nullptr, *Exit1 = nullptr;
   QAction *N1 = nullptr, *N11 = nullptr, *N2 = nullptr, *N3 = nullptr;
   QAction *N4 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
@@ -184,7 +196,8 @@ class TForm1 : public QMainWindow {
   QAction* Fourier1 = nullptr;
   std::shared_ptr<TFourier> Fourier;  // made when first asked for
   void Fourier1Click();
-  QAction *MethodLinear = nullptr, *MethodExact = nullptr;  // 計算法
+  QAction* Method1 = nullptr;  // 計算法, the submenu
+  QAction *MethodLinear = nullptr, *MethodExact = nullptr;
   void ChooseMethod(QAction* item);
 
   FileDialogOptions OpenDialog1;

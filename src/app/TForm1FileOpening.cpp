@@ -1,7 +1,10 @@
-// Files named outside the open dialog: on the command line at start-up, or dropped on the window.
+// Files named outside the open dialog (on the command line at start-up, dropped on the window, or
+// chosen from the recent files), and the format check of a file picked in it.
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 #include <fstream>
@@ -9,7 +12,9 @@
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
 #include "base/TextFile.h"
+#include "platform/Controls.h"
 #include "platform/HandlerGuard.h"
+#include "platform/RememberedState.h"
 #include "platform/Messages.h"
 #include "record/Bundle.h"
 #include "record/FormatDetection.h"
@@ -23,6 +28,12 @@ constexpr const char* kUnreadableFileMessage = "データファイル %s を開�
 constexpr const char* kUnknownFormatMessage =
     "%s は K-NET/KiK-net のファイルでも広島市消防局のファイルでもありません\n\nデータを読み込みませんでした";
 constexpr const char* kUnknownFormatCaption = "ファイル形式エラー";
+constexpr const char* kOtherFormatMessage = "%s は%sのファイルです\n\n%sとして開きますか？";
+constexpr const char* kOtherFormatCaption = "ファイル形式の確認";
+constexpr const char* kNoRecentFiles = "（なし）";
+
+// A path as a menu item's text: an ampersand would mark a shortcut.
+QString MenuText(const std::string& path) { return QString::fromStdString(path).replace('&', "&&"); }
 
 // The first dropped item, when it names a local file; empty otherwise. Some applications drop a
 // file URL as plain text.
@@ -59,6 +70,52 @@ bool TForm1::OpenRecordFile(const std::string& path) {
   }
   ShowWarning(FormatC(kUnknownFormatMessage, path.c_str()), kUnknownFormatCaption);
   return false;
+}
+
+bool TForm1::OfferDetectedFormat(const std::string& picked) {
+  if (IsBundleName(picked)) return false;
+  const RecordFormat found = DetectRecordFormatOfFile(picked);
+  const bool hiroshima_chosen = Hiroshima->isChecked();
+  const bool other = hiroshima_chosen ? found == RecordFormat::Knet : found == RecordFormat::Hiroshima;
+  if (!other) return false;
+  // The format as a sentence names it, and as its menu item does.
+  const char* name = hiroshima_chosen ? " K-NET/KiK-net " : "広島市消防局";
+  const std::string item = (hiroshima_chosen ? KNET : Hiroshima)->text().toStdString();
+  const std::string text = FormatC(kOtherFormatMessage, picked.c_str(), name, item.c_str());
+  const MessageAnswer answer =
+      CurrentPlatform().ShowMessage(text, kOtherFormatCaption, MessageButtons::YesNo, MessageIcon::Question);
+  // No: nothing is loaded; read as the other format it would only be refused.
+  if (answer != MessageAnswer::Yes) return true;
+  if (hiroshima_chosen) {
+    KNETClick();
+    LoadKnetRecord(picked);
+  } else {
+    HiroshimaClick();
+    LoadHiroshimaRecord(picked);
+  }
+  return true;
+}
+
+void TForm1::RememberOpened(const std::string& path) {
+  AddRecentFile(RecentFiles, path);
+  FillRecentMenu();
+}
+
+void TForm1::FillRecentMenu() {
+  // The item chosen may be the one whose handler is running: the old items go once it has returned.
+  for (QAction* item : Recent1->actions()) {
+    Recent1->removeAction(item);
+    item->deleteLater();
+  }
+  if (RecentFiles.empty()) Recent1->addAction(QString::fromUtf8(kNoRecentFiles))->setEnabled(false);
+  for (size_t i = 0; i < RecentFiles.size(); ++i) {
+    const std::string path = RecentFiles[i];
+    QAction* item = Recent1->addAction(QString("&%1 ").arg((i + 1) % 10) + MenuText(path));
+    item->setObjectName(QString("Recent%1").arg(i + 1));
+    // A file that is gone stays listed, greyed, with its path.
+    item->setEnabled(FileExists(path));
+    ConnectTriggered(*item, [this, path] { OpenRecordFile(path); });
+  }
 }
 
 void TForm1::OpenRecordFileLater(const std::string& path) {

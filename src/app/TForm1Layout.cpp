@@ -13,6 +13,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
 #include "platform/WindowStyle.h"
 #include "wave/TMyWave.h"
 
@@ -157,6 +158,9 @@ void TForm1::CreateMenu() {
   N9->setObjectName("N9");
   KNET = MakeItem(format, "KNET", "K-NET/KiK-netファイル", true, true);
   Hiroshima = MakeItem(format, "Hiroshima", "広島市消防局ファイル", true, false);
+  Recent1 = File1->addMenu(QString::fromUtf8("最近使ったファイル(&R)"));
+  Recent1->setObjectName("Recent1");
+  ConnectGuarded(Recent1, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   N8 = MakeItem(File1, "N8", "（記号→地点名）ファイル作成");
   File1->addSeparator();
   Exit1 = MakeItem(File1, "Exit1", "終了(&Q)");
@@ -177,6 +181,8 @@ void TForm1::CreateMenu() {
   N6 = MakeItem(longest, "N6", "５秒", true, false);
   N7 = MakeItem(longest, "N7", "１０秒", true, false);
   QMenu* method = T1->addMenu(QString::fromUtf8("計算法"));
+  Method1 = method->menuAction();
+  Method1->setObjectName("Method1");
   MethodLinear = MakeItem(method, "MethodLinear", "線形加速度法", true, true);
   MethodExact = MakeItem(method, "MethodExact", "厳密解法 (Nigam–Jennings)", true, false);
 

@@ -13,6 +13,7 @@
 #include "graph/TNextStep.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
+#include "platform/WindowPlacement.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/TSpect.h"
 
@@ -49,6 +50,8 @@ void TSpect::RunEnlargedView(bool per_component) {
     DrawEnlargedStep(per_component, shown.kind, shown.channel, curves);
     large.show();
     large.MyGraph1->update();
+    // Beside the graph it steps through, never over it where the screen has room.
+    PlaceBeside(application_.NextStep(), large, {Side::Right, Side::Below});
     // The program is ending: the view stops where it is.
     if (!CurrentPlatform().ShowModal(application_.NextStep())) break;
     // Read before acting: drawing an overlay leaves the close command behind.

@@ -13,9 +13,13 @@ namespace tremora {
 
 namespace {
 
+// The text as typed, so that the user sees what was refused.
 [[noreturn]] void Refuse(std::string_view text, const char* kind) {
-  throw ConversionError("'" + std::string(text) + "' is not a valid " + kind + " value.");
+  throw ConversionError("'" + std::string(text) + "' は" + kind + "として正しくありません。");
 }
+
+constexpr const char* kInteger = "整数";
+constexpr const char* kNumber = "数値";
 
 }  // namespace
 
@@ -24,15 +28,15 @@ int TextToInt(std::string_view text) {
   while (i < text.size() && IsSpaceOrTab(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) Refuse(text, "integer");
+  if (i == text.size()) Refuse(text, kInteger);
   long long value = 0;
   for (; i < text.size(); ++i) {
-    if (!IsAsciiDigit(text[i])) Refuse(text, "integer");
+    if (!IsAsciiDigit(text[i])) Refuse(text, kInteger);
     value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) Refuse(text, "integer");
+    if (value > static_cast<long long>(INT_MAX) + 1) Refuse(text, kInteger);
   }
   if (negative) value = -value;
-  if (value > INT_MAX || value < INT_MIN) Refuse(text, "integer");
+  if (value > INT_MAX || value < INT_MIN) Refuse(text, kInteger);
   return static_cast<int>(value);
 }
 
@@ -48,16 +52,16 @@ float TextToFloat(std::string_view text) {
     if (IsAsciiDigit(c)) {
       has_digit = true;
     } else if (c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') {
-      Refuse(text, "floating point");
+      Refuse(text, kNumber);
     }
   }
-  if (!has_digit) Refuse(text, "floating point");
+  if (!has_digit) Refuse(text, kNumber);
   static const locale_t c_locale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
   char* end = nullptr;
   errno = 0;
   const double value = strtod_l(body.c_str(), &end, c_locale);
   if (end != body.c_str() + body.size() || errno == ERANGE || std::fabs(value) > FLT_MAX) {
-    Refuse(text, "floating point");
+    Refuse(text, kNumber);
   }
   return static_cast<float>(value);
 }

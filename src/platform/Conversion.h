@@ -15,10 +15,10 @@ class ConversionError : public std::runtime_error {
 };
 
 // Optional leading blanks, an optional sign and decimal digits, within the int range.
-// Throws ConversionError("'12a' is not a valid integer value.") otherwise.
+// Throws ConversionError("'12a' は整数として正しくありません。") otherwise.
 int TextToInt(std::string_view text);
 // A decimal number with optional exponent, blanks allowed around it, within the float range.
-// Throws ConversionError("'x' is not a valid floating point value.") otherwise.
+// Throws ConversionError("'x' は数値として正しくありません。") otherwise.
 float TextToFloat(std::string_view text);
 
 }  // namespace tremora

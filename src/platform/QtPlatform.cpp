@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "platform/HandlerGuard.h"
+#include "platform/InstalledSeam.h"
 
 namespace tremora {
 
@@ -171,18 +172,14 @@ void QtPlatform::ShowStandardError(const std::string& text) {
 }
 
 namespace {
-Platform* installed = nullptr;
+InstalledSeam<Platform> platform_seam;
 }
 
 Platform& CurrentPlatform() {
   static QtPlatform desktop;
-  return installed != nullptr ? *installed : desktop;
+  return platform_seam.Current(desktop);
 }
 
-Platform* InstallPlatform(Platform* platform) {
-  Platform* previous = installed;
-  installed = platform;
-  return previous;
-}
+Platform* InstallPlatform(Platform* platform) { return platform_seam.Install(platform); }
 
 }  // namespace tremora

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "platform/Platform.h"
+#include "platform/SettingsStore.h"
 
 namespace tremora {
 
@@ -23,8 +24,15 @@ class ScriptedPlatform : public Platform {
     MessageIcon icon;
   };
 
-  ScriptedPlatform() { previous_ = InstallPlatform(this); }
-  ~ScriptedPlatform() override { InstallPlatform(previous_); }
+  // Settings are kept in memory, so no test reads or writes the user's own.
+  ScriptedPlatform() {
+    previous_ = InstallPlatform(this);
+    previous_store_ = InstallSettingsStore(&settings);
+  }
+  ~ScriptedPlatform() override {
+    InstallSettingsStore(previous_store_);
+    InstallPlatform(previous_);
+  }
   ScriptedPlatform(const ScriptedPlatform&) = delete;
   ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
@@ -42,6 +50,7 @@ class ScriptedPlatform : public Platform {
   bool program_ending = false;
   bool clipboard_works = true;
   bool browser_works = true;
+  MemorySettingsStore settings;
 
   // What happened.
   std::vector<Message> messages;
@@ -115,6 +124,7 @@ class ScriptedPlatform : public Platform {
     return path;
   }
   Platform* previous_ = nullptr;
+  SettingsStore* previous_store_ = nullptr;
 };
 
 }  // namespace tremora

@@ -1,6 +1,5 @@
 #include "platform/WindowStyle.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include <QFontInfo>
@@ -56,23 +55,6 @@ void CentreOnScreen(QWidget& window) {
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
   }
-}
-
-void PlaceBeside(QWidget& window, const QWidget& anchor) {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect free = screen->availableGeometry();
-  const QRect beside = anchor.frameGeometry();
-  // The window's frame is not known before it is shown; allow for a usual one.
-  const int width = window.width() + 8;
-  int x = free.right() + 1 - width;
-  if (beside.right() + width <= free.right()) {
-    x = beside.right() + 1;
-  } else if (beside.left() - width >= free.left()) {
-    x = beside.left() - width;
-  }
-  const int y = std::clamp(beside.top(), free.top(), std::max(free.top(), free.bottom() - window.height() - 30));
-  window.move(x, y);
 }
 
 }  // namespace tremora

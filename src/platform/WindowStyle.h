@@ -40,9 +40,6 @@ void SetBackground(QWidget& widget, const QColor& colour);
 void SetTextColour(QWidget& widget, const QColor& colour);
 // Places a top-level window at the centre of the primary screen's free area.
 void CentreOnScreen(QWidget& window);
-// Places a top-level window beside anchor, where it covers anchor least: on its right where the
-// screen has room, else on its left, else at the right edge of the screen; level with its top.
-void PlaceBeside(QWidget& window, const QWidget& anchor);
 
 namespace colours {
 inline constexpr std::uint32_t kRed = 0x0000FF;

@@ -1,7 +1,7 @@
 #pragma once
-// Where a save dialog opens: the folder that kind of file was last saved to during this run, else
-// the folder the loaded record is known by (a bundle's own folder for a record read from one).
-// Nothing of it is kept between runs.
+// Where a save dialog opens: the folder that kind of file was last saved to (in this run, or in an
+// earlier one when the windows remember it), else the folder the loaded record is known by (a
+// bundle's own folder for a record read from one).
 
 #include <string>
 

@@ -11,7 +11,7 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "platform/Messages.h"
-#include "platform/WindowStyle.h"
+#include "platform/WindowPlacement.h"
 #include "record/BundleListing.h"
 #include "record/TBundleChooser.h"
 #include "record/TBundleProgress.h"
@@ -116,8 +116,9 @@ bool TForm1::OpenBundleFile(const std::string& path) {
     bundle_chooser_ = std::make_unique<TBundleChooser>();
     bundle_chooser_->OnChoose = [this](int index) { LoadBundleRecord(index); };
     // Beside the main window, so that each record loaded from it can be seen.
-    PlaceBeside(*bundle_chooser_, *this);
+    PlaceBeside(*bundle_chooser_, *this, {Side::Right, Side::Left});
   }
+  RememberOpened(path);
   bundle_chooser_->ShowRecords(opened_bundle_->path, ListBundleRecords(*opened_bundle_, Stations));
   bundle_chooser_->show();
   bundle_chooser_->raise();

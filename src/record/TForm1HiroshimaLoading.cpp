@@ -24,7 +24,7 @@ constexpr const char* kNoDataText = "データなし";
 
 void TForm1::LoadHiroshimaRecord() {
   const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
-  if (picked) LoadHiroshimaRecord(*picked);
+  if (picked && !OfferDetectedFormat(*picked)) LoadHiroshimaRecord(*picked);
 }
 
 void TForm1::LoadHiroshimaRecord(const std::string& path) {
@@ -61,6 +61,7 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
   Label30->SetCaption(FormatC("%d", Record.Header.SamplingRate));
 
   FinishLoad();
+  RememberOpened(path);
   for (TextLabel* label : {Label6, Label7, Label8, Label9, Label10}) label->SetCaption(kNoDataText);
   BtnWaveClick();
   ShowReadWarnings(read.warnings);

@@ -34,7 +34,7 @@ void TForm1::BtnFileClick() {
 
 void TForm1::LoadKnetRecord() {
   const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
-  if (picked) LoadKnetRecord(*picked);  // a bundle opens its station chooser
+  if (picked && !OfferDetectedFormat(*picked)) LoadKnetRecord(*picked);  // a bundle opens its station chooser
 }
 
 void TForm1::LoadKnetRecord(const std::string& picked) {
@@ -98,6 +98,7 @@ void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
   }
 
   FinishLoad();
+  if (bundle == nullptr) RememberOpened(picked);
   Label14->SetCaption(shown(Label14->Caption()));
   wait.Close();
   BtnWaveClick();

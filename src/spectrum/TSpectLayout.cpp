@@ -8,7 +8,10 @@
 #include <QRadioButton>
 #include <initializer_list>
 
+#include <QAction>
+
 #include "app/Application.h"
+#include "app/TForm1.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
@@ -64,6 +67,11 @@ TSpect::TSpect(Application& application)
       application_(application) {
   CreateControls();
   ConnectHandlers();
+  // The main menu's settings that act on this window, on its graph's context menu too: the same
+  // items, so the check marks are the main menu's and a choice runs the main menu's handler.
+  const TForm1& form = application_.Form1();
+  MyGraph1->setContextMenuPolicy(Qt::ActionsContextMenu);
+  MyGraph1->addActions({form.N1, form.N4, form.Method1});
   CentreOnScreen(*this);
   FormCreate();
 }

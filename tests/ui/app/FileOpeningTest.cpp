@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QMenu>
+#include <filesystem>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
@@ -108,8 +110,8 @@ TEST_F(FileOpening, AnUnreadableStartOrScaleAfterADeferredOpenEndsInTheErrorBox)
     CheckBox* automatic;
     EditBox* edit;
     const char* error;
-  } fields[] = {{form.CBAutoStart, form.EdStart, "'abc' is not a valid integer value."},
-                {form.CBAmp, form.EdAmp0, "'abc' is not a valid floating point value."}};
+  } fields[] = {{form.CBAutoStart, form.EdStart, "'abc' は整数として正しくありません。"},
+                {form.CBAmp, form.EdAmp0, "'abc' は数値として正しくありません。"}};
   for (const auto& field : fields) {
     for (const bool drop : {true, false}) {
       SCOPED_TRACE(field.edit->objectName().toStdString() + (drop ? " dropped" : " command line"));
@@ -132,6 +134,62 @@ TEST_F(FileOpening, AnUnreadableStartOrScaleAfterADeferredOpenEndsInTheErrorBox)
   EXPECT_TRUE(form.OpenRecordFile(record));
   EXPECT_EQ(form.Label13->Caption(), "AOM001");
   EXPECT_GT(form.DisplayCount, 0);
+}
+
+TEST_F(FileOpening, AFilePickedUnderTheOtherFormatIsNamedAndOpenedAsItsOwnWhenTheUserAgrees) {
+  const std::string hiroshima = WriteHiroshimaRecord();
+  // K-NET chosen, a Hiroshima file picked: No loads nothing.
+  platform.answers = {MessageAnswer::No};
+  PickThroughFileButton(hiroshima);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, hiroshima + " は広島市消防局のファイルです\n\n広島市消防局ファイルとして開きますか？");
+  EXPECT_EQ(platform.messages[0].caption, "ファイル形式の確認");
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_FALSE(form.Record.RecordLoaded);
+  EXPECT_TRUE(form.KNET->isChecked());
+  // Yes switches the menu and loads.
+  PickThroughFileButton(hiroshima);
+  EXPECT_TRUE(form.Hiroshima->isChecked());
+  EXPECT_EQ(form.Label13->Caption(), "HRS01");
+  EXPECT_EQ(platform.messages.size(), 2u);
+
+  // The reverse, from the Hiroshima menu item.
+  const std::string knet = SamplePath("AOM0011801241951.NS");
+  PickThroughFileButton(knet);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[2].text, knet + " は K-NET/KiK-net のファイルです\n\nK-NET/KiK-netファイルとして開きますか？");
+  EXPECT_TRUE(form.KNET->isChecked());
+  EXPECT_EQ(form.Label13->Caption(), "AOM001");
+  // A file of the chosen format is loaded without a question.
+  PickThroughFileButton(knet);
+  EXPECT_EQ(platform.messages.size(), 3u);
+}
+
+TEST_F(FileOpening, RecentFilesListTheOpenedNewestFirstGreyTheGoneAndOpenTheChosen) {
+  ASSERT_EQ(form.Recent1->actions().size(), 1);
+  EXPECT_FALSE(form.Recent1->actions()[0]->isEnabled());  // （なし）
+  const std::string hiroshima = WriteHiroshimaRecord();
+  const std::string knet = SamplePath("AOM0011801241951.NS");
+  EXPECT_TRUE(form.OpenRecordFile(hiroshima));
+  EXPECT_TRUE(form.OpenRecordFile(knet));
+  // A refused file is not listed.
+  EXPECT_FALSE(form.OpenRecordFile(scratch / "missing.NS"));
+  EXPECT_EQ(form.RecentFiles, (std::vector<std::string>{knet, hiroshima}));
+  std::filesystem::remove(hiroshima);
+  emit form.Recent1->aboutToShow();
+  const QList<QAction*> items = form.Recent1->actions();
+  ASSERT_EQ(items.size(), 2);
+  EXPECT_EQ(items[0]->text(), QString::fromStdString("&1 " + knet));
+  EXPECT_TRUE(items[0]->isEnabled());
+  EXPECT_EQ(items[1]->text(), QString::fromStdString("&2 " + hiroshima));
+  EXPECT_FALSE(items[1]->isEnabled());
+
+  // Chosen from the list: opened as its content says, whatever the format menu says.
+  form.HiroshimaClick();
+  form.Label13->SetCaption("");
+  items[0]->trigger();
+  EXPECT_TRUE(form.KNET->isChecked());
+  EXPECT_EQ(form.Label13->Caption(), "AOM001");
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST(TextToInt, AcceptsWholeIntegersOnly) {
   try {
     TextToInt("12a");
   } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'12a' is not a valid integer value.");
+    EXPECT_STREQ(error.what(), "'12a' は整数として正しくありません。");
   }
 }
 
@@ -38,7 +38,7 @@ TEST(TextToFloat, AcceptsDecimalNumbersWithBlanksAround) {
   try {
     TextToFloat("4o0");
   } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'4o0' is not a valid floating point value.");
+    EXPECT_STREQ(error.what(), "'4o0' は数値として正しくありません。");
   }
 }
 
@@ -116,7 +116,7 @@ TEST_F(Controls, ErrorsOfCodeChangesReachTheCodeAndUserErrorsTheStandardBox) {
   edit.setText("9z");
   emit edit.textEdited("9z");
   ASSERT_EQ(platform.standard_errors.size(), 1u);
-  EXPECT_EQ(platform.standard_errors[0], "'9z' is not a valid integer value.");
+  EXPECT_EQ(platform.standard_errors[0], "'9z' は整数として正しくありません。");
 
   QPushButton button(&window);
   ConnectClick(button, [] { throw std::runtime_error("stopped"); });
@@ -126,7 +126,7 @@ TEST_F(Controls, ErrorsOfCodeChangesReachTheCodeAndUserErrorsTheStandardBox) {
   action.trigger();
   ASSERT_EQ(platform.standard_errors.size(), 3u);
   EXPECT_EQ(platform.standard_errors[1], "stopped");
-  EXPECT_EQ(platform.standard_errors[2], "'q' is not a valid floating point value.");
+  EXPECT_EQ(platform.standard_errors[2], "'q' は数値として正しくありません。");
 }
 
 }  // namespace

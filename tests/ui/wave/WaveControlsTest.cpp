@@ -82,7 +82,7 @@ TEST_F(WaveControls, StartEditReportsAStartThatIsNotANumber) {
   form.CBAutoStart->click();
   TypeStart("12a");
   ASSERT_EQ(platform.standard_errors.size(), 1u);
-  EXPECT_EQ(platform.standard_errors[0], "'12a' is not a valid integer value.");
+  EXPECT_EQ(platform.standard_errors[0], "'12a' は整数として正しくありません。");
   TypeStart("");
   EXPECT_EQ(platform.standard_errors.size(), 1u);
 }

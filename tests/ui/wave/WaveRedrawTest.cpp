@@ -195,7 +195,7 @@ TEST_F(WaveRedraw, ANonNumericStartEndsTheRedrawAndClosesTheWaitWindow) {
   form.EdStart->blockSignals(false);
   form.BtnWave->click();
   ASSERT_EQ(platform.standard_errors.size(), 1u);
-  EXPECT_EQ(platform.standard_errors[0], "'12a' is not a valid integer value.");
+  EXPECT_EQ(platform.standard_errors[0], "'12a' は整数として正しくありません。");
   EXPECT_FALSE(application.Wait().isVisible());
 }
 
