@@ -121,7 +121,8 @@ void TSpect::DrawOverlayCurves(int k, const EnlargedCurves& curves, bool legend_
   for (int d = 0; d < kDampingCount; ++d) {
     if (!DampingShown[d]) continue;
     // Named by the legend row of its spectrum.
-    graph.DrawGraph(curves.count, curves.x, curves.y[d].data(), FormatC("%d %s", k + 1, DampingName(Source.Ratios[d]).c_str()));
+    const std::string name = FormatC("%d %s", k + 1, DampingName(Source.Ratios[d]).c_str());
+    graph.DrawGraph(curves.count, curves.x, curves.y[d].data(), name);
   }
   if (!legend_first) legend_line();
 }

@@ -8,9 +8,9 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
-#include "record/RecordClock.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "record/RecordClock.h"
 #include "wave/TMyWave.h"
 #include "wave/TWait.h"
 #include "wave/WaveCsv.h"
@@ -26,7 +26,7 @@ constexpr const char* kBadAmplitudeMessage = "振幅の値が正しくありま�
 constexpr const char* kAmplitudeErrorCaption = "振幅エラー";
 
 // Units of the read-out, in the words of today's plotting programs rather than the strips' labels.
-const char* ReadoutUnit(WaveQuantity quantity) {
+const char* ReadoutUnitOf(WaveQuantity quantity) {
   switch (quantity) {
     case WaveQuantity::Velocity: return "cm/s";
     case WaveQuantity::Displacement: return "cm";
@@ -173,7 +173,7 @@ void TForm1::DrawStrip(const Strip& strip, int strip_height) {
 
   const std::string& name = Record.ComponentNames[strip.channel];
   plot.TraceLabel.name = name + " " + Record.WaveNames[quantity];
-  plot.TraceLabel.unit = ReadoutUnit(strip.quantity);
+  plot.TraceLabel.unit = ReadoutUnitOf(strip.quantity);
   plot.Title = CBMax->Checked() ? FormatC("%s  max%6.1f %s", name.c_str(), peak, unit) : name;
   // A typed number is the strip's full half-height: two divisions.
   plot.VValueY = CBAmp->Checked() ? AutoScale(2, peak) : static_cast<float>(strip.manual_scale->FloatValue() * 0.5L);

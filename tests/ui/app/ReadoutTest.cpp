@@ -6,7 +6,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "analysis/TFourier.h"
 #include "graph/TMyGraph.h"
@@ -34,6 +35,18 @@ bool PressEscape(QWidget& widget) {
   return event.isAccepted();
 }
 
+// The parts of a status line, which stand three blanks apart.
+std::vector<std::string> Parts(const std::string& line) {
+  std::vector<std::string> parts;
+  size_t from = 0;
+  for (size_t at = line.find("   "); at != std::string::npos; at = line.find("   ", from)) {
+    parts.push_back(line.substr(from, at - from));
+    from = at + 3;
+  }
+  parts.push_back(line.substr(from));
+  return parts;
+}
+
 using Readout = SpectrumWindowFixture;
 
 TEST_F(Readout, TheStatusLineReadsTheStripUnderTheMouseAgainstTheRecord) {
@@ -43,18 +56,21 @@ TEST_F(Readout, TheStatusLineReadsTheStripUnderTheMouseAgainstTheRecord) {
   const int top_strip = plot.Strips()[0].axes.OriginY;
   Move(plot, plot.OriginX + 150, top_strip);
   const std::string line = form.ReadoutLine->text().toStdString();
-  double seconds = 0, value = 0;
-  char clock[32] = {};
-  ASSERT_EQ(std::sscanf(line.c_str(), "NS 加速度   記録開始から %lf s   値 %lf gal   時刻 %31[0-9/: .]", &seconds,
-                        &value, clock),
-            3)
-      << line;
+  const std::vector<std::string> parts = Parts(line);
+  ASSERT_EQ(parts.size(), 4u) << line;
+  EXPECT_EQ(parts[0], "NS 加速度");
+  ASSERT_TRUE(parts[1].starts_with("記録開始から ") && parts[1].ends_with(" s")) << line;
+  ASSERT_TRUE(parts[2].starts_with("値 ") && parts[2].ends_with(" gal")) << line;
+  ASSERT_TRUE(parts[3].starts_with("時刻 ")) << line;
+  const double seconds = std::stod(parts[1].substr(std::string("記録開始から ").size()));
+  const double value = std::stod(parts[2].substr(std::string("値 ").size()));
+  const std::string clock = parts[3].substr(std::string("時刻 ").size());
   // The sample at that time in the record as read, and the header's time less the logger's 15 s.
   const int sample = static_cast<int>(seconds / 0.01 + 0.5);
   EXPECT_GE(sample, form.StartIndex);
   EXPECT_LT(sample, form.StartIndex + form.DisplayCount);
   EXPECT_EQ(ReadoutNumber(value), ReadoutNumber(form.Record.Acceleration[0][sample]));
-  EXPECT_EQ(std::string(clock), ClockText(*RecordStartClock(form.Record) + seconds, 2));
+  EXPECT_EQ(clock, ClockText(*RecordStartClock(form.Record) + seconds, 2));
   EXPECT_EQ(ClockText(*RecordStartClock(form.Record), 0), "2018/01/24 19:51:28");
   // Off the plot the line empties; the window grew by the line, the plot kept its place.
   QEvent leave(QEvent::Leave);
