@@ -89,7 +89,7 @@ void TFourier::Draw() {
     for (size_t k = 0; k < y.size(); ++k) y[k] = std::max(static_cast<float>(spectra_.Amplitudes[c][k]), graph.SValueY);
     const Colour colour = kSpectrumColours[c];
     canvas.SetPenColour(colour);
-    graph.DrawGraph(static_cast<int>(x.size()), x.data(), y.data());
+    graph.DrawGraph(static_cast<int>(x.size()), x.data(), y.data(), spectra_.Components[c]);
     // Legend at the top right of the plot area.
     const int row = graph.OriginY - graph.HeightY + 10 + 18 * static_cast<int>(c);
     canvas.MoveTo(graph.OriginX + graph.WidthX - 80, row + 7);

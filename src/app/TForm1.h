@@ -33,6 +33,7 @@ class QAction;
 class QDragEnterEvent;
 class QDropEvent;
 class QGroupBox;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QWidget;
@@ -186,6 +187,9 @@ class TForm1 : public QMainWindow {
   CheckBox *CBWave = nullptr, *CBTitle = nullptr, *CBMax = nullptr, *CBDataCount = nullptr, *CBMaxPnt = nullptr;
   CheckBox* CBDC = nullptr;
 
+  // The status line below the layout: the values under the mouse on the waveform plot.
+  QLabel* ReadoutLine = nullptr;
+
   QMenu *File1 = nullptr, *T1 = nullptr, *Help1 = nullptr;
   QMenu* Recent1 = nullptr;  // 最近使ったファイル
   QAction *N10 = nullptr, *N9 = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *N8 = nullptr, *Exit1 = nullptr;
@@ -215,6 +219,7 @@ class TForm1 : public QMainWindow {
   void CreateHeaderLabels(QWidget& client);
   void CreatePanelLinks();
   void CreateWaveControls();
+  void CreateReadoutLine();
   void WriteGuidance();
   // One strip of the waveform plot (see the redraw).
   struct Strip;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "analysis/TMetrics.h"
 #include "app/Application.h"
@@ -81,6 +82,18 @@ void TForm1::CreateFrameControls() {
   Button1 = MakeButton(Panel1, "Button1", "終　了", {105, 480, 100, 27}, nullptr);
 
   CreateMenu();
+  CreateReadoutLine();
+}
+
+void TForm1::CreateReadoutLine() {
+  ReadoutLine = new QLabel(this);
+  ReadoutLine->setObjectName("ReadoutLine");
+  ReadoutLine->setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->addWidget(ReadoutLine, 1);
+  // The window grows by the line, so the layout above keeps its size.
+  resize(width(), height() + statusBar()->sizeHint().height());
+  MyWave1->OnReadout = [this](const std::string& text) { ReadoutLine->setText(QString::fromStdString(text)); };
 }
 
 void TForm1::CreateHeaderLabels(QWidget& client) {

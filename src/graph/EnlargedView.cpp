@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/CNumbers.h"
 #include "graph/EnlargedSteps.h"
 #include "graph/TLarge.h"
 #include "graph/TNextStep.h"
@@ -95,6 +96,7 @@ void TSpect::DrawEnlargedStep(bool per_component, int kind, int channel, Enlarge
 
   graph.YScaleUnit(EnlargedScaleCount(per_component, curves.count), curves.y[ReferenceDampingIndex].data());
   if (per_component) graph.SubX = EnlargedSubX(application_.Form1().N7->isChecked(), frequency);
+  graph.ReadoutUnit = ResponseUnit(kind);
   graph.DrawWaku();
   WriteUnitLabel(graph, kind);
 
@@ -103,7 +105,7 @@ void TSpect::DrawEnlargedStep(bool per_component, int kind, int channel, Enlarge
     if (!DampingShown[d]) continue;
     // Without colour coding the pen keeps the black the frame left.
     if (CBColor->Checked()) SetDampingPen(d);
-    graph.DrawGraph(curves.count, curves.x, curves.y[d].data());
+    graph.DrawGraph(curves.count, curves.x, curves.y[d].data(), DampingName(Source.Ratios[d]));
   }
 }
 
@@ -120,7 +122,10 @@ void TSpect::DrawOverlayCurves(int k, const EnlargedCurves& curves, bool legend_
   canvas.SetPenColour(OverlayColours[OverlayColourIndex(k)]);
   if (legend_first) legend_line();
   for (int d = 0; d < kDampingCount; ++d) {
-    if (DampingShown[d]) graph.DrawGraph(curves.count, curves.x, curves.y[d].data());
+    if (!DampingShown[d]) continue;
+    // Named by the legend row of its spectrum.
+    const std::string name = FormatC("%d %s", k + 1, DampingName(Source.Ratios[d]).c_str());
+    graph.DrawGraph(curves.count, curves.x, curves.y[d].data(), name);
   }
   if (!legend_first) legend_line();
 }
@@ -133,6 +138,7 @@ void TSpect::NewOverlay(int kind, const EnlargedCurves& curves) {
   super.BaseName = Source.RecordBaseName;
   // The scale fits the first spectrum; later ones are drawn on it.
   graph.YScaleUnit(curves.count, curves.y[ReferenceDampingIndex].data());
+  graph.ReadoutUnit = ResponseUnit(kind);
   graph.DrawWaku();
   const LegendRow row = OverlayLegendRow(0);
   graph.GetCanvas().TextOut(row.text_x, row.text_y, curves.title);

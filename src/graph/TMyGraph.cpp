@@ -7,12 +7,20 @@
 
 namespace tremora {
 
-TMyGraph::TMyGraph(QWidget* parent) : PictureControl(parent) { resize(300, 300); }
+TMyGraph::TMyGraph(QWidget* parent) : ReadablePicture(parent) { resize(300, 300); }
 
 void TMyGraph::Clear(Colour colour) {
   Canvas& canvas = GetCanvas();
   canvas.SetBrushColour(colour);
   canvas.FillRect(PixelRect{0, 0, width(), height()});
+  contents_.Clear();
+  ForgetReadout();
+}
+
+std::string TMyGraph::UnitOfValues() const {
+  const std::string unit = BracketedUnit(ReadoutUnit);
+  if (!unit.empty()) return unit;
+  return ReadoutUnit.empty() ? BracketedUnit(TitleY) : ReadoutUnit;
 }
 
 namespace {
@@ -27,7 +35,12 @@ void ReportLogStartZero(const char* text, const char* caption) {
 void TMyGraph::DrawWaku() {
   Canvas& canvas = GetCanvas();
   canvas.SetBrushColour(kWhite);
-  if (!OverWrite) canvas.FillRect(PixelRect{0, 0, width(), height()});
+  if (!OverWrite) {
+    canvas.FillRect(PixelRect{0, 0, width(), height()});
+    contents_.Clear();
+    ForgetReadout();
+  }
+  contents_.AddFrame(*this, UnitOfValues());
   if (!LinearX && SValueX == 0.0f) ReportLogStartZero("X Logarithmic Scale can not be determind.", "X Scale Error");
   if (!LinearY && SValueY == 0.0f) ReportLogStartZero("Y Logarithmic Scale can not be determind.", "Y Scale Error");
   canvas.SetPenColour(kBlack);
@@ -36,7 +49,13 @@ void TMyGraph::DrawWaku() {
   canvas.SetPenStyle(PenStyle::Solid);
 }
 
-void TMyGraph::DrawGraph(int count, const float* x, const float* y) {
+void TMyGraph::DrawGraph(int count, const float* x, const float* y) { DrawGraph(count, x, y, std::string()); }
+
+void TMyGraph::DrawGraph(int count, const float* x, const float* y, const std::string& name) {
+  const int kept = count > 0 ? count : 0;
+  contents_.AddCurve(*this, UnitOfValues(),
+                     GraphCurveShown{name, GetCanvas().PenColour(), std::vector<float>(x, x + kept),
+                                     std::vector<float>(y, y + kept)});
   std::vector<QPoint> points;
   for (const PixelPoint& p : GraphCurve(*this, count, x, y)) points.emplace_back(p.x, p.y);
   GetCanvas().Polyline(points);

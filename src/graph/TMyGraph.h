@@ -1,16 +1,18 @@
 #pragma once
 // X-y graph with linear or logarithmic axes, drawn in layers the caller orders: Clear, DrawWaku
 // (the frame), then DrawGraph per series in the pen the caller set on the canvas. It owns its
-// picture but no data: every drawing call gets the arrays it draws.
+// picture but no data: every drawing call gets the arrays it draws. For the read-out under the
+// mouse it keeps a copy of each frame's settings and curve until the picture is painted over.
 
 #include <string>
 
 #include "graph/GraphGeometry.h"
-#include "platform/PictureControl.h"
+#include "graph/GraphReadout.h"
+#include "platform/ReadablePicture.h"
 
 namespace tremora {
 
-class TMyGraph : public PictureControl, public GraphAxes {
+class TMyGraph : public ReadablePicture, public GraphAxes {
  public:
   explicit TMyGraph(QWidget* parent = nullptr);
 
@@ -22,6 +24,8 @@ class TMyGraph : public PictureControl, public GraphAxes {
   void DrawWaku();
   // One polyline in the current pen; points a logarithmic axis cannot place are left out.
   void DrawGraph(int count, const float* x, const float* y);
+  // The same, named in the read-out (a curve without a name is told by its colour).
+  void DrawGraph(int count, const float* x, const float* y, const std::string& name);
   // Markers (kinds as Canvas::Marker) left to right until the first point right of the plot area.
   void PlotGraph(int count, const float* x, const float* y, int kind, int size);
   // As PlotGraph on every step-th point; none for step 0, all for step 1 or less.
@@ -40,9 +44,19 @@ class TMyGraph : public PictureControl, public GraphAxes {
 
   static std::string _round_number(float value) { return GraphRoundNumber(value); }
 
+  // The unit the read-out gives the values of the frames drawn next, as "[Gal]" or "Gal"; empty,
+  // the unit in TitleY's brackets.
+  std::string ReadoutUnit;
+  const GraphContents& Contents() const { return contents_; }
+
+ protected:
+  std::optional<PlotReading> ReadAt(int x, int y) const override { return ReadGraphAt(contents_, x, y); }
+
  private:
   void DrawMarkers(int count, const float* x, const float* y, int kind, int size, int step);
   void ApplyScale(int count, const float* values, bool symmetric, bool for_x);
+  std::string UnitOfValues() const;
+  GraphContents contents_;
 };
 
 }  // namespace tremora

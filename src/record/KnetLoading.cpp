@@ -103,6 +103,7 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
     }
   }
   record.Header = headers[0];
+  record.Format = RecordFormat::Knet;
   result.labels = FormatKnetHeaderLabels(record.Header);
 
   record.CurrentStation.ClearTexts();

@@ -37,6 +37,8 @@ std::string SpectrumTitle(int kind, const SpectrumSource& source, int channel) {
                  source.OriginDate.c_str(), source.OriginTime.c_str());
 }
 
+std::string DampingName(float ratio) { return FormatC("h=%g%%", ratio * 100.0); }
+
 int ReferenceDamping(const std::array<bool, kDampingCount>& shown) {
   const auto first = std::find(shown.begin(), shown.end(), true);
   return first == shown.end() ? 0 : static_cast<int>(first - shown.begin());

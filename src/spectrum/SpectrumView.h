@@ -28,6 +28,9 @@ const char* ResponseUnit(int kind);
 // and time.
 std::string SpectrumTitle(int kind, const SpectrumSource& source, int channel);
 
+// The name of a damping ratio's curve in the read-out, in percent as its check box: "h=5%".
+std::string DampingName(float ratio);
+
 // The lowest shown damping index, 0 when none is shown: the scales are fitted to its curve, the
 // largest of those drawn.
 int ReferenceDamping(const std::array<bool, kDampingCount>& shown);

@@ -79,6 +79,7 @@ void TSpect::DrawPanel(int panel, int kind, int channel, int count, const float*
   TMyGraph& graph = *MyGraph1;
   graph.TitleY = title;
   graph.OriginX = GraphLeft[panel];
+  graph.ReadoutUnit = ResponseUnit(kind);
   graph.GetCanvas().TextOut(graph.OriginX - kUnitLabelLeft, graph.OriginY - graph.HeightY - kUnitLabelAbove,
                             ResponseUnit(kind));
   graph.YScaleUnit(count, scale_values);
@@ -92,7 +93,7 @@ void TSpect::DrawCurves(int count, const float* x, const std::array<const float*
     // Without colour coding the pen keeps the black the frame left.
     if (CBColor->Checked()) SetDampingPen(d);
     canvas.SetPenWidth(UpDown1->Position());
-    MyGraph1->DrawGraph(count, x, y[d]);
+    MyGraph1->DrawGraph(count, x, y[d], DampingName(Source.Ratios[d]));
   }
 }
 

@@ -32,6 +32,7 @@ HiroshimaLoadResult ReadHiroshimaRecord(const StationTables& stations, const std
 
   auto record = std::make_unique<RecordSet>();
   record->ChannelCount = channels;
+  record->Format = RecordFormat::Hiroshima;
   record->ComponentPaths = paths;
   const std::string_view name = FileNameOf(path);
   record->RecordBaseName = std::string(name.substr(0, name.find('.')));

@@ -10,6 +10,7 @@
 #include "base/CNumbers.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "record/RecordClock.h"
 #include "wave/TMyWave.h"
 #include "wave/TWait.h"
 #include "wave/WaveCsv.h"
@@ -23,6 +24,16 @@ constexpr const char* kTimeUnit = "sec";
 constexpr Colour kPeakMarkColour = kRed;
 constexpr const char* kBadAmplitudeMessage = "振幅の値が正しくありません !\n0 より大きい数値を入力してください";
 constexpr const char* kAmplitudeErrorCaption = "振幅エラー";
+
+// Units of the read-out, in the words of today's plotting programs rather than the strips' labels.
+const char* ReadoutUnitOf(WaveQuantity quantity) {
+  switch (quantity) {
+    case WaveQuantity::Velocity: return "cm/s";
+    case WaveQuantity::Displacement: return "cm";
+    case WaveQuantity::Acceleration: break;
+  }
+  return "gal";
+}
 
 // Closes the wait window when the redraw leaves early (a number that does not convert).
 class WaitWindowScope {
@@ -102,6 +113,10 @@ void TForm1::BtnWaveClick() {
   // An automatic start the track bar already stood at moves nothing, so EdStart is written here:
   // it must hold the start on screen when 自動 is unticked. QLineEdit::setText runs no handler.
   if (CBAutoStart->Checked()) EdStart->setText(QString::number(StartIndex));
+  // What the read-out tells of every strip: where the section starts in the record and on the clock.
+  MyWave1->TraceLabel.first_sample_time = StartIndex * SampleInterval(Record);
+  MyWave1->TraceLabel.start_clock = RecordStartClock(Record);
+  MyWave1->TraceLabel.decimals = TimeDecimals(SampleInterval(Record));
   MyWave1->SubX = section.SubTicks;
   MyWave1->VValueX = section.SecondsPerDivision;
 
@@ -157,6 +172,8 @@ void TForm1::DrawStrip(const Strip& strip, int strip_height) {
   const float peak = PeakAbs(DisplayCount, trace, position);
 
   const std::string& name = Record.ComponentNames[strip.channel];
+  plot.TraceLabel.name = name + " " + Record.WaveNames[quantity];
+  plot.TraceLabel.unit = ReadoutUnitOf(strip.quantity);
   plot.Title = CBMax->Checked() ? FormatC("%s  max%6.1f %s", name.c_str(), peak, unit) : name;
   // A typed number is the strip's full half-height: two divisions.
   plot.VValueY = CBAmp->Checked() ? AutoScale(2, peak) : static_cast<float>(strip.manual_scale->FloatValue() * 0.5L);

@@ -15,12 +15,14 @@ std::vector<QPoint> ToQPoints(const std::vector<PixelPoint>& points) {
 
 }  // namespace
 
-TMyWave::TMyWave(QWidget* parent) : PictureControl(parent) { resize(400, 200); }
+TMyWave::TMyWave(QWidget* parent) : ReadablePicture(parent) { resize(400, 200); }
 
 void TMyWave::Clear(Colour colour) {
   Canvas& canvas = GetCanvas();
   canvas.SetBrushColour(colour);
   canvas.FillRect(PixelRect{0, 0, width(), height()});
+  strips_.clear();
+  ForgetReadout();
 }
 
 void TMyWave::DrawScale() {
@@ -29,6 +31,8 @@ void TMyWave::DrawScale() {
 }
 
 void TMyWave::DrawWave1(int count, const float* samples, double dt) {
+  const int kept = count > 0 ? count : 0;
+  strips_.push_back(WaveStripShown{*this, std::vector<float>(samples, samples + kept), dt, TraceLabel});
   GetCanvas().Polyline(ToQPoints(WaveTrace(*this, count, samples, dt)));
 }
 
@@ -41,6 +45,12 @@ void TMyWave::PlotWave(int count, const float* samples, int size, int mark_type,
   for (const PixelPoint& p : WaveMarkPoints(*this, count, samples, every, sample_step)) {
     canvas.Marker(mark_type, p.x, p.y, size);
   }
+}
+
+std::optional<PlotReading> TMyWave::ReadAt(int x, int y) const {
+  const std::optional<WaveReading> reading = ReadWaveAt(strips_, x, y);
+  if (!reading) return std::nullopt;
+  return DescribeWaveReading(strips_, *reading);
 }
 
 }  // namespace tremora
