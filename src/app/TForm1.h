@@ -38,6 +38,7 @@ class QWidget;
 namespace tremora {
 
 class TFourier;
+class TLongPeriod;
 class TBundleChooser;
 
 class Application;
@@ -184,6 +185,9 @@ class TForm1 : public QMainWindow {
   QAction* Fourier1 = nullptr;
   std::shared_ptr<TFourier> Fourier;  // made when first asked for
   void Fourier1Click();
+  QAction* LongPeriod1 = nullptr;
+  std::shared_ptr<TLongPeriod> LongPeriod;  // made when first asked for
+  void LongPeriod1Click();
   QAction *MethodLinear = nullptr, *MethodExact = nullptr;  // 計算法
   void ChooseMethod(QAction* item);
 
