@@ -31,6 +31,10 @@ int LongPeriodClassOf(double sva) {
 
 LongPeriodHighPass LongPeriodHighPassFor(double dt) {
   if (std::fabs(dt - kPublishedInterval) < 1e-9) return {kPublishedB1, kPublishedB2, kPublishedGain, false};
+  return DesignLongPeriodHighPass(dt);
+}
+
+LongPeriodHighPass DesignLongPeriodHighPass(double dt) {
   // Butterworth poles s = wc (-1 ± i) / sqrt 2 go to z = exp(s dt), radius r = exp(-wc dt / sqrt 2);
   // the published b2 = r² at 100 Hz fixes the cutoff wc (about 0.3225 rad/s, a period of 19.5 s).
   const double cutoff = -std::log(kPublishedB2) / (std::sqrt(2.0) * kPublishedInterval);

@@ -50,6 +50,8 @@ struct LongPeriodHighPass {
 // high-pass of the cutoff the 100 Hz constants imply, its poles mapped by z = exp(s dt) and its
 // gain 1 at the Nyquist frequency (which gives the 100 Hz constants back to about 1e-11).
 LongPeriodHighPass LongPeriodHighPassFor(double dt);
+// That design at any interval, 100 Hz included.
+LongPeriodHighPass DesignLongPeriodHighPass(double dt);
 // Filters samples in place.
 void ApplyLongPeriodHighPass(const LongPeriodHighPass& filter, std::vector<double>& samples);
 

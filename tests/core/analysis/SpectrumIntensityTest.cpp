@@ -30,14 +30,14 @@ double SteadySi(double amplitude, double period) {
 }
 
 TEST(SpectrumIntensity, ASteadySineGivesHousnersIntegralOfItsSteadyResponse) {
-  // 80 s at 100 Hz: a 0.8 s sine of 100 gal, brought in and out over 10 s so that no start-up
+  // 50 s at 100 Hz: a 0.8 s sine of 100 gal, brought in and out over 8 s so that no start-up
   // transient outgrows the steady motion.
-  constexpr int count = 8000;
+  constexpr int count = 5000;
   constexpr double dt = 0.01;
   std::vector<float> ground(count);
   for (int i = 0; i < count; ++i) {
     const double t = i * dt;
-    const double envelope = std::min({1.0, t / 10, (80 - t) / 10});
+    const double envelope = std::min({1.0, t / 8, (50 - t) / 8});
     ground[i] = static_cast<float>(100 * (envelope * envelope * (3 - 2 * envelope)) * std::sin(2 * kPi * t / 0.8));
   }
   const double expected = SteadySi(100, 0.8);
