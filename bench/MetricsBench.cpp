@@ -1,5 +1,8 @@
 // Strong-motion indices and JMA intensity of the real records in samples/: records per second of
-// the computation alone and of the whole tremora-cli metrics command (loading included).
+// the computation alone and of the whole tremora-cli metrics command (loading included). Beside
+// them, on a 300 s three-component record at 100 Hz, the JMA intensity and, to compare with it, the
+// long-period class (32 oscillators on two components) and the SI value (2 x 241 oscillators).
+// Run with TREMORA_THREADS=1 for the figures of one core.
 
 #include <benchmark/benchmark.h>
 
@@ -8,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "analysis/LongPeriodClass.h"
+#include "analysis/SpectrumIntensity.h"
 #include "analysis/StrongMotionIndices.h"
+#include "BenchInput.h"
 #include "app/cli/CliCommands.h"
 #include "record/StationTables.h"
 #include "wave/KnetRecordLoad.h"
@@ -43,6 +49,50 @@ void BM_IndicesOfRecord(benchmark::State& state) {
   state.counters["records/s"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_IndicesOfRecord)->Unit(benchmark::kMillisecond);
+
+// 300 s at 100 Hz: the benchmark section, continued from its start.
+const RecordSet& LongRecord() {
+  static const std::unique_ptr<RecordSet> record = [] {
+    auto made = std::make_unique<RecordSet>();
+    const std::vector<std::vector<float>> section = MakeSection();
+    made->ChannelCount = 3;
+    made->SampleCount = 30000;
+    SetIntervalFromRate(*made, 100);
+    for (int c = 0; c < 3; ++c) {
+      for (int i = 0; i < made->SampleCount; ++i) made->Acceleration[c][i] = section[c][i % kSectionSamples];
+    }
+    made->RecordLoaded = true;
+    return made;
+  }();
+  return *record;
+}
+
+void BM_IntensityOf300s(benchmark::State& state) {
+  const RecordSet& r = LongRecord();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeJmaIntensity(r.Acceleration[0].data(), r.Acceleration[1].data(),
+                                                 r.Acceleration[2].data(), r.SampleCount, SampleInterval(r)));
+  }
+}
+BENCHMARK(BM_IntensityOf300s)->Unit(benchmark::kMillisecond);
+
+void BM_LongPeriodClassOf300s(benchmark::State& state) {
+  const RecordSet& r = LongRecord();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        ComputeSvaSpectrum(r.Acceleration[0].data(), r.Acceleration[1].data(), r.SampleCount, SampleInterval(r)));
+  }
+}
+BENCHMARK(BM_LongPeriodClassOf300s)->Unit(benchmark::kMillisecond);
+
+// Arg 0: the linear-acceleration method, 1: the exact solution.
+void BM_SpectrumIntensityOf300s(benchmark::State& state) {
+  const RecordSet& r = LongRecord();
+  const SpectrumMethod method = state.range(0) == 0 ? SpectrumMethod::LinearAcceleration : SpectrumMethod::Exact;
+  for (auto _ : state) benchmark::DoNotOptimize(ComputeSpectrumIntensity(r, method));
+  state.SetLabel(SimdLevelName(DetectSimdLevel()));
+}
+BENCHMARK(BM_SpectrumIntensityOf300s)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The command over every component file of the three records: nine files, three rows.
 void BM_MetricsCommand(benchmark::State& state) {

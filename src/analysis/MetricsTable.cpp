@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "base/CNumbers.h"
+
 namespace tremora {
 
 namespace {
@@ -60,6 +62,9 @@ std::string MetricsCsvHeader() {
   for (const char* name : {"PGA_horizontal_gal", "PGA_vector_gal", "I_unrounded", "I", "intensity_class"}) {
     cells.push_back(name);
   }
+  for (const char* name : {"Sva_max_cm/s", "Sva_period_s", "long_period_class"}) cells.push_back(name);
+  for (int band = 1; band <= kLongPeriodBandCount; ++band) cells.push_back(FormatC("long_period_class_%ds", band));
+  for (const char* name : {"Sva_filter", "SI_NS", "SI_EW", "SI_horizontal"}) cells.push_back(name);
   return Join(cells, ',');
 }
 
@@ -102,6 +107,17 @@ std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& in
   } else {
     cells.insert(cells.end(), 5, std::string());
   }
+  if (indices.LongPeriod && indices.Si) {
+    const SvaSpectrum& sva = *indices.LongPeriod;
+    cells.push_back(Number(sva.PeakSva()));
+    cells.push_back(FormatC("%.1f", SvaPeriod(sva.PeakIndex)));
+    cells.push_back(Number(sva.Class));
+    for (const int band_class : sva.BandClasses) cells.push_back(Number(band_class));
+    cells.push_back(sva.RederivedFilter ? "re-derived" : "JMA");
+    for (const double si : {indices.Si->Ns, indices.Si->Ew, indices.Si->Horizontal()}) cells.push_back(Number(si));
+  } else {
+    cells.insert(cells.end(), 3 + kLongPeriodBandCount + 4, std::string());
+  }
   return Join(cells, ',');
 }
 
@@ -123,6 +139,20 @@ TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indic
     std::snprintf(reported, sizeof reported, "%.1f", indices.Intensity->Reported);
     table.push_back({"計測震度", reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
     table.push_back({"震度階級", indices.Intensity->Class});
+  }
+  if (indices.LongPeriod && indices.Si) {
+    const SvaSpectrum& sva = *indices.LongPeriod;
+    std::vector<std::string> class_row = {"長周期地震動階級", LongPeriodClassName(sva.Class)};
+    if (sva.RederivedFilter) class_row.push_back(FormatC("高域フィルタを%g Hz用に再設計", 1 / SampleInterval(record)));
+    table.push_back(class_row);
+    table.push_back({"Sva最大 (cm/s)", Number(sva.PeakSva()), FormatC("周期 %.1f s", SvaPeriod(sva.PeakIndex))});
+    std::vector<std::string> bands = {"周期帯別階級"};
+    for (int band = 1; band <= kLongPeriodBandCount; ++band) {
+      bands.push_back(FormatC("%d秒台 %d", band, sva.BandClasses[band - 1]));
+    }
+    table.push_back(bands);
+    table.push_back({"SI値 (cm/s)", "NS " + Number(indices.Si->Ns), "EW " + Number(indices.Si->Ew),
+                     "水平 " + Number(indices.Si->Horizontal())});
   }
   return table;
 }

@@ -50,7 +50,7 @@ double PeakOf(const float* samples, int count) {
 
 }  // namespace
 
-StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool remove_mean) {
+StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool remove_mean, SpectrumMethod si_method) {
   StrongMotionIndices indices;
   const int count = std::clamp(record.SampleCount, 0, kChannelCapacity);
   const int channels = std::clamp(record.ChannelCount, 0, kMaxChannels);
@@ -93,6 +93,8 @@ StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool rem
     indices.HorizontalPga = std::sqrt(horizontal);
     indices.VectorPga = std::sqrt(vector);
     indices.Intensity = ComputeJmaIntensity(ns, ew, ud, count, dt);
+    indices.LongPeriod = ComputeSvaSpectrum(ns, ew, count, SampleInterval(record));
+    indices.Si = ComputeSpectrumIntensity(record, si_method);
   }
   return indices;
 }

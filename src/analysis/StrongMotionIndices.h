@@ -8,12 +8,15 @@
 //   Arias intensity  Ia = π / (2g) ∫ a² dt with a in m/s², in m/s.
 //   D5–95  significant duration: the time the Arias build-up takes from 5 % to 95 % of Ia (s).
 //   CAV   cumulative absolute velocity ∫ |a| dt (cm/s).
-// A three-component record has the JMA instrumental intensity as well.
+// A three-component record has the JMA instrumental intensity, the JMA long-period ground-motion
+// class and the spectrum intensity SI as well.
 
 #include <array>
 #include <optional>
 
 #include "analysis/JmaIntensity.h"
+#include "analysis/LongPeriodClass.h"
+#include "analysis/SpectrumIntensity.h"
 #include "record/RecordSet.h"
 
 namespace tremora {
@@ -34,6 +37,8 @@ struct StrongMotionIndices {
   double HorizontalPga = 0;  // gal, largest sqrt(NS² + EW²)
   double VectorPga = 0;      // gal, largest sqrt(NS² + EW² + UD²)
   std::optional<JmaIntensity> Intensity;
+  std::optional<SvaSpectrum> LongPeriod;
+  std::optional<SpectrumIntensity> Si;
 };
 
 constexpr double kGravity = 9.80665;  // m/s²
@@ -47,7 +52,9 @@ double SignificantDuration(const float* samples, int count, double dt);
 double CumulativeAbsoluteVelocity(const float* samples, int count, double dt);
 
 // Every index of the loaded record. Velocity and displacement are made on a copy, the record's
-// own buffers are left as they are; remove_mean as in the waveform view's DC removal.
-StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool remove_mean);
+// own buffers are left as they are; remove_mean as in the waveform view's DC removal; SI by the
+// spectrum method given.
+StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool remove_mean,
+                                               SpectrumMethod si_method = SpectrumMethod::LinearAcceleration);
 
 }  // namespace tremora

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "analysis/StrongMotionIndices.h"
 #include "app/Application.h"
@@ -10,6 +11,7 @@
 #include "base/TextFile.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
+#include "spectrum/TSpect.h"
 #include "record/SaveTargetCheck.h"
 
 namespace tremora {
@@ -20,19 +22,19 @@ constexpr const char* kNoRecord = "波形ファイルが読み込まれていま
 }  // namespace
 
 TMetrics::TMetrics(Application& application)
-    : SecondaryWindow("Metrics", "強震動指標", 720, 330, ColorFromBgr(0xE0E0E0)), application_(application) {
+    : SecondaryWindow("Metrics", "強震動指標", 720, 426, ColorFromBgr(0xE0E0E0)), application_(application) {
   Identification = new TextLabel(this, "Identification", QString::fromUtf8(kNoRecord), 16, 12);
   Table = new QTableWidget(this);
   Table->setObjectName("Table");
-  Table->setGeometry(16, 36, 688, 240);
+  Table->setGeometry(16, 36, 688, 336);
   Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Table->verticalHeader()->hide();
-  Table->verticalHeader()->setDefaultSectionSize(24);  // all eight lines without scrolling
+  Table->verticalHeader()->setDefaultSectionSize(24);  // all twelve lines without scrolling
   Table->horizontalHeader()->hide();
   Table->setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
-  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {16, 290, 100, 27}, "表をテキストとしてクリップボードにコピー");
-  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {130, 290, 100, 27}, "表をCSVファイルに保存");
-  BtnClose = MakeButton(this, "BtnClose", "閉じる", {604, 290, 100, 27});
+  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {16, 386, 100, 27}, "表をテキストとしてクリップボードにコピー");
+  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {130, 386, 100, 27}, "表をCSVファイルに保存");
+  BtnClose = MakeButton(this, "BtnClose", "閉じる", {604, 386, 100, 27});
   ConnectClick(*BtnCopy, [this] { CopyClick(); });
   ConnectClick(*BtnCSV, [this] { CsvClick(); });
   ConnectClick(*BtnClose, [this] { close(); });
@@ -60,12 +62,15 @@ void TMetrics::Refresh() {
   if (!record.RecordLoaded) {
     Identification->SetCaption(kNoRecord);
   } else {
-    table_ = MetricsTable(record, ComputeStrongMotionIndices(record, form.CBDC->Checked()));
+    // SI by the spectrum window's 計算法.
+    table_ = MetricsTable(record, ComputeStrongMotionIndices(record, form.CBDC->Checked(), application_.Spect().Method));
     Identification->SetCaption(RecordIdentification(record));
   }
   Table->clear();
   Table->setRowCount(static_cast<int>(table_.size()));
-  Table->setColumnCount(7);
+  size_t columns = 7;
+  for (const auto& row : table_) columns = std::max(columns, row.size());
+  Table->setColumnCount(static_cast<int>(columns));
   for (int r = 0; r < static_cast<int>(table_.size()); ++r) {
     for (int c = 0; c < static_cast<int>(table_[r].size()); ++c) {
       auto* item = new QTableWidgetItem(QString::fromStdString(table_[r][c]));

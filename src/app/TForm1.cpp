@@ -16,6 +16,7 @@
 #include "app/THowTo.h"
 #include "app/TSiteList.h"
 #include "analysis/TFourier.h"
+#include "analysis/TLongPeriod.h"
 #include "app/TSynthe.h"
 #include "app/WebLink.h"
 #include "platform/Controls.h"
@@ -89,6 +90,7 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*N3, [this] { N3Click(); });
   ConnectTriggered(*N5, [this] { N5Click(); });
   ConnectTriggered(*Fourier1, [this] { Fourier1Click(); });
+  ConnectTriggered(*LongPeriod1, [this] { LongPeriod1Click(); });
   ConnectTriggered(*MethodLinear, [this] { ChooseMethod(MethodLinear); });
   ConnectTriggered(*MethodExact, [this] { ChooseMethod(MethodExact); });
   ConnectTriggered(*N6, [this] { N6Click(); });
@@ -194,6 +196,12 @@ void TForm1::Fourier1Click() {
   if (!Fourier) Fourier = std::make_shared<TFourier>();
   Fourier->ShowSection(Record, Displayed());
   ShowWindow(*Fourier);
+}
+
+void TForm1::LongPeriod1Click() {
+  if (!LongPeriod) LongPeriod = std::make_shared<TLongPeriod>();
+  LongPeriod->ShowRecord(Record);
+  ShowWindow(*LongPeriod);
 }
 
 // The oscillator solver: recalculated and shown at once, as for the damping multiplier.

@@ -41,6 +41,7 @@ class QWidget;
 namespace tremora {
 
 class TFourier;
+class TLongPeriod;
 class TBundleChooser;
 
 class Application;
@@ -200,6 +201,9 @@ class TForm1 : public QMainWindow {
   QAction* Fourier1 = nullptr;
   std::shared_ptr<TFourier> Fourier;  // made when first asked for
   void Fourier1Click();
+  QAction* LongPeriod1 = nullptr;
+  std::shared_ptr<TLongPeriod> LongPeriod;  // made when first asked for
+  void LongPeriod1Click();
   QAction* Method1 = nullptr;  // 計算法, the submenu
   QAction *MethodLinear = nullptr, *MethodExact = nullptr;
   void ChooseMethod(QAction* item);

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 #include <utility>
 
+#include "analysis/TLongPeriod.h"
 #include "analysis/TMetrics.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
@@ -125,6 +126,7 @@ void TForm1::FinishLoad() {
   TSpect& spect = application_.Spect();
   spect.ShowComponentChoices(channels, Record.ComponentNames);
   application_.Metrics().RecordLoaded();
+  if (LongPeriod) LongPeriod->RecordLoaded();
   spect.RecordLoaded();
 }
 

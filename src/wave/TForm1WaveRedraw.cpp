@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "analysis/TFourier.h"
+#include "analysis/TLongPeriod.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
@@ -144,6 +145,8 @@ void TForm1::BtnWaveClick() {
   MyWave1->update();
   // The Fourier spectra follow every load and every change of the section.
   if (Fourier && Fourier->isVisible()) Fourier->ShowSection(Record, section);
+  // The long-period spectrum is of the whole record: computed again only after a load.
+  if (LongPeriod && LongPeriod->isVisible()) LongPeriod->ShowRecord(Record);
 
   if (StartControlBusy) wait.Release();
   StartControlBusy = false;

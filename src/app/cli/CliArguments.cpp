@@ -27,4 +27,11 @@ Arguments Parse(const std::vector<std::string>& args, const std::set<std::string
   return parsed;
 }
 
+SpectrumMethod ParseMethod(const Arguments& parsed) {
+  const std::string* name = parsed.Value("--method");
+  if (name == nullptr || *name == "linear") return SpectrumMethod::LinearAcceleration;
+  if (*name == "exact") return SpectrumMethod::Exact;
+  throw UsageError("--method must be linear or exact, not '" + *name + "'");
+}
+
 }  // namespace tremora::cli

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "spectrum/SpectrumSolver.h"
+
 namespace tremora::cli {
 
 // A command line that cannot be run; the message says what to change.
@@ -35,5 +37,8 @@ struct Arguments {
 // Throws UsageError for an unknown option or a missing value.
 Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
                 const std::set<std::string>& flag_options);
+
+// The oscillator solver of --method: linear (the default) or exact.
+SpectrumMethod ParseMethod(const Arguments& parsed);
 
 }  // namespace tremora::cli

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "analysis/FourierSpectrum.h"
+#include "analysis/LongPeriodClass.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
 #include "app/cli/CliMetrics.h"
@@ -51,8 +52,10 @@ constexpr const char* kMainHelp =
     "  wave-csv FILE        acceleration, velocity or displacement of the displayed section as CSV\n"
     "  fourier FILE...      Fourier amplitude spectra of the displayed section as CSV\n"
     "  synth FILE           the horizontal acceleration along an azimuth as a new K-NET file\n"
-    "  metrics FILE...      PGA, PGV, PGD, Arias intensity, D5-95, CAV and the JMA intensity as CSV\n"
+    "  metrics FILE...      PGA, PGV, PGD, Arias intensity, D5-95, CAV, the JMA intensity, the JMA\n"
+    "                       long-period class and the SI value as CSV\n"
     "  list BUNDLE...       the records inside NIED download bundles\n"
+    "  sva FILE...          JMA's absolute velocity response Sva (1.6-7.8 s) and long-period class\n"
     "\n"
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
     "are found beside it whatever the case of their extension.\n"
@@ -113,6 +116,23 @@ constexpr const char* kFourierHelp =
     "                     (default: none)\n"
     "  -o FILE            write to FILE (one record; default: standard output)\n"
     "  --out-dir DIR      write one CSV per record into DIR (BASEfas.csv)\n"
+    "  --station LIST     from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "                     comma-separated, repeatable)\n";
+
+constexpr const char* kSvaHelp =
+    "Usage: tremora-cli sva [options] FILE...\n"
+    "\n"
+    "Writes the Japan Meteorological Agency's absolute velocity response spectrum Sva (damping 5 %,\n"
+    "the 32 periods 1.6, 1.8, ..., 7.8 s) of each three-component record, computed over the whole\n"
+    "record as the agency does: NS and EW high-pass filtered (about 20 s), the oscillators stepped\n"
+    "exactly, absolute velocity = relative + ground velocity, Sva the largest horizontal vector.\n"
+    "CSV: period, Sva, the largest absolute velocity of NS and of EW alone (cm/s), the period band\n"
+    "and its long-period ground-motion class. A record not sampled at 100 Hz gets the filter\n"
+    "designed for its rate, and a first line that says so.\n"
+    "\n"
+    "  --single           as for spectra (a single component has no Sva)\n"
+    "  -o FILE            write to FILE (one record; default: standard output)\n"
+    "  --out-dir DIR      write one CSV per record into DIR (BASEsva.csv)\n"
     "  --station LIST     from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
     "                     comma-separated, repeatable)\n";
 
@@ -367,14 +387,7 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (parsed.files.empty()) throw UsageError("spectra needs at least one record file");
   const SectionChoice choice = ParseSectionChoice(parsed);
   const DampingRatios ratios = DampingSet(ParseDamping(parsed));
-  SpectrumMethod method = SpectrumMethod::LinearAcceleration;
-  if (const std::string* name = parsed.Value("--method")) {
-    if (*name == "exact") {
-      method = SpectrumMethod::Exact;
-    } else if (*name != "linear") {
-      throw UsageError("--method must be linear or exact, not '" + *name + "'");
-    }
-  }
+  const SpectrumMethod method = cli::ParseMethod(parsed);
   ResultFiles results(parsed);
   const bool single = parsed.Has("--single");
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
@@ -420,6 +433,29 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
     const std::string text = FormatFourierCsv(
         ComputeFourierSpectra(*record, section.StartIndex, section.DisplayCount, band_width));
     results.Write(text, *record, input, "fas.csv", out);
+  });
+}
+
+int RunSva(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed = Parse(args, {"-o", "--output", "--out-dir", "--station"}, {"--single"});
+  if (parsed.Has("--help")) {
+    out << kSvaHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("sva needs at least one record file");
+  ResultFiles results(parsed);
+  const bool single = parsed.Has("--single");
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  if (!results.Prepare(inputs, err)) return 1;
+  const StationTables stations = LoadStations(env, err);
+  return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
+    // The agency's procedure removes each component's mean itself.
+    const auto record = LoadRecord(input, stations, !single, true, err);
+    if (record->ChannelCount != 3) throw RecordError(input.name + ": Sva needs the NS and EW components; skipped");
+    const double dt = SampleInterval(*record);
+    const SvaSpectrum spectrum = ComputeSvaSpectrum(record->Acceleration[0].data(), record->Acceleration[1].data(),
+                                                    record->SampleCount, dt);
+    results.Write(FormatSvaCsv(spectrum, dt), *record, input, "sva.csv", out);
   });
 }
 
@@ -469,6 +505,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "synth") return cli::RunSynth(rest, out, err, env);
     if (command == "metrics") return cli::RunMetrics(rest, out, err, env);
     if (command == "list") return RunList(rest, out, err, env);
+    if (command == "sva") return RunSva(rest, out, err, env);
     if (command == "--help" || command == "-h" || command == "help") {
       out << kMainHelp;
       return 0;

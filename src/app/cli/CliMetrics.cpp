@@ -14,16 +14,22 @@ namespace tremora::cli {
 namespace {
 
 constexpr const char* kMetricsHelp =
-    "Usage: tremora-cli metrics [--single] [--no-dc] [--out FILE] FILE...\n"
+    "Usage: tremora-cli metrics [--single] [--no-dc] [--method M] [--out FILE] FILE...\n"
     "\n"
     "Writes one CSV row per record, in the order given: station, origin time, sampling rate,\n"
     "sample count, and per component PGA (gal), PGV (cm/s), PGD (cm), Arias intensity (m/s),\n"
     "significant duration D5-95 (s) and CAV (cm/s); for three-component records also the largest\n"
     "horizontal and three-component vector accelerations and the JMA instrumental intensity\n"
-    "(unrounded, as reported, and its class). Several component files of one record count once.\n"
+    "(unrounded, as reported, and its class), the JMA long-period ground-motion class (the largest\n"
+    "Sva, its period, the class and the class of each of the seven period bands; Sva_filter says\n"
+    "re-derived for a record not sampled at 100 Hz) and the SI value of NS, of EW and the larger\n"
+    "(cm/s). Several component files of one record count once.\n"
     "\n"
-    "  --single     read only the named component file, not its partners (no intensity)\n"
+    "  --single     read only the named component file, not its partners (no intensity, no\n"
+    "               long-period class, no SI)\n"
     "  --no-dc      keep the mean of each component\n"
+    "  --method M   the oscillators of SI: linear (the linear-acceleration method, default) or\n"
+    "               exact (the exact solution, as spectra --method exact)\n"
     "  --out FILE   write to FILE (default: standard output)\n"
     "  --station L  from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
     "               comma-separated, repeatable)\n";
@@ -31,7 +37,7 @@ constexpr const char* kMetricsHelp =
 }  // namespace
 
 int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
-  const Arguments parsed = Parse(args, {"--out", "-o", "--station"}, {"--single", "--no-dc"});
+  const Arguments parsed = Parse(args, {"--out", "-o", "--station", "--method"}, {"--single", "--no-dc"});
   if (parsed.Has("--help")) {
     out << kMetricsHelp;
     return 0;
@@ -43,6 +49,7 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (to_file) InputFiles(parsed.files).RefuseAsOutput(*output);
   const bool single = parsed.Has("--single");
   const bool remove_mean = !parsed.Has("--no-dc");
+  const SpectrumMethod method = ParseMethod(parsed);
   const StationTables stations = LoadStations(env, err);
   std::string text = MetricsCsvHeader();
   const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
@@ -50,7 +57,7 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
       inputs, env, err,
       [&](const RecordInput& input) {
         const auto record = LoadRecord(input, stations, !single, remove_mean, err);
-        text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean));
+        text += MetricsCsvRow(*record, ComputeStrongMotionIndices(*record, remove_mean, method));
       },
       [&] {
         // Rows go out as they are made, so a long run shows its progress.

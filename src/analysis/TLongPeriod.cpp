@@ -1,0 +1,149 @@
+#include "analysis/TLongPeriod.h"
+
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
+
+#include "base/CNumbers.h"
+#include "base/TextFile.h"
+#include "graph/TMyGraph.h"
+#include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
+#include "platform/PictureFiles.h"
+#include "platform/WindowStyle.h"
+#include "record/SaveTargetCheck.h"
+
+namespace tremora {
+
+namespace {
+constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
+constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
+constexpr const char* kWholeRecord = "記録全体から計算 (表示区間によらない)";
+constexpr const char* kNeedsThreeComponents = "水平2成分のある3成分記録が必要です";
+constexpr Colour kSvaColour = 0xFF0000;        // blue
+constexpr Colour kThresholdColour = 0x808080;  // grey
+}  // namespace
+
+TLongPeriod::TLongPeriod()
+    : SecondaryWindow("LongPeriod", "長周期地震動", 640, 590, ColorFromBgr(0xF0F0F0)) {
+  MyGraph1 = new TMyGraph(this);
+  MyGraph1->setGeometry(8, 8, 624, 480);
+  MyGraph1->setObjectName("MyGraph1");
+  LabelClass = new TextLabel(this, "LabelClass", QString(), 8, 496);
+  LabelNote = new TextLabel(this, "LabelNote", QString::fromUtf8(kWholeRecord), 8, 518);
+  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 548, 90, 27});
+  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 548, 90, 27});
+  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 548, 90, 27});
+  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 548, 90, 27});
+  CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
+  GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
+  ConnectClick(*BtnCSV, [this] { SaveCsv(); });
+  ConnectClick(*BtnGIF, [this] { SaveGif(); });
+  ConnectClick(*BtnCopy, [this] { MyGraph1->Copy(); });
+  ConnectClick(*BtnClose, [this] { close(); });
+}
+
+void TLongPeriod::ShowRecord(const RecordSet& record) {
+  if (!stale_ && record_ == &record) return;
+  record_ = &record;
+  stale_ = false;
+  spectrum_ = SvaSpectrum();
+  dt_ = SampleInterval(record);
+  const bool usable = record.RecordLoaded && record.ChannelCount == 3 && record.SampleCount > 0;
+  if (usable) {
+    spectrum_ = ComputeSvaSpectrum(record.Acceleration[0].data(), record.Acceleration[1].data(), record.SampleCount,
+                                   dt_);
+    LabelClass->SetCaption(FormatC("%s   Sva最大 %.4g cm/s (周期 %.1f s)   周期帯別 1〜7秒台: %d %d %d %d %d %d %d",
+                                   LongPeriodClassName(spectrum_.Class).c_str(), spectrum_.PeakSva(),
+                                   SvaPeriod(spectrum_.PeakIndex), spectrum_.BandClasses[0], spectrum_.BandClasses[1],
+                                   spectrum_.BandClasses[2], spectrum_.BandClasses[3], spectrum_.BandClasses[4],
+                                   spectrum_.BandClasses[5], spectrum_.BandClasses[6]));
+  } else {
+    LabelClass->SetCaption(record.RecordLoaded ? kNeedsThreeComponents : "");
+  }
+  std::string note = kWholeRecord;
+  if (usable && spectrum_.RederivedFilter) note += FormatC("   高域フィルタを%g Hz用に再設計", 1 / dt_);
+  LabelNote->SetCaption(note);
+  BtnCSV->setEnabled(usable);
+  Draw();
+}
+
+void TLongPeriod::Draw() {
+  TMyGraph& graph = *MyGraph1;
+  graph.Clear(kWhite);
+  // Linear axes, 1 to 8 s; upwards to the largest Sva and the threshold of the class above it, so
+  // that the line the record would have to cross for the next class is in view.
+  std::vector<float> values(spectrum_.Sva.begin(), spectrum_.Sva.end());
+  const double peak = spectrum_.PeakSva();
+  const auto next = std::find_if(std::begin(kLongPeriodClassThresholds), std::end(kLongPeriodClassThresholds),
+                                 [peak](double threshold) { return threshold > peak; });
+  values.push_back(static_cast<float>(next != std::end(kLongPeriodClassThresholds) ? *next : kLongPeriodClassThresholds[3]));
+  graph.LinearX = graph.LinearY = true;
+  graph.OriginX = 70, graph.OriginY = 430, graph.WidthX = 490, graph.HeightY = 400;
+  graph.NGridX = 7, graph.SValueX = 1.0f, graph.VValueX = 1.0f;
+  graph.NGridY = 5;
+  graph.YScaleUnit(static_cast<int>(values.size()), values.data());
+  graph.TitleX = "Period [s]";
+  graph.TitleY = "Sva [cm/s]";
+  graph.DrawWaku();
+  Canvas& canvas = graph.GetCanvas();
+  const float top = graph.SValueY + graph.VValueY * graph.NGridY;
+  canvas.SetPenColour(kThresholdColour);
+  canvas.SetFontColour(kThresholdColour);
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  for (int c = 0; c < 4; ++c) {
+    if (kLongPeriodClassThresholds[c] > top) break;
+    const int row = *GraphRow(graph, static_cast<float>(kLongPeriodClassThresholds[c]));
+    canvas.SetPenStyle(PenStyle::Dotted);
+    canvas.MoveTo(graph.OriginX, row);
+    canvas.LineTo(graph.OriginX + graph.WidthX, row);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.TextOut(graph.OriginX + graph.WidthX + 4, row - 14, FormatC("階級%d", c + 1));
+  }
+  if (spectrum_.PeakSva() > 0) {
+    std::vector<float> periods(kSvaPeriodCount);
+    for (int k = 0; k < kSvaPeriodCount; ++k) periods[k] = static_cast<float>(SvaPeriod(k));
+    canvas.SetPenColour(kSvaColour);
+    canvas.SetPenWidth(2);
+    graph.DrawGraph(kSvaPeriodCount, periods.data(), values.data());
+    canvas.SetPenWidth(1);
+    canvas.SetBrushColour(kSvaColour);
+    graph.PlotGraph(kSvaPeriodCount, periods.data(), values.data(), 0, 2);
+    // The largest point: a red ring and its value.
+    const int x = *GraphColumn(graph, periods[spectrum_.PeakIndex]);
+    const int y = *GraphRow(graph, values[spectrum_.PeakIndex]);
+    canvas.SetPenColour(kRed);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.Marker(0, x, y, 6);
+    canvas.SetFontColour(kRed);
+    const std::string text = FormatC("%.4g cm/s", spectrum_.PeakSva());
+    const int left = std::min(x + 8, graph.OriginX + graph.WidthX - canvas.TextWidth(text));
+    canvas.TextOut(left, std::max(y - 22, graph.OriginY - graph.HeightY), text);
+  }
+  canvas.SetBrushColour(kWhite);
+  canvas.SetFontColour(kBlack);
+  canvas.SetPenColour(kBlack);
+  graph.update();
+}
+
+void TLongPeriod::SaveCsv() {
+  if (record_ == nullptr || spectrum_.PeakSva() <= 0) return;
+  const std::optional<std::string> path =
+      ChooseExportFile(CsvDialog, record_->RecordBaseName + "sva.csv", ".csv", last_csv_folder_, *record_);
+  if (!path) return;
+  if (WriteExport([&] { WriteWholeFile(*path, FormatSvaCsv(spectrum_, dt_)); }, kCsvFailedCaption)) {
+    last_csv_folder_ = FolderOf(*path);
+  }
+}
+
+void TLongPeriod::SaveGif() {
+  if (record_ == nullptr) return;
+  const std::optional<std::string> path =
+      ChooseExportFile(GifDialog, record_->RecordBaseName + "sva.gif", ".gif", last_gif_folder_, *record_);
+  if (!path) return;
+  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, kGifFailedCaption)) {
+    last_gif_folder_ = FolderOf(*path);
+  }
+}
+
+}  // namespace tremora

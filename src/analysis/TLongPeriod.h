@@ -1,0 +1,48 @@
+#pragma once
+// The long-period ground-motion window (長周期地震動): JMA's absolute velocity response Sva of the
+// loaded record against period, with the class thresholds, the largest point and the class; its
+// CSV, GIF and clipboard exports. Computed over the whole record, as the agency does, not over the
+// displayed section.
+
+#include <string>
+
+#include "analysis/LongPeriodClass.h"
+#include "app/SecondaryWindows.h"
+#include "platform/Platform.h"
+#include "record/RecordSet.h"
+
+class QPushButton;
+
+namespace tremora {
+
+class TMyGraph;
+class TextLabel;
+
+class TLongPeriod : public SecondaryWindow {
+ public:
+  TLongPeriod();
+  // Shows the record's spectrum, computed when the record is new to the window or was loaded again
+  // since; the record must outlive the window's use.
+  void ShowRecord(const RecordSet& record);
+  // Run after every load: the next ShowRecord computes again.
+  void RecordLoaded() { stale_ = true; }
+  const SvaSpectrum& Spectrum() const { return spectrum_; }
+
+  TMyGraph* MyGraph1 = nullptr;
+  TextLabel* LabelClass = nullptr;  // the class, the largest Sva and its period
+  TextLabel* LabelNote = nullptr;   // whole record; a re-derived filter
+  QPushButton *BtnCSV = nullptr, *BtnGIF = nullptr, *BtnCopy = nullptr, *BtnClose = nullptr;
+  FileDialogOptions CsvDialog, GifDialog;
+
+ private:
+  void Draw();
+  void SaveCsv();
+  void SaveGif();
+  const RecordSet* record_ = nullptr;
+  bool stale_ = true;
+  double dt_ = 0;
+  SvaSpectrum spectrum_;
+  std::string last_csv_folder_, last_gif_folder_;
+};
+
+}  // namespace tremora
