@@ -60,6 +60,10 @@ std::string MetricsCsvHeader() {
   for (const char* name : {"PGA_horizontal_gal", "PGA_vector_gal", "I_unrounded", "I", "intensity_class"}) {
     cells.push_back(name);
   }
+  for (const char* name : {"PGA_RotD50_gal", "PGA_RotD100_gal", "PGV_RotD50_cm/s", "PGV_RotD100_cm/s", "PGD_RotD50_cm",
+                           "PGD_RotD100_cm"}) {
+    cells.push_back(name);
+  }
   return Join(cells, ',');
 }
 
@@ -101,6 +105,14 @@ std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& in
     cells.push_back(indices.Intensity->Class);
   } else {
     cells.insert(cells.end(), 5, std::string());
+  }
+  if (const auto& rotated = indices.Rotated) {
+    for (const RotatedMeasures* peak : {&rotated->Pga, &rotated->Pgv, &rotated->Pgd}) {
+      cells.push_back(Number(peak->RotD50));
+      cells.push_back(Number(peak->RotD100));
+    }
+  } else {
+    cells.insert(cells.end(), 6, std::string());
   }
   return Join(cells, ',');
 }

@@ -8,12 +8,14 @@
 //   Arias intensity  Ia = π / (2g) ∫ a² dt with a in m/s², in m/s.
 //   D5–95  significant duration: the time the Arias build-up takes from 5 % to 95 % of Ia (s).
 //   CAV   cumulative absolute velocity ∫ |a| dt (cm/s).
-// A three-component record has the JMA instrumental intensity as well.
+// A three-component record has the JMA instrumental intensity as well; a record with NS and EW
+// the orientation-independent RotD50 and RotD100 of PGA, PGV and PGD.
 
 #include <array>
 #include <optional>
 
 #include "analysis/JmaIntensity.h"
+#include "analysis/RotatedSpectra.h"
 #include "record/RecordSet.h"
 
 namespace tremora {
@@ -27,6 +29,11 @@ struct ComponentIndices {
   double Cav = 0;             // cm/s
 };
 
+// The peaks of the horizontal motion over every angle (RotD50, RotD100).
+struct RotatedGroundPeaks {
+  RotatedMeasures Pga, Pgv, Pgd;
+};
+
 struct StrongMotionIndices {
   int ChannelCount = 0;
   std::array<ComponentIndices, kMaxChannels> Components{};
@@ -34,6 +41,7 @@ struct StrongMotionIndices {
   double HorizontalPga = 0;  // gal, largest sqrt(NS² + EW²)
   double VectorPga = 0;      // gal, largest sqrt(NS² + EW² + UD²)
   std::optional<JmaIntensity> Intensity;
+  std::optional<RotatedGroundPeaks> Rotated;  // records with NS and EW
 };
 
 constexpr double kGravity = 9.80665;  // m/s²
