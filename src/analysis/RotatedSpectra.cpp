@@ -47,26 +47,30 @@ inline double Cross(const Point& a, const Point& b) { return a.X * b.Y - a.Y * b
 // when it lies deeper than margin inside the octagon spanned by the points extreme along 0°, 45°,
 // 90°, 135° and their mirror images; the octagon lies within the hull, so such a point is inside
 // the hull by more than any rounding of a projection and never the largest in any direction.
-std::vector<Point> Candidates(const float* u1, const float* u2, int count, int stride) {
-  // The point (and its sign) that reaches furthest along x, x + y, y and y - x.
-  Point extreme[4];
-  double reach[4] = {-1, -1, -1, -1};
-  double scale = 0;
+std::vector<Point> Candidates(const float* u1, const float* u2, int count) {
+  // How far the points reach along x, x + y, y and y - x (sums of two floats are exact in a
+  // double), then the first point (with its sign) that reaches each. Branch-free passes: this
+  // runs over every sample of every oscillator.
+  double reach[4] = {0, 0, 0, 0};
   for (int i = 0; i < count; ++i) {
-    const double x = u1[static_cast<long>(i) * stride];
-    const double y = u2[static_cast<long>(i) * stride];
-    const double along[4] = {x, x + y, y, y - x};
-    for (int j = 0; j < 4; ++j) {
-      if (std::fabs(along[j]) > reach[j]) {
-        reach[j] = std::fabs(along[j]);
-        extreme[j] = along[j] < 0 ? Point{-x, -y} : Point{x, y};
+    const double x = u1[i], y = u2[i];
+    const double along[4] = {std::fabs(x), std::fabs(x + y), std::fabs(y), std::fabs(y - x)};
+    for (int j = 0; j < 4; ++j) reach[j] = along[j] > reach[j] ? along[j] : reach[j];
+  }
+  Point extreme[4];
+  for (int j = 0, found = 0; j < 4; ++j) {
+    for (int i = 0; i < count && !(found & (1 << j)); ++i) {
+      const double x = u1[i], y = u2[i];
+      const double along = j == 0 ? x : j == 1 ? x + y : j == 2 ? y : y - x;
+      if (std::fabs(along) == reach[j]) {
+        extreme[j] = along < 0 ? Point{-x, -y} : Point{x, y};
+        found |= 1 << j;
       }
     }
-    scale = std::max({scale, std::fabs(x), std::fabs(y)});
   }
   // The octagon extreme[0..3], then their mirrors: inside means |cross(edge, p)| below a bound for
   // each edge and its mirror together.
-  const double margin = 1e-9 * scale;
+  const double margin = 1e-9 * std::max(reach[0], reach[2]);
   Point edges[4];
   double bounds[4];
   int edge_count = 0;
@@ -79,11 +83,15 @@ std::vector<Point> Candidates(const float* u1, const float* u2, int count, int s
     edges[edge_count] = edge;
     bounds[edge_count++] = -Cross(edge, from) - margin * length;
   }
+  // A degenerate octagon (all points on a line through the origin, or none away from it) leaves
+  // out nothing; else the missing edges are repeated ones.
+  if (edge_count == 0) return std::vector<Point>();
+  for (int k = edge_count; k < 4; ++k) edges[k] = edges[0], bounds[k] = bounds[0];
   std::vector<Point> kept;
   for (int i = 0; i < count; ++i) {
-    const Point p{u1[static_cast<long>(i) * stride], u2[static_cast<long>(i) * stride]};
-    bool inside = edge_count > 0;
-    for (int k = 0; k < edge_count && inside; ++k) inside = std::fabs(Cross(edges[k], p)) < bounds[k];
+    const Point p{u1[i], u2[i]};
+    const bool inside = (std::fabs(Cross(edges[0], p)) < bounds[0]) & (std::fabs(Cross(edges[1], p)) < bounds[1]) &
+                        (std::fabs(Cross(edges[2], p)) < bounds[2]) & (std::fabs(Cross(edges[3], p)) < bounds[3]);
     if (!inside) kept.push_back(p);
   }
   return kept;
@@ -127,22 +135,22 @@ float Percentile(const std::array<float, kRotationAngles>& sorted, double percen
 
 }  // namespace
 
-AnglePeaks AnglePeaksByLoop(const float* u1, const float* u2, int count, int stride) {
+AnglePeaks AnglePeaksByLoop(const float* u1, const float* u2, int count) {
   AnglePeaks peaks{};
   for (int angle = 0; angle < kRotationAngles; ++angle) {
     const Direction& d = Directions()[angle];
     for (int i = 0; i < count; ++i) {
-      peaks[angle] = std::max(peaks[angle], Projection(u1[static_cast<long>(i) * stride],
-                                                       u2[static_cast<long>(i) * stride], d));
+      peaks[angle] = std::max(peaks[angle], Projection(u1[i],
+                                                       u2[i], d));
     }
   }
   return peaks;
 }
 
-AnglePeaks AnglePeaksByHull(const float* u1, const float* u2, int count, int stride) {
+AnglePeaks AnglePeaksByHull(const float* u1, const float* u2, int count) {
   // max |p·d| over the points is the support function of the hull of the points and their
   // mirrors; that of the points alone, taken with |·|, is the same.
-  const std::vector<Point> hull = HullOf(Candidates(u1, u2, count, stride));
+  const std::vector<Point> hull = HullOf(Candidates(u1, u2, count));
   AnglePeaks peaks{};
   for (int angle = 0; angle < kRotationAngles; ++angle) {
     const Direction& d = Directions()[angle];
@@ -174,9 +182,9 @@ RotatedSpectrum ComputeRotatedSpectrum(const float* ns, const float* ew, int cou
   spectrum.Method = method;
   count = std::max(count, 0);
   VisitDisplacementPairs(ns, ew, count, grid.Periods.data(), kPeriodCount, ratio, dt, exact_dt, method,
-                         [&](int k, double stiffness, const float* u1, const float* u2, int stride) {
+                         [&](int k, double stiffness, const float* u1, const float* u2) {
                            RotatedSpectrumRow& row = spectrum.Rows[k];
-                           const AnglePeaks peaks = AnglePeaksByHull(u1, u2, count, stride);
+                           const AnglePeaks peaks = AnglePeaksByHull(u1, u2, count);
                            row.Period = grid.Periods[k];
                            row.PsaNs = static_cast<float>(stiffness * peaks[0]);
                            row.PsaEw = static_cast<float>(stiffness * peaks[90]);

@@ -19,12 +19,11 @@ constexpr int kRotationAngles = 180;
 // max_t |u1(t) cos θ + u2(t) sin θ| for θ = 0 .. 179 degrees.
 using AnglePeaks = std::array<double, kRotationAngles>;
 
-// The plain form: every angle over every sample (u1[i * stride], u2[i * stride], i < count).
-// The oracle of the hull form.
-AnglePeaks AnglePeaksByLoop(const float* u1, const float* u2, int count, int stride = 1);
+// The plain form: every angle over every sample of u1, u2 [0 .. count). The oracle of the hull form.
+AnglePeaks AnglePeaksByLoop(const float* u1, const float* u2, int count);
 // The same values, to the bit, from the few points of the trajectory that can be extreme in some
 // direction: the vertices of the convex hull of its points and their mirror images.
-AnglePeaks AnglePeaksByHull(const float* u1, const float* u2, int count, int stride = 1);
+AnglePeaks AnglePeaksByHull(const float* u1, const float* u2, int count);
 
 struct RotatedMeasures {
   float RotD00 = 0;

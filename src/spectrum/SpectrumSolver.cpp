@@ -143,19 +143,33 @@ void ReportChannelProgress(int channel, int period_count, int ratio_count, const
 }
 
 // Both channels' displacement histories of each group of oscillators, made by run(group, ground,
-// history) on the pool and handed to visit lane by lane from the worker that made them.
+// history) on the pool, turned from step-major (as the kernels write them) to one run a lane, so
+// that each oscillator's reading stays within the cache, and handed to visit lane by lane from
+// the worker that made them.
 void VisitGroups(int groups, int group_size, int oscillators, const float* ground1, const float* ground2, int count,
                  const std::function<void(int group, const float* ground, float* history)>& run,
                  const std::function<double(int oscillator)>& stiffness, const DisplacementPairVisitor& visit) {
   count = std::max(count, 0);
+  const size_t size = static_cast<size_t>(count) * group_size;
   WorkerPool::Shared().ForEach(groups, [&](int group) {
-    std::vector<float> first(static_cast<size_t>(count) * group_size);
-    std::vector<float> second(first.size());
-    run(group, ground1, first.data());
-    run(group, ground2, second.data());
+    // Megabytes a group: kept by each thread from call to call, since fresh pages cost more
+    // than the oscillators that fill them.
+    thread_local std::vector<float> steps, lanes[2];
+    for (std::vector<float>* buffer : {&steps, &lanes[0], &lanes[1]}) {
+      if (buffer->size() < size) buffer->resize(size);
+    }
+    for (int channel = 0; channel < 2; ++channel) {
+      run(group, channel == 0 ? ground1 : ground2, steps.data());
+      float* const out = lanes[channel].data();
+      for (int i = 0; i < count; ++i) {
+        const float* const step = steps.data() + static_cast<size_t>(i) * group_size;
+        for (int lane = 0; lane < group_size; ++lane) out[static_cast<size_t>(lane) * count + i] = step[lane];
+      }
+    }
     for (int lane = 0; lane < group_size && group * group_size + lane < oscillators; ++lane) {
       const int n = group * group_size + lane;
-      visit(n, stiffness(n), first.data() + lane, second.data() + lane, group_size);
+      visit(n, stiffness(n), lanes[0].data() + static_cast<size_t>(lane) * count,
+            lanes[1].data() + static_cast<size_t>(lane) * count);
     }
   });
 }

@@ -46,9 +46,9 @@ void ComputeChannelSpectraExact(const float* ground, int count, const float* per
                                 bool scalar = false);
 
 // Told, for one oscillator, its period index, its stiffness omega^2 (as its recurrence has it) and
-// the relative displacement at every step of two channels: u1[i * stride], u2[i * stride].
+// the relative displacement at every step of two channels: u1[0 .. count), u2[0 .. count).
 using DisplacementPairVisitor =
-    std::function<void(int period_index, double stiffness, const float* u1, const float* u2, int stride)>;
+    std::function<void(int period_index, double stiffness, const float* u1, const float* u2)>;
 
 // Runs the oscillators of periods[0 .. period_count) at one damping ratio over two channels'
 // sections ground1, ground2 [0 .. count), vectorised on every core, and hands visit their

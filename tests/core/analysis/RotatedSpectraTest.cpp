@@ -47,9 +47,9 @@ TEST(RotatedSpectra, HullGivesTheValuesOfTheAngleLoopToTheBitOnRealRecords) {
     for (const SpectrumMethod method : {SpectrumMethod::LinearAcceleration, SpectrumMethod::Exact}) {
       std::atomic<int> visited = 0;  // the periods are visited on the pool's threads
       VisitDisplacementPairs(pair.Ns.data(), pair.Ew.data(), count, periods, 4, 0.05f, kDt, kDt, method,
-                             [&](int k, double, const float* u1, const float* u2, int stride) {
-                               EXPECT_EQ(AnglePeaksByHull(u1, u2, count, stride),
-                                         AnglePeaksByLoop(u1, u2, count, stride))
+                             [&](int k, double, const float* u1, const float* u2) {
+                               EXPECT_EQ(AnglePeaksByHull(u1, u2, count),
+                                         AnglePeaksByLoop(u1, u2, count))
                                    << "period " << periods[k];
                                ++visited;
                              });

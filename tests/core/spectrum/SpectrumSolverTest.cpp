@@ -155,10 +155,10 @@ TEST(SpectrumSolver, DisplacementHistoriesOfEveryKernelAreThoseOfThePlainForms) 
   const auto check = [&](const std::vector<std::vector<float>>& expected, SpectrumMethod method, SimdLevel level) {
     std::atomic<int> mismatched = 0;  // the periods are visited on the pool's threads
     VisitDisplacementPairs(grounds[0], grounds[1], count, grid.Periods.data(), kPeriodCount, ratio, 0.01f, 0.01,
-                           method, [&](int k, double, const float* u1, const float* u2, int stride) {
+                           method, [&](int k, double, const float* u1, const float* u2) {
                              for (int i = 0; i < count; ++i) {
-                               mismatched += std::memcmp(&u1[i * stride], &expected[2 * k][i], sizeof(float)) != 0;
-                               mismatched += std::memcmp(&u2[i * stride], &expected[2 * k + 1][i], sizeof(float)) != 0;
+                               mismatched += std::memcmp(&u1[i], &expected[2 * k][i], sizeof(float)) != 0;
+                               mismatched += std::memcmp(&u2[i], &expected[2 * k + 1][i], sizeof(float)) != 0;
                              }
                            }, level);
     return mismatched.load();
