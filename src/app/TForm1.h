@@ -38,6 +38,7 @@ class QWidget;
 namespace tremora {
 
 class TFourier;
+class TRotD;
 class TBundleChooser;
 
 class Application;
@@ -186,6 +187,11 @@ class TForm1 : public QMainWindow {
   void Fourier1Click();
   QAction *MethodLinear = nullptr, *MethodExact = nullptr;  // 計算法
   void ChooseMethod(QAction* item);
+  QAction* RotD1 = nullptr;
+  std::shared_ptr<TRotD> RotD;  // made when first asked for
+  void RotD1Click();
+  // The RotD window, when shown, recomputed for the displayed section, damping set and method.
+  void FollowRotD();
 
   FileDialogOptions OpenDialog1;
   FileDialogOptions SaveDialog1;  // waveform GIF

@@ -184,6 +184,7 @@ void TForm1::CreateMenu() {
   Analysis1->setObjectName("Analysis1");
   ConnectTriggered(*MakeItem(Analysis1, "Indices1", "強震動指標(&I)"), [this] { application_.Metrics().ShowForRecord(); });
   Fourier1 = MakeItem(Analysis1, "Fourier1", "フーリエスペクトル(&F)");
+  RotD1 = MakeItem(Analysis1, "RotD1", "方位別スペクトル(&R)");
 
   Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
   Help1->setObjectName("Help1");

@@ -129,6 +129,7 @@ void TForm1::BtnWaveClick() {
   MyWave1->update();
   // The Fourier spectra follow every load and every change of the section.
   if (Fourier && Fourier->isVisible()) Fourier->ShowSection(Record, section);
+  FollowRotD();
 
   if (StartControlBusy) wait.Release();
   StartControlBusy = false;
