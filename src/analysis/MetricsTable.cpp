@@ -65,6 +65,10 @@ std::string MetricsCsvHeader() {
   for (const char* name : {"Sva_max_cm/s", "Sva_period_s", "long_period_class"}) cells.push_back(name);
   for (int band = 1; band <= kLongPeriodBandCount; ++band) cells.push_back(FormatC("long_period_class_%ds", band));
   for (const char* name : {"Sva_filter", "SI_NS", "SI_EW", "SI_horizontal"}) cells.push_back(name);
+  for (const char* name : {"PGA_RotD50_gal", "PGA_RotD100_gal", "PGV_RotD50_cm/s", "PGV_RotD100_cm/s", "PGD_RotD50_cm",
+                           "PGD_RotD100_cm"}) {
+    cells.push_back(name);
+  }
   return Join(cells, ',');
 }
 
@@ -117,6 +121,14 @@ std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& in
     for (const double si : {indices.Si->Ns, indices.Si->Ew, indices.Si->Horizontal()}) cells.push_back(Number(si));
   } else {
     cells.insert(cells.end(), 3 + kLongPeriodBandCount + 4, std::string());
+  }
+  if (const auto& rotated = indices.Rotated) {
+    for (const RotatedMeasures* peak : {&rotated->Pga, &rotated->Pgv, &rotated->Pgd}) {
+      cells.push_back(Number(peak->RotD50));
+      cells.push_back(Number(peak->RotD100));
+    }
+  } else {
+    cells.insert(cells.end(), 6, std::string());
   }
   return Join(cells, ',');
 }

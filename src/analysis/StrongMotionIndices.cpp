@@ -80,6 +80,12 @@ StrongMotionIndices ComputeStrongMotionIndices(const RecordSet& record, bool rem
     c.Pgv = PeakOf(scratch->Velocity[ch].data(), count);
     c.Pgd = PeakOf(scratch->Displacement[ch].data(), count);
   }
+  if (HasHorizontalPair(record)) {
+    indices.Rotated = RotatedGroundPeaks{
+        RotatedPeaks(record.Acceleration[0].data(), record.Acceleration[1].data(), count),
+        RotatedPeaks(scratch->Velocity[0].data(), scratch->Velocity[1].data(), count),
+        RotatedPeaks(scratch->Displacement[0].data(), scratch->Displacement[1].data(), count)};
+  }
   if (channels == 3) {
     const float* ns = record.Acceleration[0].data();
     const float* ew = record.Acceleration[1].data();

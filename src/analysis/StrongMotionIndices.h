@@ -9,7 +9,8 @@
 //   D5–95  significant duration: the time the Arias build-up takes from 5 % to 95 % of Ia (s).
 //   CAV   cumulative absolute velocity ∫ |a| dt (cm/s).
 // A three-component record has the JMA instrumental intensity, the JMA long-period ground-motion
-// class and the spectrum intensity SI as well.
+// class and the spectrum intensity SI as well; a record with NS and EW the orientation-independent
+// RotD50 and RotD100 of PGA, PGV and PGD.
 
 #include <array>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "analysis/JmaIntensity.h"
 #include "analysis/LongPeriodClass.h"
 #include "analysis/SpectrumIntensity.h"
+#include "analysis/RotatedSpectra.h"
 #include "record/RecordSet.h"
 
 namespace tremora {
@@ -30,6 +32,11 @@ struct ComponentIndices {
   double Cav = 0;             // cm/s
 };
 
+// The peaks of the horizontal motion over every angle (RotD50, RotD100).
+struct RotatedGroundPeaks {
+  RotatedMeasures Pga, Pgv, Pgd;
+};
+
 struct StrongMotionIndices {
   int ChannelCount = 0;
   std::array<ComponentIndices, kMaxChannels> Components{};
@@ -39,6 +46,7 @@ struct StrongMotionIndices {
   std::optional<JmaIntensity> Intensity;
   std::optional<SvaSpectrum> LongPeriod;
   std::optional<SpectrumIntensity> Si;
+  std::optional<RotatedGroundPeaks> Rotated;  // records with NS and EW
 };
 
 constexpr double kGravity = 9.80665;  // m/s²

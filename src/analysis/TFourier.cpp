@@ -1,30 +1,16 @@
 #include "analysis/TFourier.h"
 
-#include <QPushButton>
 #include <algorithm>
 #include <cmath>
 
 #include "base/CNumbers.h"
-#include "base/TextFile.h"
 #include "graph/TMyGraph.h"
 #include "platform/HandlerGuard.h"
-#include "platform/Messages.h"
-#include "platform/PictureFiles.h"
-#include "platform/WindowStyle.h"
-#include "record/SaveTargetCheck.h"
 #include "spectrum/SpectrumView.h"
 
 namespace tremora {
 
-namespace {
-constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
-constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
-}  // namespace
-
-TFourier::TFourier() : SecondaryWindow("Fourier", "フーリエスペクトル", 640, 560, ColorFromBgr(0xF0F0F0)) {
-  MyGraph1 = new TMyGraph(this);
-  MyGraph1->setGeometry(8, 8, 624, 480);
-  MyGraph1->setObjectName("MyGraph1");
+TFourier::TFourier() : GraphExportWindow("Fourier", "フーリエスペクトル", "fas.csv", "fas.gif") {
   CBSmooth = new QComboBox(this);
   CBSmooth->setObjectName("CBSmooth");
   CBSmooth->addItem(QString::fromUtf8("平滑化なし"));
@@ -32,18 +18,8 @@ TFourier::TFourier() : SecondaryWindow("Fourier", "フーリエスペクトル",
   CBSmooth->setGeometry(8, 500, 130, 24);
   CBPeriod = new CheckBox(this, "CBPeriod", QString::fromUtf8("周期軸"), false);
   CBPeriod->setGeometry(148, 500, 80, 24);
-  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 498, 90, 27});
-  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 498, 90, 27});
-  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 498, 90, 27});
-  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 498, 90, 27});
-  CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
-  GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
   ConnectGuarded(CBSmooth, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
   CBPeriod->OnClick = [this] { Draw(); };
-  ConnectClick(*BtnCSV, [this] { SaveCsv(); });
-  ConnectClick(*BtnGIF, [this] { SaveGif(); });
-  ConnectClick(*BtnCopy, [this] { MyGraph1->Copy(); });
-  ConnectClick(*BtnClose, [this] { close(); });
 }
 
 void TFourier::ShowSection(const RecordSet& record, const DisplayedSection& section) {
@@ -102,24 +78,9 @@ void TFourier::Draw() {
   graph.update();
 }
 
-void TFourier::SaveCsv() {
-  if (record_ == nullptr || spectra_.Frequencies.empty()) return;
-  const std::optional<std::string> path =
-      ChooseExportFile(CsvDialog, record_->RecordBaseName + "fas.csv", ".csv", last_csv_folder_, *record_);
-  if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, FormatFourierCsv(spectra_)); }, kCsvFailedCaption)) {
-    last_csv_folder_ = FolderOf(*path);
-  }
-}
-
-void TFourier::SaveGif() {
-  if (record_ == nullptr) return;
-  const std::optional<std::string> path =
-      ChooseExportFile(GifDialog, record_->RecordBaseName + "fas.gif", ".gif", last_gif_folder_, *record_);
-  if (!path) return;
-  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, kGifFailedCaption)) {
-    last_gif_folder_ = FolderOf(*path);
-  }
+std::optional<std::string> TFourier::CsvText() const {
+  if (spectra_.Frequencies.empty()) return std::nullopt;
+  return FormatFourierCsv(spectra_);
 }
 
 }  // namespace tremora

@@ -17,6 +17,9 @@
 #include "app/TSiteList.h"
 #include "analysis/TFourier.h"
 #include "analysis/TLongPeriod.h"
+}
+
+#include "analysis/TRotD.h"
 #include "app/TSynthe.h"
 #include "app/WebLink.h"
 #include "platform/Controls.h"
@@ -97,6 +100,7 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*N7, [this] { N7Click(); });
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
   ConnectTriggered(*About1, [this] { About1Click(); });
+  ConnectTriggered(*RotD1, [this] { RotD1Click(); });
 
   FillRecentMenu();
   setAcceptDrops(true);
@@ -204,12 +208,25 @@ void TForm1::LongPeriod1Click() {
   ShowWindow(*LongPeriod);
 }
 
+void TForm1::RotD1Click() {
+  if (!RotD) RotD = std::make_shared<TRotD>();
+  RotD->ShowSection(Record, Displayed(), application_.Spect().Ratios, application_.Spect().Method);
+  ShowWindow(*RotD);
+}
+
+void TForm1::FollowRotD() {
+  if (RotD && RotD->isVisible()) {
+    RotD->ShowSection(Record, Displayed(), application_.Spect().Ratios, application_.Spect().Method);
+  }
+}
+
 // The oscillator solver: recalculated and shown at once, as for the damping multiplier.
 void TForm1::ChooseMethod(QAction* item) {
   CheckOnly(item, {MethodLinear, MethodExact});
   application_.Spect().Method = item == MethodExact ? SpectrumMethod::Exact : SpectrumMethod::LinearAcceleration;
   BtnSpectClick();
   ShowWindow(application_.Spect());
+  FollowRotD();
 }
 
 // The damping multiplier: new ratios, recalculated and shown at once.
@@ -218,6 +235,7 @@ void TForm1::ChooseDampingMultiplier(QAction* item, DampingMultiplier multiplier
   application_.Spect().SetDampingMultiplier(multiplier);
   BtnSpectClick();
   ShowWindow(application_.Spect());
+  FollowRotD();
 }
 
 void TForm1::N11Click() { ChooseDampingMultiplier(N11, DampingMultiplier::X1); }

@@ -42,6 +42,7 @@ namespace tremora {
 
 class TFourier;
 class TLongPeriod;
+class TRotD;
 class TBundleChooser;
 
 class Application;
@@ -207,6 +208,11 @@ class TForm1 : public QMainWindow {
   QAction* Method1 = nullptr;  // 計算法, the submenu
   QAction *MethodLinear = nullptr, *MethodExact = nullptr;
   void ChooseMethod(QAction* item);
+  QAction* RotD1 = nullptr;
+  std::shared_ptr<TRotD> RotD;  // made when first asked for
+  void RotD1Click();
+  // The RotD window, when shown, recomputed for the displayed section, damping set and method.
+  void FollowRotD();
 
   FileDialogOptions OpenDialog1;
   FileDialogOptions SaveDialog1;  // waveform GIF

@@ -204,6 +204,7 @@ void TForm1::CreateMenu() {
   ConnectTriggered(*MakeItem(Analysis1, "Indices1", "強震動指標(&I)"), [this] { application_.Metrics().ShowForRecord(); });
   Fourier1 = MakeItem(Analysis1, "Fourier1", "フーリエスペクトル(&F)");
   LongPeriod1 = MakeItem(Analysis1, "LongPeriod1", "長周期地震動(&L)");
+  RotD1 = MakeItem(Analysis1, "RotD1", "方位別スペクトル(&R)");
 
   Help1 = bar->addMenu(QString::fromUtf8("ヘルプ(&H)"));
   Help1->setObjectName("Help1");

@@ -39,7 +39,7 @@ ExactStep MakeExactStep(double ratio, double period, double dt) {
 
 // Both forms evaluate the same double expressions in the same order (this file is built without
 // contraction into fused multiply-adds), so they agree to the bit.
-void ExactPeaks(const ExactStep& step, const float* ground, int count, float peaks[3]) {
+void ExactPeaks(const ExactStep& step, const float* ground, int count, float peaks[3], float* displacement) {
   double u = 0, v = 0, before = 0;
   double sa = 0, sv = 0, sd = 0;
   for (int i = 0; i < count; ++i) {
@@ -49,6 +49,7 @@ void ExactPeaks(const ExactStep& step, const float* ground, int count, float pea
     u = u_next;
     v = v_next;
     before = p;
+    if (displacement != nullptr) displacement[i] = static_cast<float>(u);
     const double absolute = std::fabs(-step.Damping * v - step.Stiffness * u);
     sa = sa > absolute ? sa : absolute;
     sv = sv > std::fabs(v) ? sv : std::fabs(v);
@@ -59,8 +60,13 @@ void ExactPeaks(const ExactStep& step, const float* ground, int count, float pea
   peaks[2] = static_cast<float>(sd);
 }
 
-__attribute__((target_clones("avx512f", "avx2", "default")))
-void ExactPeaksGroup(const ExactStep* steps, const float* ground, int count, float peaks[3][kExactGroup]) {
+namespace {
+
+// One recurrence for both uses: with kKeepDisplacement the displacement of every lane is stored
+// at every step (displacement[i * kExactGroup + lane]) and no peaks are kept.
+template <bool kKeepDisplacement>
+inline __attribute__((always_inline)) void RunExactGroup(const ExactStep* steps, const float* ground, int count,
+                                                         float (*peaks)[kExactGroup], float* displacement) {
   constexpr int n = kExactGroup;
   double A[n], B[n], C[n], D[n], A1[n], B1[n], C1[n], D1[n], damping[n], stiffness[n];
   for (int j = 0; j < n; ++j) {
@@ -82,18 +88,35 @@ void ExactPeaksGroup(const ExactStep* steps, const float* ground, int count, flo
       const double v_next = A1[j] * u[j] + B1[j] * v[j] + C1[j] * before + D1[j] * p;
       u[j] = u_next;
       v[j] = v_next;
-      const double absolute = std::fabs(-damping[j] * v_next - stiffness[j] * u_next);
-      sa[j] = sa[j] > absolute ? sa[j] : absolute;
-      sv[j] = sv[j] > std::fabs(v_next) ? sv[j] : std::fabs(v_next);
-      sd[j] = sd[j] > std::fabs(u_next) ? sd[j] : std::fabs(u_next);
+      if constexpr (kKeepDisplacement) {
+        displacement[static_cast<long>(i) * n + j] = static_cast<float>(u_next);
+      } else {
+        const double absolute = std::fabs(-damping[j] * v_next - stiffness[j] * u_next);
+        sa[j] = sa[j] > absolute ? sa[j] : absolute;
+        sv[j] = sv[j] > std::fabs(v_next) ? sv[j] : std::fabs(v_next);
+        sd[j] = sd[j] > std::fabs(u_next) ? sd[j] : std::fabs(u_next);
+      }
     }
     before = p;
   }
+  if constexpr (kKeepDisplacement) return;
   for (int j = 0; j < n; ++j) {
     peaks[0][j] = static_cast<float>(sa[j]);
     peaks[1][j] = static_cast<float>(sv[j]);
     peaks[2][j] = static_cast<float>(sd[j]);
   }
+}
+
+}  // namespace
+
+__attribute__((target_clones("avx512f", "avx2", "default")))
+void ExactPeaksGroup(const ExactStep* steps, const float* ground, int count, float peaks[3][kExactGroup]) {
+  RunExactGroup<false>(steps, ground, count, peaks, nullptr);
+}
+
+__attribute__((target_clones("avx512f", "avx2", "default")))
+void ExactDisplacementGroup(const ExactStep* steps, const float* ground, int count, float* displacement) {
+  RunExactGroup<true>(steps, ground, count, nullptr, displacement);
 }
 
 }  // namespace tremora

@@ -19,10 +19,15 @@ ExactStep MakeExactStep(double ratio, double period, double dt);
 
 // Peaks of absolute acceleration, relative velocity and relative displacement over the samples
 // of ground[0 .. count). The plain form, one oscillator at a time: the oracle of the fast one.
-void ExactPeaks(const ExactStep& step, const float* ground, int count, float peaks[3]);
+// displacement, when given, receives the relative displacement of every step (count floats).
+void ExactPeaks(const ExactStep& step, const float* ground, int count, float peaks[3],
+                float* displacement = nullptr);
 
 // The same for kExactGroup oscillators at once (vectorised across them); peaks[kind][lane].
 constexpr int kExactGroup = 8;
 void ExactPeaksGroup(const ExactStep* steps, const float* ground, int count, float peaks[3][kExactGroup]);
+// The same oscillators' relative displacement at every step, rounded to floats:
+// displacement[i * kExactGroup + lane] for step i.
+void ExactDisplacementGroup(const ExactStep* steps, const float* ground, int count, float* displacement);
 
 }  // namespace tremora

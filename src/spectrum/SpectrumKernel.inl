@@ -4,8 +4,8 @@
 // solver's extended precision matters; where one rounding of a float expression is all there is
 // (the quotient -q / m, a + g, a * (dt / 2) + v with its exact product) float lanes give the same
 // correctly rounded result.
-// Included by one file per instruction set, which defines TREMORA_LANES, TREMORA_SOLVER_VECTORS
-// and TREMORA_SOLVER_NAME.
+// Included by one file per instruction set, which defines TREMORA_LANES, TREMORA_SOLVER_VECTORS,
+// TREMORA_SOLVER_NAME and TREMORA_DISPLACEMENT_NAME.
 
 #include "numerics/LaneTypes.h"
 #include "spectrum/SpectrumKernels.h"
@@ -14,8 +14,13 @@ namespace tremora::spectrum_kernels {
 
 using namespace tremora::lanes;
 
-void TREMORA_SOLVER_NAME(const OscillatorBatch& batch, int first, const float* ground, int count,
-                         float* const peaks[3]) {
+namespace {
+
+// One recurrence for both uses: with kKeepDisplacement the relative displacement of every lane is
+// stored at every step (the peaks are then not wanted), else only the three peaks are kept.
+template <bool kKeepDisplacement>
+inline __attribute__((always_inline)) void RunGroup(const OscillatorBatch& batch, int first, const float* ground,
+                                                     int count, float* const peaks[3], float* displacement) {
   constexpr int kVectors = TREMORA_SOLVER_VECTORS;
   constexpr int kLanes = TREMORA_LANES;
   DoubleLanes damping[kVectors];
@@ -63,11 +68,16 @@ void TREMORA_SOLVER_NAME(const OscillatorBatch& batch, int first, const float* g
       v[k] = MulAddFloats(a[k], half_step, vp);
       a_step_squared[k] = ToDouble(a[k]) * step_squared;
       x[k] = ToFloat(MulAdd(a_step_squared[k], sixth, xp_wide));
-      peak_acceleration[k] = KeepPeak(peak_acceleration[k], AbsLanes(absolute));
-      peak_velocity[k] = KeepPeak(peak_velocity[k], AbsLanes(v[k]));
-      peak_displacement[k] = KeepPeak(peak_displacement[k], AbsLanes(x[k]));
+      if constexpr (kKeepDisplacement) {
+        __builtin_memcpy(displacement + (static_cast<long>(i) * kVectors + k) * kLanes, &x[k], sizeof x[k]);
+      } else {
+        peak_acceleration[k] = KeepPeak(peak_acceleration[k], AbsLanes(absolute));
+        peak_velocity[k] = KeepPeak(peak_velocity[k], AbsLanes(v[k]));
+        peak_displacement[k] = KeepPeak(peak_displacement[k], AbsLanes(x[k]));
+      }
     }
   }
+  if constexpr (kKeepDisplacement) return;
   for (int k = 0; k < kVectors; ++k) {
     for (int lane = 0; lane < kLanes; ++lane) {
       const int index = first + k * kLanes + lane;
@@ -76,6 +86,18 @@ void TREMORA_SOLVER_NAME(const OscillatorBatch& batch, int first, const float* g
       peaks[2][index] = peak_displacement[k][lane];
     }
   }
+}
+
+}  // namespace
+
+void TREMORA_SOLVER_NAME(const OscillatorBatch& batch, int first, const float* ground, int count,
+                         float* const peaks[3]) {
+  RunGroup<false>(batch, first, ground, count, peaks, nullptr);
+}
+
+void TREMORA_DISPLACEMENT_NAME(const OscillatorBatch& batch, int first, const float* ground, int count,
+                               float* displacement) {
+  RunGroup<true>(batch, first, ground, count, nullptr, displacement);
 }
 
 }  // namespace tremora::spectrum_kernels

@@ -18,6 +18,11 @@ struct OscillatorBatch {
 // [first ...]. group is the kernel's GroupSize.
 using Kernel = void (*)(const OscillatorBatch& batch, int first, const float* ground, int count, float* const peaks[3]);
 
+// Runs the same oscillators and writes, instead of peaks, the relative displacement of every step:
+// displacement[i * group + lane] for step i and lane 0 .. group-1 (oscillator first + lane).
+using DisplacementKernel = void (*)(const OscillatorBatch& batch, int first, const float* ground, int count,
+                                    float* displacement);
+
 constexpr int kGroupAvx512 = 32;
 constexpr int kGroupAvx2 = 16;
 constexpr int kGroupBaseline = 8;
@@ -25,5 +30,9 @@ constexpr int kGroupBaseline = 8;
 void SolveAvx512(const OscillatorBatch& batch, int first, const float* ground, int count, float* const peaks[3]);
 void SolveAvx2(const OscillatorBatch& batch, int first, const float* ground, int count, float* const peaks[3]);
 void SolveBaseline(const OscillatorBatch& batch, int first, const float* ground, int count, float* const peaks[3]);
+void DisplacementAvx512(const OscillatorBatch& batch, int first, const float* ground, int count, float* displacement);
+void DisplacementAvx2(const OscillatorBatch& batch, int first, const float* ground, int count, float* displacement);
+void DisplacementBaseline(const OscillatorBatch& batch, int first, const float* ground, int count,
+                          float* displacement);
 
 }  // namespace tremora::spectrum_kernels

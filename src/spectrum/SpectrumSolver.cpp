@@ -15,16 +15,18 @@ namespace {
 
 struct KernelChoice {
   spectrum_kernels::Kernel solve;
+  spectrum_kernels::DisplacementKernel displacement;
   int group;
 };
 
 KernelChoice KernelFor(SimdLevel level) {
+  namespace k = spectrum_kernels;
   switch (level) {
-    case SimdLevel::Avx512: return {spectrum_kernels::SolveAvx512, spectrum_kernels::kGroupAvx512};
-    case SimdLevel::Avx2: return {spectrum_kernels::SolveAvx2, spectrum_kernels::kGroupAvx2};
+    case SimdLevel::Avx512: return {k::SolveAvx512, k::DisplacementAvx512, k::kGroupAvx512};
+    case SimdLevel::Avx2: return {k::SolveAvx2, k::DisplacementAvx2, k::kGroupAvx2};
     case SimdLevel::Baseline: break;
   }
-  return {spectrum_kernels::SolveBaseline, spectrum_kernels::kGroupBaseline};
+  return {k::SolveBaseline, k::DisplacementBaseline, k::kGroupBaseline};
 }
 
 // The oscillators of one period grid and damping set, laid out for a kernel: oscillator n is
@@ -62,6 +64,13 @@ class OscillatorLanes {
     kernel_.solve(batch_, group * kernel_.group, ground, std::max(count, 0), kinds);
   }
   int lanes() const { return lanes_; }
+  int group_size() const { return kernel_.group; }
+  int oscillators() const { return oscillators_; }
+
+  // Runs one group over ground[0 .. count) and keeps its displacement: count * group_size floats.
+  void Displacement(int group, const float* ground, int count, float* displacement) const {
+    kernel_.displacement(batch_, group * kernel_.group, ground, std::max(count, 0), displacement);
+  }
 
   void CopyOut(const float* peaks, ChannelSpectra& spectra) const {
     for (int n = 0; n < oscillators_; ++n) {
@@ -133,7 +142,65 @@ void ReportChannelProgress(int channel, int period_count, int ratio_count, const
   progress(kDampingCount * channel + kDampingCount + 1, last_period);
 }
 
+// Both channels' displacement histories of each group of oscillators, made by run(group, ground,
+// history) on the pool, turned from step-major (as the kernels write them) to one run a lane, so
+// that each oscillator's reading stays within the cache, and handed to visit lane by lane from
+// the worker that made them.
+void VisitGroups(int groups, int group_size, int oscillators, const float* ground1, const float* ground2, int count,
+                 const std::function<void(int group, const float* ground, float* history)>& run,
+                 const std::function<double(int oscillator)>& stiffness, const DisplacementPairVisitor& visit) {
+  count = std::max(count, 0);
+  const size_t size = static_cast<size_t>(count) * group_size;
+  WorkerPool::Shared().ForEach(groups, [&](int group) {
+    // Megabytes a group: kept by each thread from call to call, since fresh pages cost more
+    // than the oscillators that fill them.
+    thread_local std::vector<float> steps, lanes[2];
+    for (std::vector<float>* buffer : {&steps, &lanes[0], &lanes[1]}) {
+      if (buffer->size() < size) buffer->resize(size);
+    }
+    for (int channel = 0; channel < 2; ++channel) {
+      run(group, channel == 0 ? ground1 : ground2, steps.data());
+      float* const out = lanes[channel].data();
+      for (int i = 0; i < count; ++i) {
+        const float* const step = steps.data() + static_cast<size_t>(i) * group_size;
+        for (int lane = 0; lane < group_size; ++lane) out[static_cast<size_t>(lane) * count + i] = step[lane];
+      }
+    }
+    for (int lane = 0; lane < group_size && group * group_size + lane < oscillators; ++lane) {
+      const int n = group * group_size + lane;
+      visit(n, stiffness(n), lanes[0].data() + static_cast<size_t>(lane) * count,
+            lanes[1].data() + static_cast<size_t>(lane) * count);
+    }
+  });
+}
+
 }  // namespace
+
+void VisitDisplacementPairs(const float* ground1, const float* ground2, int count, const float* periods,
+                            int period_count, float ratio, float dt, double exact_dt, SpectrumMethod method,
+                            const DisplacementPairVisitor& visit, SimdLevel level) {
+  period_count = std::clamp(period_count, 0, kPeriodCount);
+  if (period_count == 0) return;
+  if (method == SpectrumMethod::Exact) {
+    const int groups = (period_count + kExactGroup - 1) / kExactGroup;
+    std::vector<ExactStep> steps(static_cast<size_t>(groups) * kExactGroup);
+    for (int n = 0; n < static_cast<int>(steps.size()); ++n) {
+      steps[n] = MakeExactStep(ratio, periods[std::min(n, period_count - 1)], exact_dt);
+    }
+    VisitGroups(
+        groups, kExactGroup, period_count, ground1, ground2, count,
+        [&](int group, const float* ground, float* history) {
+          ExactDisplacementGroup(steps.data() + group * kExactGroup, ground, std::max(count, 0), history);
+        },
+        [&](int n) { return steps[n].Stiffness; }, visit);
+    return;
+  }
+  const OscillatorLanes lanes(KernelFor(level), periods, period_count, &ratio, 1, dt);
+  VisitGroups(
+      lanes.groups(), lanes.group_size(), lanes.oscillators(), ground1, ground2, count,
+      [&](int group, const float* ground, float* history) { lanes.Displacement(group, ground, count, history); },
+      [&](int n) { return static_cast<double>(MakeOscillatorConstants(ratio, periods[n], dt).Stiffness); }, visit);
+}
 
 void ComputeChannelSpectraWith(SimdLevel level, const float* ground, int count, const float* periods,
                                int period_count, const float* ratios, int ratio_count, float dt,

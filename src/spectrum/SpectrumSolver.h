@@ -45,6 +45,21 @@ void ComputeChannelSpectraExact(const float* ground, int count, const float* per
                                 const float* ratios, int ratio_count, double dt, ChannelSpectra& spectra,
                                 bool scalar = false);
 
+// Told, for one oscillator, its period index, its stiffness omega^2 (as its recurrence has it) and
+// the relative displacement at every step of two channels: u1[0 .. count), u2[0 .. count).
+using DisplacementPairVisitor =
+    std::function<void(int period_index, double stiffness, const float* u1, const float* u2)>;
+
+// Runs the oscillators of periods[0 .. period_count) at one damping ratio over two channels'
+// sections ground1, ground2 [0 .. count), vectorised on every core, and hands visit their
+// displacement histories as stored floats (the linear method's own stores; the exact method's
+// doubles rounded), the same as the scalar forms give. visit is called from the pool's threads,
+// once per period, and must only write what belongs to its period. dt steps the linear method,
+// exact_dt the exact one.
+void VisitDisplacementPairs(const float* ground1, const float* ground2, int count, const float* periods,
+                            int period_count, float ratio, float dt, double exact_dt, SpectrumMethod method,
+                            const DisplacementPairVisitor& visit, SimdLevel level = DetectSimdLevel());
+
 // The part of [start, start + count) that lies within the record's stored samples.
 struct SampleSection {
   int start = 0;

@@ -147,6 +147,7 @@ void TForm1::BtnWaveClick() {
   if (Fourier && Fourier->isVisible()) Fourier->ShowSection(Record, section);
   // The long-period spectrum is of the whole record: computed again only after a load.
   if (LongPeriod && LongPeriod->isVisible()) LongPeriod->ShowRecord(Record);
+  FollowRotD();
 
   if (StartControlBusy) wait.Release();
   StartControlBusy = false;

@@ -9,6 +9,7 @@
 
 #include "analysis/FourierSpectrum.h"
 #include "analysis/LongPeriodClass.h"
+#include "analysis/RotatedSpectra.h"
 #include "app/cli/CliArguments.h"
 #include "app/cli/CliInputFiles.h"
 #include "app/cli/CliMetrics.h"
@@ -56,6 +57,7 @@ constexpr const char* kMainHelp =
     "                       long-period class and the SI value as CSV\n"
     "  list BUNDLE...       the records inside NIED download bundles\n"
     "  sva FILE...          JMA's absolute velocity response Sva (1.6-7.8 s) and long-period class\n"
+    "  rotd FILE...         RotD00, RotD50, RotD100 spectra of the horizontal components as CSV\n"
     "\n"
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
     "are found beside it whatever the case of their extension.\n"
@@ -492,6 +494,74 @@ int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ost
   });
 }
 
+constexpr const char* kRotdHelp =
+    "Usage: tremora-cli rotd [options] FILE...\n"
+    "\n"
+    "Writes the orientation-independent response spectra (Boore 2010) of the horizontal section\n"
+    "the main window would display: for each period of the spectrum grid and each damping ratio,\n"
+    "PSA = omega^2 * peak relative displacement of NS and of EW, and over the 180 directions\n"
+    "0..179 degrees from north the smallest (RotD00), median (RotD50) and largest (RotD100) PSA,\n"
+    "with the direction of RotD100. Values %.6g, gal.\n"
+    "\n"
+    "  --start N, --width S, --method M, --no-dc   as for spectra\n"
+    "  --damping H        damping ratio, a fraction of critical from 0 to 1 (default 0.05);\n"
+    "                     repeat it or separate ratios with commas for several\n"
+    "  -o FILE            write to FILE (one record; default: standard output)\n"
+    "  --out-dir DIR      write one CSV per record into DIR (BASErotd.csv)\n"
+    "  --station LIST     from bundles only the records of these stations (CODE or CODE:SENSOR,\n"
+    "                     comma-separated, repeatable)\n";
+
+std::vector<float> ParseDampingRatios(const Arguments& parsed) {
+  std::vector<float> ratios;
+  for (const std::string& option : parsed.Values("--damping")) {
+    size_t begin = 0;
+    while (begin <= option.size()) {
+      const size_t end = std::min(option.find(',', begin), option.size());
+      const std::string text = option.substr(begin, end - begin);
+      double ratio = -1;
+      const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), ratio);
+      if (error != std::errc() || stop != text.data() + text.size() || !(ratio >= 0 && ratio <= 1)) {
+        throw UsageError("--damping must be a ratio from 0 to 1 (0.05 for 5 %), not '" + text + "'");
+      }
+      ratios.push_back(static_cast<float>(ratio));
+      begin = end + 1;
+    }
+  }
+  if (ratios.empty()) ratios.push_back(0.05f);
+  return ratios;
+}
+
+int RunRotd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
+  const Arguments parsed = Parse(
+      args, {"--start", "--width", "--damping", "--method", "-o", "--output", "--out-dir", "--station"}, {"--no-dc"});
+  if (parsed.Has("--help")) {
+    out << kRotdHelp;
+    return 0;
+  }
+  if (parsed.files.empty()) throw UsageError("rotd needs at least one record file");
+  const SectionChoice choice = ParseSectionChoice(parsed);
+  const std::vector<float> ratios = ParseDampingRatios(parsed);
+  const SpectrumMethod method = cli::ParseMethod(parsed);
+  ResultFiles results(parsed);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err);
+  if (!results.Prepare(inputs, err)) return 1;
+  const StationTables stations = LoadStations(env, err);
+  const PeriodGrid grid = MakePeriodGrid();
+  return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
+    const auto record = LoadRecord(input, stations, true, !parsed.Has("--no-dc"), err);
+    if (!HasHorizontalPair(*record)) {
+      throw RecordError(input.name + ": RotD needs the two horizontal components (NS and EW)");
+    }
+    const DisplayedSection section = ChooseSection(*record, choice, err, input.name);
+    std::vector<RotatedSpectrum> spectra;
+    for (const float ratio : ratios) {
+      spectra.push_back(
+          ComputeRotatedSpectrum(*record, section.StartIndex, section.DisplayCount, grid, ratio, method));
+    }
+    results.Write(FormatRotatedCsv(spectra), *record, input, "rotd.csv", out);
+  });
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const CliEnvironment& env) {
@@ -506,6 +576,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (command == "metrics") return cli::RunMetrics(rest, out, err, env);
     if (command == "list") return RunList(rest, out, err, env);
     if (command == "sva") return RunSva(rest, out, err, env);
+    if (command == "rotd") return RunRotd(rest, out, err, env);
     if (command == "--help" || command == "-h" || command == "help") {
       out << kMainHelp;
       return 0;

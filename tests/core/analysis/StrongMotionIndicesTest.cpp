@@ -114,7 +114,17 @@ TEST(StrongMotionIndices, PeakAccelerationIsTheHeadersMaxAccOnEveryRealRecord) {
     if (three) {
       EXPECT_GE(indices.VectorPga, indices.HorizontalPga);
       EXPECT_GE(indices.HorizontalPga, std::max(indices.Components[0].Pga, indices.Components[1].Pga));
+      // Every direction's peak lies between the components' (0° and 90° are among the
+      // directions) and the horizontal vector's.
+      ASSERT_TRUE(indices.Rotated.has_value());
+      const RotatedMeasures& pga = indices.Rotated->Pga;
+      EXPECT_LE(pga.RotD100, indices.HorizontalPga * (1 + 1e-6));
+      EXPECT_GE(pga.RotD100, std::max(indices.Components[0].Pga, indices.Components[1].Pga));
+      EXPECT_LE(pga.RotD50, pga.RotD100);
+      EXPECT_GE(indices.Rotated->Pgv.RotD100, std::max(indices.Components[0].Pgv, indices.Components[1].Pgv) - 1e-4);
+      EXPECT_GE(indices.Rotated->Pgd.RotD100, std::max(indices.Components[0].Pgd, indices.Components[1].Pgd) - 1e-4);
     }
+    EXPECT_EQ(indices.Rotated.has_value(), three);
     EXPECT_EQ(record->Velocity[0][10], shown);  // the record's own traces are left alone
   }
 }

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "CliRun.h"
+#include "analysis/RotatedSpectra.h"
 #include "app/cli/CliCommands.h"
 #include "core/wave/SampleRecords.h"
 #include "base/TextFile.h"
@@ -224,6 +225,31 @@ TEST_F(CliFiles, FourierAndExactSpectraOfTheDisplayedSection) {
   EXPECT_NE(Cli({"spectra", "--method", "newmark", path}).err.find("linear or exact"), std::string::npos);
 }
 
+TEST_F(CliFiles, RotdWritesEachDampingOfTheDisplayedHorizontalSection) {
+  const std::string path = testing::RecordPath("AOM0011801241951.UD");
+  DisplayedSection section;
+  const auto record = LoadAndDisplay(path, section, 25.0f);
+  const PeriodGrid grid = MakePeriodGrid();
+  std::vector<RotatedSpectrum> expected;
+  for (const float ratio : {0.05f, 0.2f}) {
+    expected.push_back(ComputeRotatedSpectrum(*record, section.StartIndex, section.DisplayCount, grid, ratio,
+                                              SpectrumMethod::Exact));
+  }
+  const CliRun run = Cli({"rotd", "--width", "25", "--method", "exact", "--damping", "0.05,0.2", path});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, FormatRotatedCsv(expected));
+  EXPECT_NE(run.out.find("\r\nDamping,0.2\r\nMethod,exact"), std::string::npos);
+
+  const CliRun folder = Cli({"rotd", "--out-dir", Path("out"), path});
+  ASSERT_EQ(folder.status, 0) << folder.err;
+  EXPECT_EQ(ReadWholeFile(Path("out/AOM001-201801241951rotd.csv")).rfind("Damping,0.05\r\nPeriod(s)", 0), 0u);
+  for (const char* wrong : {"5", "x1", "0.05,", "-0.1"}) {
+    EXPECT_NE(Cli({"rotd", "--damping", wrong, path}).err.find("--damping must be a ratio from 0 to 1"),
+              std::string::npos)
+        << wrong;
+  }
+}
+
 TEST(Cli, WrongCommandLinesExplainThemselves) {
   const std::string record = testing::RecordPath("AOM0011801241951.NS");
   const struct { std::vector<std::string> args; const char* message; } cases[] = {
@@ -251,7 +277,7 @@ TEST(Cli, WrongCommandLinesExplainThemselves) {
 }
 
 TEST(Cli, EveryCommandHasHelp) {
-  for (const char* command : {"info", "spectra", "wave-csv"}) {
+  for (const char* command : {"info", "spectra", "wave-csv", "rotd"}) {
     const CliRun run = Cli({command, "--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind(std::string("Usage: tremora-cli ") + command, 0), 0u) << run.out;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "spectrum/ExactResponse.h"
 #include "spectrum/OscillatorResponse.h"
 #include "spectrum/PeriodGrid.h"
 #include "spectrum/SpectrumSolver.h"
@@ -127,6 +129,44 @@ TEST(SpectrumSolver, OddOscillatorCountsFillOnlyTheirOwnSlots) {
     ComputeChannelSpectraWith(level, samples.data() + 2000, 700, periods, 3, ratios, 2, 0.01f, fast);
     EXPECT_EQ(CountBitDifferences(fast, expected), 0) << SimdLevelName(level);
   }
+}
+
+TEST(SpectrumSolver, DisplacementHistoriesOfEveryKernelAreThoseOfThePlainForms) {
+  // Two channels, 1000 steps, every period of the grid: each oscillator's histories as the scalar
+  // recurrences store them, by both methods and on every instruction set.
+  const std::vector<float> ns = testing::ReadComponent("AOM0011801241951.NS");
+  const std::vector<float> ew = testing::ReadComponent("AOM0011801241951.EW");
+  const float* grounds[2] = {ns.data() + 2500, ew.data() + 2500};
+  const int count = 1000;
+  const float ratio = 0.05f;
+  const PeriodGrid grid = MakePeriodGrid();
+  std::vector<std::vector<float>> linear(2 * kPeriodCount), exact(2 * kPeriodCount);
+  ResponseHistories histories;
+  histories.Resize(count);
+  for (int k = 0; k < kPeriodCount; ++k) {
+    for (int c = 0; c < 2; ++c) {
+      OscillatorResponse(count, ratio, grid.Periods[k], 0.01f, grounds[c], histories);
+      linear[2 * k + c] = histories.RelativeDisplacement;
+      exact[2 * k + c].resize(count);
+      float peaks[3];
+      ExactPeaks(MakeExactStep(ratio, grid.Periods[k], 0.01), grounds[c], count, peaks, exact[2 * k + c].data());
+    }
+  }
+  const auto check = [&](const std::vector<std::vector<float>>& expected, SpectrumMethod method, SimdLevel level) {
+    std::atomic<int> mismatched = 0;  // the periods are visited on the pool's threads
+    VisitDisplacementPairs(grounds[0], grounds[1], count, grid.Periods.data(), kPeriodCount, ratio, 0.01f, 0.01,
+                           method, [&](int k, double, const float* u1, const float* u2) {
+                             for (int i = 0; i < count; ++i) {
+                               mismatched += std::memcmp(&u1[i], &expected[2 * k][i], sizeof(float)) != 0;
+                               mismatched += std::memcmp(&u2[i], &expected[2 * k + 1][i], sizeof(float)) != 0;
+                             }
+                           }, level);
+    return mismatched.load();
+  };
+  for (SimdLevel level : SupportedLevels()) {
+    EXPECT_EQ(check(linear, SpectrumMethod::LinearAcceleration, level), 0) << SimdLevelName(level);
+  }
+  EXPECT_EQ(check(exact, SpectrumMethod::Exact, DetectSimdLevel()), 0);
 }
 
 TEST(SpectrumSolver, OneLoadedChannelLeavesTheOtherSlotsAsTheyWere) {
