@@ -17,8 +17,6 @@
 #include "app/TSiteList.h"
 #include "analysis/TFourier.h"
 #include "analysis/TLongPeriod.h"
-}
-
 #include "analysis/TRotD.h"
 #include "app/TSynthe.h"
 #include "app/WebLink.h"
