@@ -297,12 +297,14 @@ KnetHeaderLabels FormatKnetHeaderLabels(const RecordHeader& h) {
   KnetHeaderLabels labels;
   labels.SamplingRate = FormatC("%d 1/s", h.SamplingRate);
   labels.Duration = FormatC("%.2f s", h.DurationTime);
+  labels.StationCode = h.StationCode;
+  // An earthquake the file does not name is shown empty, never as a quake at 0 N 0 E.
+  if (!h.OriginKnown) return labels;
   labels.OriginTime = h.OriginDate + "  " + h.OriginTime;
   labels.Latitude = FormatC("%6.1f", h.EpicentreLatitude);
   labels.Longitude = FormatC("%6.1f", h.EpicentreLongitude);
   labels.Depth = FormatC("%4d km", h.Depth);
   labels.Magnitude = FormatC("%6.1f", h.Magnitude);
-  labels.StationCode = h.StationCode;
   return labels;
 }
 

@@ -53,7 +53,8 @@ void WriteKnetFile(const std::string& out_path, const std::string& template_path
 std::string FormatKnetFile(const std::vector<std::string_view>& header_lines, const float* values, int count,
                            float scale_factor);
 
-// The main window's header labels, as the header step fills them.
+// The main window's header labels, as the header step fills them; those of the earthquake empty
+// when the header carries none.
 struct KnetHeaderLabels {
   std::string SamplingRate;  // Label30
   std::string Duration;      // Label28

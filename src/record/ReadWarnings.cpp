@@ -17,6 +17,9 @@ std::string English(const ReadWarning& w) {
     case ReadWarningKind::NotAnInteger:
       return FormatC("%s: line %d, field %d: '%s' is not an integer; read as %s", path, w.line, w.field,
                      w.found.c_str(), w.read_as.c_str());
+    case ReadWarningKind::NotANumber:
+      return FormatC("%s: line %d, field %d: '%s' is not a number; read as %s", path, w.line, w.field,
+                     w.found.c_str(), w.read_as.c_str());
     case ReadWarningKind::HeaderLooksLikeData:
       return FormatC("%s: line %d is the last header line but looks like a data line (is the header a line "
                      "short?); its values are not read as samples",
@@ -39,6 +42,9 @@ std::string Japanese(const ReadWarning& w) {
                      w.used);
     case ReadWarningKind::NotAnInteger:
       return FormatC("%s の %d 行目 %d 番目の値「%s」は整数ではありません (%s として読みました)", path, w.line,
+                     w.field, w.found.c_str(), w.read_as.c_str());
+    case ReadWarningKind::NotANumber:
+      return FormatC("%s の %d 行目 %d 番目の値「%s」は数値ではありません (%s として読みました)", path, w.line,
                      w.field, w.found.c_str(), w.read_as.c_str());
     case ReadWarningKind::HeaderLooksLikeData:
       return FormatC("%s の %d 行目 (ヘッダーの最後の行) がデータ行のようです。ヘッダーが 1 行足りない恐れがあります "

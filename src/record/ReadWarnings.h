@@ -13,6 +13,7 @@ namespace tremora {
 enum class ReadWarningKind {
   TooManySamples,       // the file holds more samples than a channel keeps
   NotAnInteger,         // a data field that is no whole number, read as far as it goes
+  NotANumber,           // a data field that is no decimal number (or is missing), read as far as it goes
   HeaderLooksLikeData,  // the last header line holds counts: the header is probably a line short
   NumberOutOfRange,     // a header number beyond what its field holds, clamped
   HeaderNotWholeNumber, // the sampling rate or scale written as a decimal ("1e9", "99.5"), read up to its digits' end

@@ -304,10 +304,12 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     line("File", input.name);
     line("Station code", h.StationCode);
     line("Station name", record->CurrentStation.Name);
-    line("Origin time", h.OriginDate + " " + h.OriginTime);
-    line("Epicentre", FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude));
-    line("Depth (km)", FormatC("%d", h.Depth));
-    line("Magnitude", FormatC("%.1f", h.Magnitude));
+    // A file that names no earthquake leaves its lines empty.
+    const auto origin = [&h](const std::string& value) { return h.OriginKnown ? value : std::string(); };
+    line("Origin time", origin(h.OriginDate + " " + h.OriginTime));
+    line("Epicentre", origin(FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude)));
+    line("Depth (km)", origin(FormatC("%d", h.Depth)));
+    line("Magnitude", origin(FormatC("%.1f", h.Magnitude)));
     line("Station position", FormatC("%.4f N  %.4f E  %d m", h.StationLatitude, h.StationLongitude, h.StationHeight));
     line("Record time", h.RecordDate + " " + h.RecordTime);
     line("Sampling rate (Hz)", FormatC("%d", h.SamplingRate));
