@@ -37,34 +37,17 @@ std::string_view ValueOf(std::string_view line) {
   return equals == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(equals + 1));
 }
 
-void Warn(ReadWarnings* warnings, ReadWarningKind kind, const std::string& path, int line, int field,
-          std::string_view found, std::string read_as) {
-  if (warnings == nullptr) return;
-  ReadWarning w;
-  w.kind = kind;
-  w.path = path;
-  w.line = line;
-  w.field = field;
-  w.found = std::string(found);
-  w.read_as = std::move(read_as);
-  warnings->Add(std::move(w));
-}
-
 // "100Hz": the whole hertz the interval rests on. A decimal rate ("99.5Hz") is cut to its whole
 // part and a rate beyond the int range clamped, each named; none that is positive is refused.
 int ReadSamplingRate(std::string_view value, const std::string& path, ReadWarnings* warnings) {
   bool clamped = false;
   const int rate = ReadInt(value, &clamped);
-  if (rate <= 0) {
-    throw RecordFormatError(path, kRateLine,
-                            FormatC("データファイル %s のサンプリング周波数 (%d行目) が読めません\n"
-                                    "1 以上の整数 (Hz) が必要ですが、「%s」でした",
-                                    path.c_str(), kRateLine, DecodeFieldText(value).c_str()));
-  }
+  if (rate <= 0) RefuseSamplingRate(path, kRateLine, DecodeFieldText(value));
+  if (warnings == nullptr) return rate;
   if (clamped) {
-    Warn(warnings, ReadWarningKind::NumberOutOfRange, path, kRateLine, 0, value, FormatC("%d", rate));
+    warnings->AddValue(ReadWarningKind::NumberOutOfRange, path, kRateLine, 0, value, FormatC("%d", rate));
   } else if (ReadDecimal(value) != rate) {
-    Warn(warnings, ReadWarningKind::HeaderNotWholeNumber, path, kRateLine, 0, value, FormatC("%d", rate));
+    warnings->AddValue(ReadWarningKind::HeaderNotWholeNumber, path, kRateLine, 0, value, FormatC("%d", rate));
   }
   return rate;
 }
@@ -157,20 +140,13 @@ int ParseJmaCsvSamples(std::string_view content, RecordSet& record, bool remove_
       const double value = ReadDecimal(field);
       record.Acceleration[ch][stored] = static_cast<float>(value);
       if (warnings != nullptr && !IsDecimalNumber(field)) {
-        Warn(warnings, ReadWarningKind::NotANumber, path, cursor.line_number(), ch + 1, field, FormatC("%g", value));
+        warnings->AddValue(ReadWarningKind::NotANumber, path, cursor.line_number(), ch + 1, field, FormatC("%g", value));
       }
       rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
     ++stored;
   }
-  if (warnings != nullptr && total > stored) {
-    ReadWarning w;
-    w.kind = ReadWarningKind::TooManySamples;
-    w.path = path;
-    w.total = total;
-    w.used = stored;
-    warnings->Add(std::move(w));
-  }
+  if (warnings != nullptr) warnings->AddSampleCut(path, total, stored);
   if (remove_mean) {
     for (int ch = 0; ch < kComponents; ++ch) RemoveMean(record.Acceleration[ch].data(), 0, stored);
   }

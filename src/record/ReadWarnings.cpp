@@ -85,6 +85,28 @@ void ReadWarnings::Add(ReadWarning warning) {
   if (++count <= kShownPerKind) shown_.push_back(std::move(warning));
 }
 
+void ReadWarnings::AddValue(ReadWarningKind kind, const std::string& path, int line, int field,
+                            std::string_view found, std::string read_as) {
+  ReadWarning w;
+  w.kind = kind;
+  w.path = path;
+  w.line = line;
+  w.field = field;
+  w.found = std::string(found);
+  w.read_as = std::move(read_as);
+  Add(std::move(w));
+}
+
+void ReadWarnings::AddSampleCut(const std::string& path, long long total, long long used) {
+  if (total <= used) return;
+  ReadWarning w;
+  w.kind = ReadWarningKind::TooManySamples;
+  w.path = path;
+  w.total = total;
+  w.used = used;
+  Add(std::move(w));
+}
+
 int ReadWarnings::Omitted(const std::string& path, ReadWarningKind kind) const {
   const auto it = counts_.find({path, kind});
   return it == counts_.end() ? 0 : std::max(0, it->second - kShownPerKind);

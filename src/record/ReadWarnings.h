@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,6 +38,12 @@ class ReadWarnings {
   static constexpr int kShownPerKind = 3;
 
   void Add(ReadWarning warning);
+  // A value read otherwise than it stands: where (field 0 for a header line), the text found and
+  // the value the program uses instead.
+  void AddValue(ReadWarningKind kind, const std::string& path, int line, int field, std::string_view found,
+                std::string read_as);
+  // A file that holds more samples (total) than a channel kept (used); nothing when it holds no more.
+  void AddSampleCut(const std::string& path, long long total, long long used);
   bool empty() const { return shown_.empty(); }
   const std::vector<ReadWarning>& shown() const { return shown_; }
   // How many warnings of kind were counted for path beyond those shown.

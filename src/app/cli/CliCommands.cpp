@@ -231,6 +231,8 @@ std::string SpectrumFileName(const RecordSet& record, const std::string& path, b
     base = std::string(name.substr(0, name.find('.')));
   }
   const KnetFileName parts = SplitKnetFileName(path);
+  // A JMA file is one whole record: no sensor digit in its extension, no component of its own.
+  if (record.Format == RecordFormat::JmaCsv) return base + ending;
   if (single) {
     base += "-" + record.ComponentNames[0];
   } else if (!parts.suffix.empty()) {
