@@ -1,7 +1,6 @@
 #include "record/JmaCsvFormat.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "base/Ascii.h"
 #include "base/CNumbers.h"
@@ -64,11 +63,20 @@ void RequireGal(std::string_view value, const std::string& path) {
 // "2016 04 16 03 54 40" (JST) as K-NET writes its record time: "2016/04/16" and "03:54:40". A
 // value of another shape is kept as written, so that it is still shown.
 void SplitInitialTime(std::string_view value, RecordHeader& h) {
-  const std::string text(value);
   int parts[6];
-  char rest = 0;
-  if (std::sscanf(text.c_str(), "%d %d %d %d %d %d %c", &parts[0], &parts[1], &parts[2], &parts[3], &parts[4],
-                  &parts[5], &rest) == 6) {
+  int count = 0;
+  for (std::string_view rest = value; !rest.empty();) {
+    const size_t end = std::min(rest.find(' '), rest.size());
+    if (end > 0) {
+      if (count == 6 || !IsWholeInteger(rest.substr(0, end))) {
+        count = -1;
+        break;
+      }
+      parts[count++] = ReadInt(rest.substr(0, end));
+    }
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  if (count == 6) {
     h.RecordDate = LimitText(FormatC("%04d/%02d/%02d", parts[0], parts[1], parts[2]), header_width::kDateTime);
     h.RecordTime = LimitText(FormatC("%02d:%02d:%02d", parts[3], parts[4], parts[5]), header_width::kDateTime);
   } else {
@@ -140,7 +148,8 @@ int ParseJmaCsvSamples(std::string_view content, RecordSet& record, bool remove_
       const double value = ReadDecimal(field);
       record.Acceleration[ch][stored] = static_cast<float>(value);
       if (warnings != nullptr && !IsDecimalNumber(field)) {
-        warnings->AddValue(ReadWarningKind::NotANumber, path, cursor.line_number(), ch + 1, field, FormatC("%g", value));
+        warnings->AddValue(ReadWarningKind::NotANumber, path, cursor.line_number(), ch + 1, field,
+                           FormatC("%g", value));
       }
       rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
@@ -168,7 +177,8 @@ void ReadJmaCsvRecord(RecordSet& record, const std::string& path, bool remove_me
   record.CurrentStation.Longitude = record.Header.StationLongitude;
   SetIntervalFromRate(record, record.Header.SamplingRate);
   record.SampleCount = ParseJmaCsvSamples(content, record, remove_mean, path, warnings);
-  record.Header.DurationTime = static_cast<float>(record.SampleCount / static_cast<long double>(record.Header.SamplingRate));
+  record.Header.DurationTime =
+      static_cast<float>(record.SampleCount / static_cast<long double>(record.Header.SamplingRate));
   record.DataFolder = UserFolder(record);
   record.RecordBaseName = MakeRecordBaseName(record.Header);
 }
