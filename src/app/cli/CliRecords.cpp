@@ -174,7 +174,8 @@ std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, 
   auto names = std::make_unique<RecordSet>();  // only its names are used
   for (const std::string& file : files) {
     std::string key = Identity(file);
-    if (!single_components && !IsBundleName(file) && NotARecordFile(file).empty() && !IsSelfContainedRecordFile(file)) {
+    if (!single_components && !IsBundleName(file) && NotARecordFile(file).empty() &&
+        !IsSelfContainedRecordFile(file)) {
       PrepareKnetLoad(*names, file, true);
       key.clear();
       for (int ch = 0; ch < names->ChannelCount; ++ch) key += Identity(names->ComponentPaths[ch]) + '\n';
