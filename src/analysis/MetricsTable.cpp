@@ -44,6 +44,7 @@ std::string Join(const std::vector<std::string>& cells, char separator) {
 constexpr const char* kColumnComponents[kMaxChannels] = {"NS", "EW", "UD"};
 
 std::string OriginTime(const RecordSet& record) {
+  if (!record.Header.OriginKnown) return std::string();
   return record.Header.OriginDate + " " + record.Header.OriginTime;
 }
 

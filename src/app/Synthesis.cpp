@@ -49,6 +49,7 @@ std::vector<float> SynthesiseHorizontal(const float* ns, const float* ew, int co
 
 void WriteSynthesis(const RecordSet& record, int azimuth, const std::string& out_path) {
   const std::string& template_path = record.ComponentPaths[1];
+  if (IsForeignFormat(record.Format)) throw RecordFormatError(template_path, 0, kNeedsKnetRecordMessage);
   RecordHeader ew_header;
   try {
     ew_header = ReadKnetHeader(template_path);

@@ -21,6 +21,7 @@
 #include "app/TSynthe.h"
 #include "app/WebLink.h"
 #include "platform/Controls.h"
+#include "platform/Messages.h"
 #include "platform/WindowStyle.h"
 #include "record/TBundleChooser.h"
 #include "spectrum/TSpect.h"
@@ -62,7 +63,8 @@ TForm1::TForm1(Application& application, std::string data_folder)
   CreateWaveControls();
   OpenDialog1.filter =
       "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*|"
-      "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz";
+      "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz|"
+      "気象庁 強震波形 (*.csv)|*.csv|PEER (*.at2)|*.at2";
   OpenDialog1.filter_index = 1;
   SaveDialog1.filter = "GIFﾌｧｲﾙ (*.gif)|*.gif|すべて (*.*)|*.*";
   SaveDialog1.overwrite_prompt = true;
@@ -267,6 +269,10 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button3Click() {
+  if (IsForeignFormat(Record.Format)) {
+    ShowWarning(kNeedsKnetRecordMessage, kSynthesisCaption);
+    return;
+  }
   application_.Synthe().PrepareForRecord();
   ShowWindow(application_.Synthe());
 }

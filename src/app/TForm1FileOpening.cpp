@@ -65,6 +65,9 @@ bool TForm1::OpenRecordFile(const std::string& path) {
       LoadHiroshimaRecord(path);
       return true;
     case RecordFormat::JmaCsv:
+      // Neither item of the format menu: the K-NET load tells it by its content.
+      LoadKnetRecord(path);
+      return true;
     case RecordFormat::PeerAt2:
     case RecordFormat::Unknown: break;
   }

@@ -30,7 +30,7 @@ TextLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int 
 }  // namespace
 
 TSynthe::TSynthe(Application& application)
-    : SecondaryWindow("Synthe", "水平成分波形の合成", 560, 300, ColorFromBgr(9008635)), application_(application) {
+    : SecondaryWindow("Synthe", kSynthesisCaption, 560, 300, ColorFromBgr(9008635)), application_(application) {
   CreateControls();
   SaveDialog1.overwrite_prompt = true;
   Edit1->OnChange = [this] { Edit1Change(); };

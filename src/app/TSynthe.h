@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace tremora {
 
+inline constexpr const char* kSynthesisCaption = "水平成分波形の合成";
+
 class Application;
 class EditBox;
 class TextLabel;

@@ -1,6 +1,7 @@
 #include "record/FormatDetection.h"
 
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "base/Ascii.h"
@@ -85,9 +86,25 @@ bool LooksLikeHiroshima(std::string_view head) {
   return ReadInt(values[3]) >= 0 && interval >= 1 && interval <= 1000;
 }
 
+bool LooksLikeJmaCsv(std::string_view head) {
+  static constexpr std::string_view kLabels[] = {"SITE CODE", "LAT.", "LON.", "SAMPLING RATE", "UNIT", "INITIAL TIME"};
+  const std::vector<std::string_view> lines = FirstLines(head, static_cast<int>(std::size(kLabels)));
+  if (lines.size() < std::size(kLabels)) return false;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    std::string_view line = lines[i];
+    while (!line.empty() && IsSpaceOrTab(line.front())) line.remove_prefix(1);
+    if (!StartsWithIgnoringAsciiCase(line, kLabels[i])) return false;
+    const std::string_view after = line.substr(kLabels[i].size());
+    const size_t equals = after.find_first_not_of(" \t");
+    if (equals == std::string_view::npos || after[equals] != '=') return false;
+  }
+  return true;
+}
+
 RecordFormat DetectRecordFormat(std::string_view head) {
   if (LooksLikeKnet(head)) return RecordFormat::Knet;
   if (LooksLikeHiroshima(head)) return RecordFormat::Hiroshima;
+  if (LooksLikeJmaCsv(head)) return RecordFormat::JmaCsv;
   return RecordFormat::Unknown;
 }
 
@@ -100,6 +117,10 @@ RecordFormat DetectRecordFormatOfFile(const std::string& path) {
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
   head.resize(static_cast<size_t>(in.gcount()));
   return DetectRecordFormat(head);
+}
+
+bool IsSelfContainedRecordFile(const std::string& path) {
+  return DetectRecordFormatOfFile(path) == RecordFormat::JmaCsv;
 }
 
 }  // namespace tremora

@@ -18,9 +18,14 @@ bool LooksLikeKnet(std::string_view head);
 // Hiroshima City: 5 comma-separated header lines with a value in the second field, a whole sample
 // count on line 4 and an interval of 1..1000 ms on line 5.
 bool LooksLikeHiroshima(std::string_view head);
+// JMA strong-motion CSV: lines 1 to 6 labelled "SITE CODE", "LAT.", "LON.", "SAMPLING RATE", "UNIT"
+// and "INITIAL TIME" (blanks before them allowed, ASCII case ignored), each followed by "=".
+bool LooksLikeJmaCsv(std::string_view head);
 
 RecordFormat DetectRecordFormat(std::string_view head);
 // The format of a file from its first bytes; Unknown when it cannot be read.
 RecordFormat DetectRecordFormatOfFile(const std::string& path);
+// A file that is a whole record by itself, with no partner files to look for (JMA CSV).
+bool IsSelfContainedRecordFile(const std::string& path);
 
 }  // namespace tremora

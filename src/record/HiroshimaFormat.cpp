@@ -78,14 +78,7 @@ int ParseHiroshimaSamples(std::string_view content, float* channel, int capacity
     // Past the capacity only the count goes on, for the warning; nothing more is stored.
     if (stored >= limit && warnings == nullptr) break;
   }
-  if (warnings != nullptr && total > stored) {
-    ReadWarning w;
-    w.kind = ReadWarningKind::TooManySamples;
-    w.path = path;
-    w.total = total;
-    w.used = stored;
-    warnings->Add(std::move(w));
-  }
+  if (warnings != nullptr) warnings->AddSampleCut(path, total, stored);
   return stored;
 }
 

@@ -66,14 +66,7 @@ class HeaderNumbers {
   }
   // Names a header value read otherwise than it stands; read_as is what the program uses instead.
   void Warn(int line, ReadWarningKind kind, std::string_view found, std::string read_as) {
-    if (warnings_ == nullptr) return;
-    ReadWarning w;
-    w.kind = kind;
-    w.path = path_;
-    w.line = line;
-    w.found = std::string(found);
-    w.read_as = std::move(read_as);
-    warnings_->Add(std::move(w));
+    if (warnings_ != nullptr) warnings_->AddValue(kind, path_, line, 0, found, std::move(read_as));
   }
 
   const std::vector<std::string_view>& lines_;
@@ -120,6 +113,13 @@ bool LooksLikeDataLine(std::string_view line) {
 
 }  // namespace
 
+void RefuseSamplingRate(const std::string& path, int line, std::string_view found) {
+  throw RecordFormatError(path, line,
+                          FormatC("データファイル %s のサンプリング周波数 (%d行目) が読めません\n"
+                                  "1 以上の整数 (Hz) が必要ですが、「%s」でした",
+                                  path.c_str(), line, std::string(found).c_str()));
+}
+
 RecordHeader ReadKnetHeader(const std::string& path, ReadWarnings* warnings) {
   return ParseKnetHeader(ReadWholeFile(path), path, warnings);
 }
@@ -148,12 +148,7 @@ RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, 
   h.StationHeight = numbers.Int(9);
   SplitDateTime(lines[9], h.RecordDate, h.RecordTime);
   h.SamplingRate = numbers.ExactInt(11, ValueOf(lines[10]));
-  if (h.SamplingRate <= 0) {
-    throw RecordFormatError(path, 11,
-                            FormatC("データファイル %s のサンプリング周波数 (11行目) が読めません\n"
-                                    "1 以上の整数 (Hz) が必要ですが、「%s」でした",
-                                    path.c_str(), std::string(ValueOf(lines[10])).c_str()));
-  }
+  if (h.SamplingRate <= 0) RefuseSamplingRate(path, 11, ValueOf(lines[10]));
   h.DurationTime = numbers.Decimal(12);
   h.Direction = TextValue(lines[12], header_width::kDirection);
 
@@ -198,27 +193,14 @@ std::vector<int> ParseKnetCounts(std::string_view content, int max_count, const 
       const std::string_view field = line.substr(k * kKnetFieldWidth, kKnetFieldWidth - 1);
       counts.push_back(ReadInt(field));
       if (warnings != nullptr && !IsWholeInteger(field)) {
-        ReadWarning w;
-        w.kind = ReadWarningKind::NotAnInteger;
-        w.path = path;
-        w.line = cursor.line_number();
-        w.field = static_cast<int>(k) + 1;
-        w.found = std::string(field);
-        w.read_as = FormatC("%d", counts.back());
-        warnings->Add(std::move(w));
+        warnings->AddValue(ReadWarningKind::NotAnInteger, path, cursor.line_number(), static_cast<int>(k) + 1, field,
+                           FormatC("%d", counts.back()));
       }
     }
     // Past the capacity only the count goes on, for the warning; nothing more is stored.
     if (counts.size() >= limit && warnings == nullptr) break;
   }
-  if (warnings != nullptr && total > static_cast<long long>(counts.size())) {
-    ReadWarning w;
-    w.kind = ReadWarningKind::TooManySamples;
-    w.path = path;
-    w.total = total;
-    w.used = static_cast<long long>(counts.size());
-    warnings->Add(std::move(w));
-  }
+  if (warnings != nullptr) warnings->AddSampleCut(path, total, static_cast<long long>(counts.size()));
   return counts;
 }
 
@@ -297,12 +279,14 @@ KnetHeaderLabels FormatKnetHeaderLabels(const RecordHeader& h) {
   KnetHeaderLabels labels;
   labels.SamplingRate = FormatC("%d 1/s", h.SamplingRate);
   labels.Duration = FormatC("%.2f s", h.DurationTime);
+  labels.StationCode = h.StationCode;
+  // An earthquake the file does not name is shown empty, never as a quake at 0 N 0 E.
+  if (!h.OriginKnown) return labels;
   labels.OriginTime = h.OriginDate + "  " + h.OriginTime;
   labels.Latitude = FormatC("%6.1f", h.EpicentreLatitude);
   labels.Longitude = FormatC("%6.1f", h.EpicentreLongitude);
   labels.Depth = FormatC("%4d km", h.Depth);
   labels.Magnitude = FormatC("%6.1f", h.Magnitude);
-  labels.StationCode = h.StationCode;
   return labels;
 }
 

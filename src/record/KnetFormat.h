@@ -21,6 +21,9 @@ constexpr int kKnetFieldWidth = 9;        // 8 value characters and one separato
 // below). Header numbers beyond their field's range, a sampling rate or scale written as a decimal
 // ("1e9") and a last header line that holds counts are added to warnings when given.
 RecordHeader ReadKnetHeader(const std::string& path, ReadWarnings* warnings = nullptr);
+// Throws the RecordFormatError of a sampling rate that is no whole number of 1 Hz or more, naming
+// the file, the line and the text found; the readers of every format refuse one so.
+[[noreturn]] void RefuseSamplingRate(const std::string& path, int line, std::string_view found);
 RecordHeader ParseKnetHeader(std::string_view content, const std::string& path, ReadWarnings* warnings = nullptr);
 
 // Reads the counts after the header into channel[0 .. capacity), converted to gal with
@@ -53,7 +56,8 @@ void WriteKnetFile(const std::string& out_path, const std::string& template_path
 std::string FormatKnetFile(const std::vector<std::string_view>& header_lines, const float* values, int count,
                            float scale_factor);
 
-// The main window's header labels, as the header step fills them.
+// The main window's header labels, as the header step fills them; those of the earthquake empty
+// when the header carries none.
 struct KnetHeaderLabels {
   std::string SamplingRate;  // Label30
   std::string Duration;      // Label28

@@ -77,8 +77,9 @@ bool PrepareKnetLoad(RecordSet& record, const std::string& picked_path, bool thr
 }
 
 std::string MakeRecordBaseName(const RecordHeader& header) {
-  std::string text =
-      FormatC("%s-%s%s", header.StationCode.c_str(), header.OriginDate.c_str(), header.OriginTime.c_str());
+  const std::string& date = header.OriginKnown ? header.OriginDate : header.RecordDate;
+  const std::string& time = header.OriginKnown ? header.OriginTime : header.RecordTime;
+  std::string text = FormatC("%s-%s%s", header.StationCode.c_str(), date.c_str(), time.c_str());
   text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '/' || c == ':'; }), text.end());
   if (text.size() > 2) text.resize(text.size() - 2);
   return LimitText(text, kBaseNameWidth);

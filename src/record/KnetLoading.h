@@ -51,6 +51,7 @@ struct KnetReadResult {
 KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stations, bool remove_mean);
 
 // "AOM001-2018/01/24 19:51:00" without "/" and ":", then without the seconds: "AOM001-201801241951".
+// The origin time, or the record's start when the file carries no earthquake.
 std::string MakeRecordBaseName(const RecordHeader& header);
 
 inline constexpr const char* kBadFileNameMessage =

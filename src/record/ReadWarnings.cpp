@@ -17,6 +17,9 @@ std::string English(const ReadWarning& w) {
     case ReadWarningKind::NotAnInteger:
       return FormatC("%s: line %d, field %d: '%s' is not an integer; read as %s", path, w.line, w.field,
                      w.found.c_str(), w.read_as.c_str());
+    case ReadWarningKind::NotANumber:
+      return FormatC("%s: line %d, field %d: '%s' is not a number; read as %s", path, w.line, w.field,
+                     w.found.c_str(), w.read_as.c_str());
     case ReadWarningKind::HeaderLooksLikeData:
       return FormatC("%s: line %d is the last header line but looks like a data line (is the header a line "
                      "short?); its values are not read as samples",
@@ -39,6 +42,9 @@ std::string Japanese(const ReadWarning& w) {
                      w.used);
     case ReadWarningKind::NotAnInteger:
       return FormatC("%s の %d 行目 %d 番目の値「%s」は整数ではありません (%s として読みました)", path, w.line,
+                     w.field, w.found.c_str(), w.read_as.c_str());
+    case ReadWarningKind::NotANumber:
+      return FormatC("%s の %d 行目 %d 番目の値「%s」は数値ではありません (%s として読みました)", path, w.line,
                      w.field, w.found.c_str(), w.read_as.c_str());
     case ReadWarningKind::HeaderLooksLikeData:
       return FormatC("%s の %d 行目 (ヘッダーの最後の行) がデータ行のようです。ヘッダーが 1 行足りない恐れがあります "
@@ -77,6 +83,28 @@ void ReadWarnings::Add(ReadWarning warning) {
   warning.found = VisibleText(warning.found);
   int& count = counts_[{warning.path, warning.kind}];
   if (++count <= kShownPerKind) shown_.push_back(std::move(warning));
+}
+
+void ReadWarnings::AddValue(ReadWarningKind kind, const std::string& path, int line, int field,
+                            std::string_view found, std::string read_as) {
+  ReadWarning w;
+  w.kind = kind;
+  w.path = path;
+  w.line = line;
+  w.field = field;
+  w.found = std::string(found);
+  w.read_as = std::move(read_as);
+  Add(std::move(w));
+}
+
+void ReadWarnings::AddSampleCut(const std::string& path, long long total, long long used) {
+  if (total <= used) return;
+  ReadWarning w;
+  w.kind = ReadWarningKind::TooManySamples;
+  w.path = path;
+  w.total = total;
+  w.used = used;
+  Add(std::move(w));
 }
 
 int ReadWarnings::Omitted(const std::string& path, ReadWarningKind kind) const {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace tremora {
 enum class ReadWarningKind {
   TooManySamples,       // the file holds more samples than a channel keeps
   NotAnInteger,         // a data field that is no whole number, read as far as it goes
+  NotANumber,           // a data field that is no decimal number (or is missing), read as far as it goes
   HeaderLooksLikeData,  // the last header line holds counts: the header is probably a line short
   NumberOutOfRange,     // a header number beyond what its field holds, clamped
   HeaderNotWholeNumber, // the sampling rate or scale written as a decimal ("1e9", "99.5"), read up to its digits' end
@@ -36,6 +38,12 @@ class ReadWarnings {
   static constexpr int kShownPerKind = 3;
 
   void Add(ReadWarning warning);
+  // A value read otherwise than it stands: where (field 0 for a header line), the text found and
+  // the value the program uses instead.
+  void AddValue(ReadWarningKind kind, const std::string& path, int line, int field, std::string_view found,
+                std::string read_as);
+  // A file that holds more samples (total) than a channel kept (used); nothing when it holds no more.
+  void AddSampleCut(const std::string& path, long long total, long long used);
   bool empty() const { return shown_.empty(); }
   const std::vector<ReadWarning>& shown() const { return shown_; }
   // How many warnings of kind were counted for path beyond those shown.

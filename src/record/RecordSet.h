@@ -93,6 +93,15 @@ struct RecordSet {
   bool RecordLoaded = false;
 };
 
+// Formats of other agencies than the networks the program was made for (JMA CSV, PEER .AT2): their
+// records carry no K-NET header, on which synthesis and station-named copies build their files.
+inline bool IsForeignFormat(RecordFormat format) {
+  return format == RecordFormat::JmaCsv || format == RecordFormat::PeerAt2;
+}
+inline constexpr const char* kNeedsKnetRecordMessage =
+    "この機能には K-NET / KiK-net の記録が必要です\n\n"
+    "気象庁や PEER のファイルには K-NET のヘッダーがないため，ファイルを作成できません";
+
 // A K-NET / KiK-net file gives its sampling rate in hertz, a Hiroshima file its interval in ms.
 void SetIntervalFromRate(RecordSet& record, int rate_hz);
 void SetIntervalFromMilliseconds(RecordSet& record, int interval_ms);

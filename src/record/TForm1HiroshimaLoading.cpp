@@ -6,6 +6,7 @@
 #include "base/CNumbers.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 #include "wave/HiroshimaRecordLoad.h"
 
@@ -28,9 +29,10 @@ void TForm1::LoadHiroshimaRecord() {
 }
 
 void TForm1::LoadHiroshimaRecord(const std::string& path) {
-  // The two loads share the open dialog: a bundle picked here holds K-NET / KiK-net records.
-  if (IsBundleName(path)) {
-    OpenBundleFile(path);
+  // The two loads share the open dialog: a bundle picked here holds K-NET / KiK-net records, and a
+  // JMA CSV file is told by its content whatever format the menu names.
+  if (IsBundleName(path) || IsSelfContainedRecordFile(path)) {
+    LoadKnetRecord(path);
     return;
   }
   const auto refuse = [&](const std::string& text, MessageIcon icon) {

@@ -15,7 +15,7 @@
 #include "platform/Messages.h"
 #include "record/KnetLoading.h"
 #include "spectrum/TSpect.h"
-#include "wave/KnetRecordLoad.h"
+#include "wave/RecordFileLoad.h"
 #include "wave/TWait.h"
 
 namespace tremora {
@@ -46,6 +46,7 @@ void TForm1::LoadKnetRecord(const std::string& picked) {
   LoadKnetFiles(picked, nullptr);
 }
 
+// A K-NET / KiK-net file, or a JMA CSV file, which the content tells apart (ReadRecordFile).
 void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
   // Messages name a bundle's files as "BUNDLE:MEMBER", never by the private folder they were read from.
   const auto shown = [bundle](const std::string& text) { return bundle != nullptr ? bundle->Shown(text) : text; };
@@ -61,7 +62,7 @@ void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
   // only once that succeeded, so every refusal leaves it whole.
   KnetLoadResult read;
   try {
-    read = ReadKnetRecord(Stations, request);
+    read = ReadRecordFile(Stations, request);
   } catch (const RecordFormatError& error) {
     wait.Close();
     ShowWarning(shown(error.what()), kDataFileCaption);

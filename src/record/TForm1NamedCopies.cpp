@@ -9,6 +9,10 @@
 namespace tremora {
 
 void TForm1::N8Click() {
+  if (IsForeignFormat(Record.Format)) {
+    ShowWarning(kNeedsKnetRecordMessage, kNamedCopyCaption);
+    return;
+  }
   NamedCopyResult result;
   try {
     result = MakeStationNamedCopies(Record);

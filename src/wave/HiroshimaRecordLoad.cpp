@@ -31,6 +31,7 @@ HiroshimaLoadResult ReadHiroshimaRecord(const StationTables& stations, const std
   const HiroshimaFiles files = ReadHiroshimaFiles(paths, channels, stations);
 
   auto record = std::make_unique<RecordSet>();
+  record->Format = RecordFormat::Hiroshima;
   record->ChannelCount = channels;
   record->Format = RecordFormat::Hiroshima;
   record->ComponentPaths = paths;

@@ -60,7 +60,8 @@ constexpr const char* kMainHelp =
     "  rotd FILE...         RotD00, RotD50, RotD100 spectra of the horizontal components as CSV\n"
     "\n"
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
-    "are found beside it whatever the case of their extension.\n"
+    "are found beside it whatever the case of their extension. A JMA strong-motion CSV file\n"
+    "(気象庁 強震波形) is a three-component record by itself.\n"
     "A bundle (.tar, .tar.gz, .tgz, archives inside it too) stands for every record in it; every\n"
     "command takes --station CODE[:SENSOR][,...] to pick records of those stations from bundles\n"
     "(SENSOR 1: KiK-net borehole, 2: surface). Messages name a record from a bundle BUNDLE:MEMBER.\n"
@@ -252,6 +253,8 @@ std::string SpectrumFileName(const RecordSet& record, const std::string& path, b
     base = std::string(name.substr(0, name.find('.')));
   }
   const KnetFileName parts = SplitKnetFileName(path);
+  // A JMA file is one whole record: no sensor digit in its extension, no component of its own.
+  if (record.Format == RecordFormat::JmaCsv) return base + ending;
   if (single) {
     base += "-" + record.ComponentNames[0];
   } else if (!parts.suffix.empty()) {
@@ -326,10 +329,12 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     line("File", input.name);
     line("Station code", h.StationCode);
     line("Station name", record->CurrentStation.Name);
-    line("Origin time", h.OriginDate + " " + h.OriginTime);
-    line("Epicentre", FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude));
-    line("Depth (km)", FormatC("%d", h.Depth));
-    line("Magnitude", FormatC("%.1f", h.Magnitude));
+    // A file that names no earthquake leaves its lines empty.
+    const auto origin = [&h](const std::string& value) { return h.OriginKnown ? value : std::string(); };
+    line("Origin time", origin(h.OriginDate + " " + h.OriginTime));
+    line("Epicentre", origin(FormatC("%.4f N  %.4f E", h.EpicentreLatitude, h.EpicentreLongitude)));
+    line("Depth (km)", origin(FormatC("%d", h.Depth)));
+    line("Magnitude", origin(FormatC("%.1f", h.Magnitude)));
     line("Station position", FormatC("%.4f N  %.4f E  %d m", h.StationLatitude, h.StationLongitude, h.StationHeight));
     line("Record time", h.RecordDate + " " + h.RecordTime);
     line("Sampling rate (Hz)", FormatC("%d", h.SamplingRate));

@@ -8,6 +8,7 @@
 #include "base/Ascii.h"
 #include "base/TextFile.h"
 #include "record/Bundle.h"
+#include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 
 namespace tremora::cli {
@@ -38,7 +39,7 @@ InputFiles::InputFiles(const std::vector<std::string>& named) {
   auto names = std::make_unique<RecordSet>();  // only its names are used
   for (const std::string& file : named) {
     Add(file, false);
-    if (IsBundleName(file)) continue;
+    if (IsBundleName(file) || IsSelfContainedRecordFile(file)) continue;
     PrepareKnetLoad(*names, file, true);
     for (int ch = 0; ch < names->ChannelCount; ++ch) Add(names->ComponentPaths[ch], true);
   }

@@ -11,7 +11,8 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "record/KnetLoading.h"
-#include "wave/KnetRecordLoad.h"
+#include "record/FormatDetection.h"
+#include "wave/RecordFileLoad.h"
 
 namespace tremora::cli {
 
@@ -58,7 +59,7 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
   if (input.bundle != nullptr) request.bundle_path = input.bundle->path;
   KnetLoadResult result;
   try {
-    result = ReadKnetRecord(stations, request);
+    result = ReadRecordFile(stations, request);
   } catch (const FileAccessError& error) {
     if (error.path() != path && NotARecordFile(error.path()) == "no such file") {
       throw RecordError(name + ": partner file " + shown(error.path()) + " is missing (use --single to read " +
@@ -173,7 +174,8 @@ std::vector<std::string> DistinctRecords(const std::vector<std::string>& files, 
   auto names = std::make_unique<RecordSet>();  // only its names are used
   for (const std::string& file : files) {
     std::string key = Identity(file);
-    if (!single_components && !IsBundleName(file) && NotARecordFile(file).empty()) {
+    if (!single_components && !IsBundleName(file) && NotARecordFile(file).empty() &&
+        !IsSelfContainedRecordFile(file)) {
       PrepareKnetLoad(*names, file, true);
       key.clear();
       for (int ch = 0; ch < names->ChannelCount; ++ch) key += Identity(names->ComponentPaths[ch]) + '\n';

@@ -9,6 +9,7 @@
 #include "app/cli/CliRecords.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 #include "record/StationTables.h"
 
@@ -88,6 +89,10 @@ int RunSynth(const std::vector<std::string>& args, std::ostream& out, std::ostre
   TheOnlyRecord(inputs, "synth");
   std::string target;
   const int status = ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
+    if (IsForeignFormat(DetectRecordFormatOfFile(input.path))) {
+      throw RecordError(input.name + ": synthesis builds its K-NET file on the record's K-NET header; it needs a "
+                                     "K-NET / KiK-net record");
+    }
     StationTableLoad stations = LoadStationTables(env.data_folder);
     const auto names = RequireComponentFiles(input);
     target = output != nullptr ? *output : DefaultTarget(input, *names, azimuth);

@@ -79,7 +79,8 @@ TEST_F(KnetLoad, OpenDialogOffersTheRecordFilters) {
   ASSERT_EQ(platform.open_dialogs.size(), 1u);
   EXPECT_EQ(platform.open_dialogs[0].filter,
             "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*|"
-            "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz");
+            "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz|"
+            "気象庁 強震波形 (*.csv)|*.csv|PEER (*.at2)|*.at2");
   EXPECT_EQ(platform.open_dialogs[0].filter_index, 1);
 }
 
