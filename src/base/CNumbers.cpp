@@ -83,6 +83,13 @@ bool IsWholeInteger(std::string_view text) {
   return i == text.size();
 }
 
+bool IsDecimalNumber(std::string_view text) {
+  size_t i = DecimalPrefixLength(text, true);
+  if (i == 0) return false;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
+  return i == text.size();
+}
+
 std::string FormatC(const char* format, ...) {
   const locale_t previous = uselocale(CLocale());
   va_list args;

@@ -19,6 +19,9 @@ double ReadDecimal(std::string_view text, bool* clamped = nullptr);
 // True when text is one whole number as the data fields hold them: blanks, an optional sign and
 // digits, then nothing but blanks.
 bool IsWholeInteger(std::string_view text);
+// True when text is one decimal number as ReadDecimal reads it (".1224950E-02", "-3", "1e5"),
+// with nothing but blanks around it.
+bool IsDecimalNumber(std::string_view text);
 
 // printf into a string with the "C" numeric locale.
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -7,6 +7,7 @@
 #include "base/CNumbers.h"
 #include "base/TextFile.h"
 #include "record/KnetFormat.h"
+#include "record/PeerAt2Format.h"
 #include "record/TextFields.h"
 
 namespace tremora {
@@ -88,6 +89,7 @@ bool LooksLikeHiroshima(std::string_view head) {
 RecordFormat DetectRecordFormat(std::string_view head) {
   if (LooksLikeKnet(head)) return RecordFormat::Knet;
   if (LooksLikeHiroshima(head)) return RecordFormat::Hiroshima;
+  if (LooksLikePeerAt2(head)) return RecordFormat::PeerAt2;
   return RecordFormat::Unknown;
 }
 
