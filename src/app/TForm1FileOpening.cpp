@@ -53,8 +53,10 @@ bool TForm1::OpenRecordFile(const std::string& path) {
       HiroshimaClick();
       LoadHiroshimaRecord(path);
       return true;
-    case RecordFormat::JmaCsv:
     case RecordFormat::PeerAt2:
+      LoadPeerAt2Record({path});
+      return true;
+    case RecordFormat::JmaCsv:
     case RecordFormat::Unknown: break;
   }
   ShowWarning(FormatC(kUnknownFormatMessage, path.c_str()), kUnknownFormatCaption);

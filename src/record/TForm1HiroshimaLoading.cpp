@@ -6,6 +6,7 @@
 #include "base/CNumbers.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 #include "wave/HiroshimaRecordLoad.h"
 
@@ -23,7 +24,7 @@ constexpr const char* kNoDataText = "データなし";
 }  // namespace
 
 void TForm1::LoadHiroshimaRecord() {
-  const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
+  const std::optional<std::string> picked = ChooseRecordFiles();
   if (picked) LoadHiroshimaRecord(*picked);
 }
 
@@ -31,6 +32,10 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
   // The two loads share the open dialog: a bundle picked here holds K-NET / KiK-net records.
   if (IsBundleName(path)) {
     OpenBundleFile(path);
+    return;
+  }
+  if (DetectRecordFormatOfFile(path) == RecordFormat::PeerAt2) {
+    LoadPeerAt2Record({path});
     return;
   }
   const auto refuse = [&](const std::string& text, MessageIcon icon) {
