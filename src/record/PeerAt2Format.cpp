@@ -36,8 +36,8 @@ std::string_view NextToken(std::string_view text, size_t& position) {
   return text.substr(start, position - start);
 }
 
-// The number after "KEY =" in an upper-cased line, as its own text (up to a blank, comma or letter
-// after the number); empty when the key or its "=" is missing.
+// The text after "KEY =" in an upper-cased line up to the next blank or comma, a unit written
+// against the number ("SEC") left off; empty when the key or its "=" is missing.
 std::string_view ValueAfterKey(std::string_view upper, std::string_view key) {
   size_t at = upper.find(key);
   // "DT" must not be matched inside another word.
@@ -51,11 +51,10 @@ std::string_view ValueAfterKey(std::string_view upper, std::string_view key) {
   ++i;
   while (i < upper.size() && IsSpaceOrTab(upper[i])) ++i;
   size_t end = i;
-  while (end < upper.size() && !IsValueSeparator(upper[end]) && !(upper[end] >= 'A' && upper[end] <= 'Z' &&
-                                                                    upper[end] != 'E')) {
-    ++end;
-  }
-  return upper.substr(i, end - i);
+  while (end < upper.size() && !IsValueSeparator(upper[end])) ++end;
+  std::string_view value = upper.substr(i, end - i);
+  if (value.size() > 3 && value.substr(value.size() - 3) == "SEC") value.remove_suffix(3);
+  return value;
 }
 
 bool TakeCounts(std::string_view npts, std::string_view dt, int& samples, double& interval) {

@@ -57,6 +57,11 @@ std::optional<std::vector<int>> PeerAt2ChannelOrder(const std::vector<std::strin
   return order;
 }
 
+std::string ChannelTitle(const RecordSet& record, int channel) {
+  const std::string& own = record.ComponentTexts[channel];
+  return own.empty() ? record.ComponentNames[channel] : record.ComponentNames[channel] + " (" + own + ")";
+}
+
 ReadWarnings ReadPeerAt2RecordFiles(RecordSet& record, const std::vector<std::string>& paths, bool remove_mean) {
   ReadWarnings warnings;
   std::vector<PeerAt2File> files;

@@ -25,6 +25,9 @@ std::optional<std::vector<int>> PeerAt2ChannelOrder(const std::vector<std::strin
 // Format PeerAt2, no origin. The filter design is the caller's. Throws FileAccessError for a file
 // that cannot be read and RecordFormatError for one that cannot be used, for files whose NPTS, DT
 // or station differ, and for components that make no record (PeerAt2ChannelOrder).
+// A channel's name for titles: "NS", or with its file's own direction beside it, "NS (180)".
+std::string ChannelTitle(const RecordSet& record, int channel);
+
 ReadWarnings ReadPeerAt2RecordFiles(RecordSet& record, const std::vector<std::string>& paths, bool remove_mean);
 
 }  // namespace tremora

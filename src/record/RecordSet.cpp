@@ -33,11 +33,6 @@ double SampleInterval(const RecordSet& record) {
   return record.IntervalSeconds > 0 ? record.IntervalSeconds : record.SamplingInterval;
 }
 
-std::string ChannelTitle(const RecordSet& record, int channel) {
-  const std::string& own = record.ComponentTexts[channel];
-  return own.empty() ? record.ComponentNames[channel] : record.ComponentNames[channel] + " (" + own + ")";
-}
-
 std::string UserFolder(const RecordSet& record) {
   if (!record.BundlePath.empty()) return FolderOf(record.BundlePath);
   return record.ComponentPaths[0].empty() ? std::string() : FolderOf(record.ComponentPaths[0]);

@@ -107,9 +107,6 @@ void SetIntervalFromSeconds(RecordSet& record, double interval_s);
 // The interval between samples in seconds: every time axis and every computation in double uses it.
 double SampleInterval(const RecordSet& record);
 
-// A channel's name for titles: "NS", or with its file's own direction beside it, "NS (180)".
-std::string ChannelTitle(const RecordSet& record, int channel);
-
 // The folder the user knows the record by: the bundle's when it came from one, else that of its
 // first component file. Every default folder of a save is derived from it.
 std::string UserFolder(const RecordSet& record);

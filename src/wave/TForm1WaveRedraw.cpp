@@ -10,6 +10,7 @@
 #include "base/CNumbers.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "record/PeerAt2Loading.h"
 #include "wave/TMyWave.h"
 #include "wave/TWait.h"
 #include "wave/WaveCsv.h"

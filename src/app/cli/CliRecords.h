@@ -34,7 +34,7 @@ struct RecordInput {
   const Bundle* bundle = nullptr;         // the bundle it came from
   const BundleRecord* in_bundle = nullptr;
   // A record formed from several PEER .AT2 files (--components): all of them, path the first.
-  std::vector<std::string> components;
+  std::vector<std::string> components = {};
 };
 
 // The records of the named files, in the order named: a component file names its record (several

@@ -2,6 +2,7 @@
 
 #include "base/TextFile.h"
 #include "platform/Controls.h"
+#include "record/PeerAt2Loading.h"
 #include "spectrum/TSpect.h"
 #include "ui/app/ApplicationFixture.h"
 
