@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QRadioButton>
 
 #include "base/TextFile.h"
 #include "platform/Controls.h"
