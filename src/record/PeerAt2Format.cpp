@@ -69,7 +69,8 @@ void SplitDescription(std::string_view line, PeerAt2Header& header) {
   std::vector<std::string_view> fields;
   for (size_t from = 0;;) {
     const size_t comma = line.find(',', from);
-    fields.push_back(Trimmed(line.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from)));
+    const size_t length = comma == std::string_view::npos ? std::string_view::npos : comma - from;
+    fields.push_back(Trimmed(line.substr(from, length)));
     if (comma == std::string_view::npos) break;
     from = comma + 1;
   }
@@ -171,8 +172,9 @@ PeerAt2File ParsePeerAt2(std::string_view content, const std::string& path, Read
     for (std::string_view token = NextToken(line, position); !token.empty() && found < announced;
          token = NextToken(line, position)) {
       bool clamped = false;
-      const long double gal = IsDecimalNumber(token) ? ReadDecimal(token, &clamped) * kStandardGravityGal : 0;
-      if (!IsDecimalNumber(token) || clamped || std::fabs(gal) > FLT_MAX) {
+      const bool number = IsDecimalNumber(token);
+      const long double gal = number ? ReadDecimal(token, &clamped) * kStandardGravityGal : 0;
+      if (!number || clamped || std::fabs(gal) > FLT_MAX) {
         throw RecordFormatError(path, cursor.line_number(),
                                 FormatC("データファイル %s の %d 行目の値「%s」は加速度 (G) として読めません",
                                         path.c_str(), cursor.line_number(), VisibleText(token).c_str()));

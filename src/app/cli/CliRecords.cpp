@@ -10,8 +10,8 @@
 #include "base/Ascii.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
-#include "record/KnetLoading.h"
 #include "record/FormatDetection.h"
+#include "record/KnetLoading.h"
 #include "wave/KnetRecordLoad.h"
 #include "wave/PeerAt2RecordLoad.h"
 
@@ -40,7 +40,9 @@ std::unique_ptr<RecordSet> LoadPeerAt2Record(const RecordInput& input, bool remo
   const std::vector<std::string> files = input.components.empty() ? std::vector<std::string>{input.path}
                                                                    : input.components;
   for (const std::string& file : files) {
-    if (const std::string why = NotARecordFile(file); !why.empty()) throw RecordError(input.name + ": " + file + " " + why);
+    if (const std::string why = NotARecordFile(file); !why.empty()) {
+      throw RecordError(input.name + ": " + file + " " + why);
+    }
     if (DetectRecordFormatOfFile(file) != RecordFormat::PeerAt2) {
       throw RecordError(input.name + ": " + file + " is not a PEER .AT2 file (--components forms a record of those)");
     }
