@@ -225,6 +225,9 @@ TEST(PeerAt2Record, FilesThatDoNotBelongTogetherAreRefusedNamingBoth) {
               std::string::npos) << error.what();
   }
   EXPECT_THROW(ReadPeerAt2Record({a, up}, false), RecordFormatError);
+  std::string elsewhere = At2Text("E", CountLine(4), "1 2 3 4\n");
+  elsewhere.replace(elsewhere.find("STATION ONE"), 11, "STATION TWO");
+  EXPECT_THROW(ReadPeerAt2Record({a, folder.Write("c.at2", elsewhere)}, false), RecordFormatError);
 }
 
 // A record at 250 Hz through the processing, the spectra, the indices and the Fourier spectra:

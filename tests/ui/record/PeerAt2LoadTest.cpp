@@ -59,7 +59,7 @@ TEST_F(PeerAt2Load, OneFileLoadsAloneAndFilesThatDoNotBelongTogetherKeepTheRecor
       std::vector<std::string>{SamplePath("at2/A-LAD180.AT2"), SamplePath("at2/TCU046-N.AT2")});
   form.BtnFile->click();
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_NE(platform.messages[0].text.find("別の観測点の記録です"), std::string::npos) << platform.messages[0].text;
+  EXPECT_NE(platform.messages[0].text.find("のデータ数または時間間隔が異なります"), std::string::npos) << platform.messages[0].text;
 
   platform.open_selections.push_back(
       std::vector<std::string>{SamplePath("at2/A-LAD180.AT2"), SamplePath("AOM0011801241951.NS")});
