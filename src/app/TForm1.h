@@ -9,6 +9,7 @@
 //   record/TForm1KnetLoading.cpp             file command, K-NET / KiK-net load, after-load update
 //   record/TForm1BundleOpening.cpp           download bundles and their station chooser
 //   record/TForm1HiroshimaLoading.cpp        Hiroshima City load
+//   record/TForm1PeerAt2Loading.cpp          PEER .AT2 load (one to three files) and the open dialog
 //   record/TForm1NamedCopies.cpp             station-named copies
 //   wave/TForm1WaveControls.cpp              waveform controls of the panel and their handlers
 //   wave/TForm1WaveRedraw.cpp                the waveform redraw
@@ -107,6 +108,11 @@ class TForm1 : public QMainWindow {
   // The same loads for a file already chosen (the dialog versions call these).
   void LoadKnetRecord(const std::string& picked);
   void LoadHiroshimaRecord(const std::string& path);
+  // A record of one to three PEER .AT2 files of one station, whichever format the menu names.
+  void LoadPeerAt2Record(const std::vector<std::string>& paths);
+  // The file command's open dialog: the one file chosen, for the load the menu names; several
+  // files are the components of a PEER record and are loaded here (nullopt then, as for a cancel).
+  std::optional<std::string> ChooseRecordFiles();
   // A file named outside the open dialog (command line, drag and drop): its format is told from its
   // content, the format menu set to match, then it is loaded as the file command would. False, after
   // a message, when it is no record file of either format.

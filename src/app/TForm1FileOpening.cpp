@@ -69,6 +69,8 @@ bool TForm1::OpenRecordFile(const std::string& path) {
       LoadKnetRecord(path);
       return true;
     case RecordFormat::PeerAt2:
+      LoadPeerAt2Record({path});
+      return true;
     case RecordFormat::Unknown: break;
   }
   ShowWarning(FormatC(kUnknownFormatMessage, path.c_str()), kUnknownFormatCaption);

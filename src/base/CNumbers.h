@@ -19,8 +19,8 @@ double ReadDecimal(std::string_view text, bool* clamped = nullptr);
 // True when text is one whole number as the data fields hold them: blanks, an optional sign and
 // digits, then nothing but blanks.
 bool IsWholeInteger(std::string_view text);
-// True when text is one decimal number as ReadDecimal reads it ("-0.059", "1.5e-3"), with nothing
-// but blanks around it.
+// True when text is one decimal number as ReadDecimal reads it ("-0.059", ".1224950E-02", "1e5"),
+// with nothing but blanks around it.
 bool IsDecimalNumber(std::string_view text);
 
 // printf into a string with the "C" numeric locale.

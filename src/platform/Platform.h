@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QImage;
 class QWidget;
@@ -33,6 +34,8 @@ class Platform {
                                     MessageIcon icon) = 0;
   // The chosen path, or nullopt when the user cancelled.
   virtual std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) = 0;
+  // The same dialog where several files may be chosen at once; nullopt when the user cancelled.
+  virtual std::optional<std::vector<std::string>> ChooseOpenFiles(const FileDialogOptions& options) = 0;
   virtual std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) = 0;
   // Shows window modally and returns when it is closed: true then, false when the program began
   // to end meanwhile (the caller stops what it was doing). Every window repaints meanwhile.

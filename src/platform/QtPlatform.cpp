@@ -33,12 +33,17 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool save) {
+enum class DialogKind { Open, OpenSeveral, Save };
+
+std::optional<std::vector<std::string>> RunFileDialog(const FileDialogOptions& options, DialogKind kind) {
+  const bool save = kind == DialogKind::Save;
   QFileDialog dialog(QApplication::activeWindow(), Q(options.title), Q(options.initial_folder));
   // Qt's own dialog on every desktop: it carries Qt's Japanese texts, a desktop's native one may not.
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setFileMode(save                              ? QFileDialog::AnyFile
+                     : kind == DialogKind::OpenSeveral ? QFileDialog::ExistingFiles
+                                                       : QFileDialog::ExistingFile);
   const QStringList filters = ToQtFilter(options.filter).split(";;", Qt::SkipEmptyParts);
   dialog.setNameFilters(filters);
   if (options.filter_index >= 1 && options.filter_index <= filters.size()) {
@@ -48,7 +53,15 @@ std::optional<std::string> RunFileDialog(const FileDialogOptions& options, bool 
   if (!options.default_extension.empty()) dialog.setDefaultSuffix(Q(options.default_extension));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !options.overwrite_prompt);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  std::vector<std::string> chosen;
+  for (const QString& file : dialog.selectedFiles()) chosen.push_back(file.toStdString());
+  return chosen;
+}
+
+std::optional<std::string> RunSingleFileDialog(const FileDialogOptions& options, DialogKind kind) {
+  const std::optional<std::vector<std::string>> chosen = RunFileDialog(options, kind);
+  if (!chosen) return std::nullopt;
+  return chosen->front();
 }
 
 }  // namespace
@@ -96,11 +109,15 @@ MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string
 }
 
 std::optional<std::string> QtPlatform::ChooseOpenFile(const FileDialogOptions& options) {
-  return RunFileDialog(options, false);
+  return RunSingleFileDialog(options, DialogKind::Open);
+}
+
+std::optional<std::vector<std::string>> QtPlatform::ChooseOpenFiles(const FileDialogOptions& options) {
+  return RunFileDialog(options, DialogKind::OpenSeveral);
 }
 
 std::optional<std::string> QtPlatform::ChooseSaveFile(const FileDialogOptions& options) {
-  return RunFileDialog(options, true);
+  return RunSingleFileDialog(options, DialogKind::Save);
 }
 
 namespace {

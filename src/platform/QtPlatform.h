@@ -12,6 +12,7 @@ class QtPlatform : public Platform {
   MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageButtons buttons,
                             MessageIcon icon) override;
   std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) override;
+  std::optional<std::vector<std::string>> ChooseOpenFiles(const FileDialogOptions& options) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) override;
   bool ShowModal(QWidget& window) override;
   bool CopyImageToClipboard(const QImage& image) override;

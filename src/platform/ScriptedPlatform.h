@@ -41,6 +41,9 @@ class ScriptedPlatform : public Platform {
   std::deque<MessageAnswer> answers;
   std::deque<std::optional<std::string>> open_paths;
   std::deque<std::optional<std::string>> save_paths;
+  // Several files chosen in one open dialog: the next entry of open_selections while there is one,
+  // else the next of open_paths as a choice of one file.
+  std::deque<std::optional<std::vector<std::string>>> open_selections;
   // Modal windows: the object names of the buttons to press in turn while one is shown ("" is
   // its title bar's close box); a window still open when the script runs out is closed with its
   // close box. on_modal runs first at every modal display, to look at what is shown then. With
@@ -77,6 +80,17 @@ class ScriptedPlatform : public Platform {
   std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) override {
     open_dialogs.push_back(options);
     return Next(open_paths);
+  }
+  std::optional<std::vector<std::string>> ChooseOpenFiles(const FileDialogOptions& options) override {
+    if (open_selections.empty()) {
+      const std::optional<std::string> one = ChooseOpenFile(options);
+      if (!one) return std::nullopt;
+      return std::vector<std::string>{*one};
+    }
+    open_dialogs.push_back(options);
+    auto chosen = open_selections.front();
+    open_selections.pop_front();
+    return chosen;
   }
   std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) override {
     save_dialogs.push_back(options);

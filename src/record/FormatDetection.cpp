@@ -8,6 +8,7 @@
 #include "base/CNumbers.h"
 #include "base/TextFile.h"
 #include "record/KnetFormat.h"
+#include "record/PeerAt2Format.h"
 #include "record/TextFields.h"
 
 namespace tremora {
@@ -105,6 +106,7 @@ RecordFormat DetectRecordFormat(std::string_view head) {
   if (LooksLikeKnet(head)) return RecordFormat::Knet;
   if (LooksLikeHiroshima(head)) return RecordFormat::Hiroshima;
   if (LooksLikeJmaCsv(head)) return RecordFormat::JmaCsv;
+  if (LooksLikePeerAt2(head)) return RecordFormat::PeerAt2;
   return RecordFormat::Unknown;
 }
 

@@ -30,6 +30,9 @@ std::string English(const ReadWarning& w) {
     case ReadWarningKind::HeaderNotWholeNumber:
       return FormatC("%s: line %d: '%s' is not a whole number; read as %s", path, w.line, w.found.c_str(),
                      w.read_as.c_str());
+    case ReadWarningKind::FewerSamplesThanAnnounced:
+      return FormatC("%s: line %d announces %lld samples, the file holds %lld; those are used", path, w.line,
+                     w.total, w.used);
   }
   return std::string();
 }
@@ -56,6 +59,10 @@ std::string Japanese(const ReadWarning& w) {
     case ReadWarningKind::HeaderNotWholeNumber:
       return FormatC("%s の %d 行目の値「%s」は整数ではありません (%s として読みました)", path, w.line, w.found.c_str(),
                      w.read_as.c_str());
+    case ReadWarningKind::FewerSamplesThanAnnounced:
+      return FormatC("データファイル %s の %d 行目ではデータが %lld 個とされていますが、%lld 個しかありません。"
+                     "あるデータだけを使います",
+                     path, w.line, w.total, w.used);
   }
   return std::string();
 }

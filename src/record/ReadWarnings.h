@@ -18,6 +18,7 @@ enum class ReadWarningKind {
   HeaderLooksLikeData,  // the last header line holds counts: the header is probably a line short
   NumberOutOfRange,     // a header number beyond what its field holds, clamped
   HeaderNotWholeNumber, // the sampling rate or scale written as a decimal ("1e9", "99.5"), read up to its digits' end
+  FewerSamplesThanAnnounced,  // the header announces more samples than the file holds; those there are used
 };
 
 struct ReadWarning {
@@ -27,8 +28,8 @@ struct ReadWarning {
   int field = 0;           // 1-based field of a data line, 0 for header lines
   std::string found;       // the text as it stands in the file
   std::string read_as;     // the value the program uses instead
-  long long total = 0;     // TooManySamples: the samples the file holds
-  long long used = 0;      // TooManySamples: the samples kept
+  long long total = 0;     // TooManySamples: the samples the file holds; FewerSamplesThanAnnounced: announced
+  long long used = 0;      // TooManySamples, FewerSamplesThanAnnounced: the samples kept
 };
 
 // The warnings of one load. Only the first few of a kind are kept for each file; the rest are

@@ -24,6 +24,11 @@ void SetIntervalFromMilliseconds(RecordSet& record, int interval_ms) {
   record.IntervalSeconds = interval_ms / 1000.0;
 }
 
+void SetIntervalFromSeconds(RecordSet& record, double interval_s) {
+  record.SamplingInterval = static_cast<float>(interval_s);
+  record.IntervalSeconds = interval_s;
+}
+
 double SampleInterval(const RecordSet& record) {
   return record.IntervalSeconds > 0 ? record.IntervalSeconds : record.SamplingInterval;
 }

@@ -44,6 +44,9 @@ struct RecordHeader {
   std::string MaxAccText;
   std::string LastCorrection;      // up to 29 characters
   std::string Memo;                // up to 32 characters
+  // The event as a record without an earthquake header names it (PEER .AT2: line 2 before the
+  // station, "CHI-CHI 09/20/99"); empty for K-NET and Hiroshima.
+  std::string EventName;
 };
 
 // Header text limits, in characters of the networks' code page.
@@ -60,7 +63,7 @@ using ChannelBuffer = std::vector<float>;  // kBufferCapacity floats, never resi
 struct RecordSet {
   RecordSet();
 
-  int ChannelCount = 0;   // 1 or 3 once a load has started
+  int ChannelCount = 0;   // 1 or 3 once a load has started (2 for two PEER files)
   int SampleCount = 0;    // samples per channel, 0..kChannelCapacity
 
   std::array<ChannelBuffer, kMaxChannels> Acceleration;  // gal
@@ -80,6 +83,9 @@ struct RecordSet {
   RecordHeader Header;
 
   std::array<std::string, kMaxChannels> ComponentNames{"NS", "EW", "UD"};
+  // Each channel's direction as its own file writes it ("180", "N", "UP" of a PEER file), shown in
+  // titles beside ComponentNames; empty where the channel name says it all.
+  std::array<std::string, kMaxChannels> ComponentTexts;
   std::array<std::string, kMaxChannels> WaveNames;
   std::array<std::string, kMaxChannels> ComponentPaths;
   std::string RecordBaseName;  // stem of default names for saved files
@@ -105,6 +111,8 @@ inline constexpr const char* kNeedsKnetRecordMessage =
 // A K-NET / KiK-net file gives its sampling rate in hertz, a Hiroshima file its interval in ms.
 void SetIntervalFromRate(RecordSet& record, int rate_hz);
 void SetIntervalFromMilliseconds(RecordSet& record, int interval_ms);
+// A PEER file gives its interval in seconds ("DT= .00500 SEC").
+void SetIntervalFromSeconds(RecordSet& record, double interval_s);
 // The interval between samples in seconds: every time axis and every computation in double uses it.
 double SampleInterval(const RecordSet& record);
 

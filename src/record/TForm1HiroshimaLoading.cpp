@@ -24,7 +24,7 @@ constexpr const char* kNoDataText = "データなし";
 }  // namespace
 
 void TForm1::LoadHiroshimaRecord() {
-  const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
+  const std::optional<std::string> picked = ChooseRecordFiles();
   if (picked && !OfferDetectedFormat(*picked)) LoadHiroshimaRecord(*picked);
 }
 
@@ -33,6 +33,10 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
   // JMA CSV file is told by its content whatever format the menu names.
   if (IsBundleName(path) || IsSelfContainedRecordFile(path)) {
     LoadKnetRecord(path);
+    return;
+  }
+  if (DetectRecordFormatOfFile(path) == RecordFormat::PeerAt2) {
+    LoadPeerAt2Record({path});
     return;
   }
   const auto refuse = [&](const std::string& text, MessageIcon icon) {

@@ -13,6 +13,7 @@
 #include "base/TextFile.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 #include "spectrum/TSpect.h"
 #include "wave/RecordFileLoad.h"
@@ -34,13 +35,17 @@ void TForm1::BtnFileClick() {
 }
 
 void TForm1::LoadKnetRecord() {
-  const std::optional<std::string> picked = CurrentPlatform().ChooseOpenFile(OpenDialog1);
+  const std::optional<std::string> picked = ChooseRecordFiles();
   if (picked && !OfferDetectedFormat(*picked)) LoadKnetRecord(*picked);  // a bundle opens its station chooser
 }
 
 void TForm1::LoadKnetRecord(const std::string& picked) {
   if (IsBundleName(picked)) {
     OpenBundleFile(picked);
+    return;
+  }
+  if (DetectRecordFormatOfFile(picked) == RecordFormat::PeerAt2) {
+    LoadPeerAt2Record({picked});
     return;
   }
   LoadKnetFiles(picked, nullptr);

@@ -217,7 +217,7 @@ void TSpect::EnableChoices(int channel_count) {
   if (per_component) {
     RGCompo->Button(0).setEnabled(true);
     RGCompo->Button(1).setEnabled(channel_count != 1);
-    RGCompo->Button(2).setEnabled(channel_count != 1);
+    RGCompo->Button(2).setEnabled(channel_count != 1 && channel_count != 2);
   }
 }
 

@@ -175,7 +175,7 @@ void TForm1::CBWaveClick() {
     EdAmp0->SetText("400");
     EdAmp1->SetText("100");
     EdAmp2->SetText("10");
-    RGCompo->setEnabled(Record.ChannelCount == 3);
+    RGCompo->setEnabled(Record.ChannelCount > 1);
     BtnCsv->setEnabled(false);
   }
   BtnWaveClick();

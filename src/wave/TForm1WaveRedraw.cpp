@@ -12,6 +12,7 @@
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "record/RecordClock.h"
+#include "record/PeerAt2Loading.h"
 #include "wave/TMyWave.h"
 #include "wave/TWait.h"
 #include "wave/WaveCsv.h"
@@ -139,7 +140,7 @@ void TForm1::BtnWaveClick() {
       DrawStrip({ch, ch, quantity, CB1ch->Checked() ? EdAmp0 : amplitudes[ch]}, strip_height);
     }
   } else {
-    const int channel = Record.ChannelCount == 3 ? RGCompo->ItemIndex() : 0;
+    const int channel = RGCompo->ItemIndex() < Record.ChannelCount ? RGCompo->ItemIndex() : 0;
     for (int s = 0; s < 3; ++s) DrawStrip({s, channel, static_cast<WaveQuantity>(s), amplitudes[s]}, strip_height);
   }
   MyWave1->update();
@@ -175,8 +176,8 @@ void TForm1::DrawStrip(const Strip& strip, int strip_height) {
   int position = 0;
   const float peak = PeakAbs(DisplayCount, trace, position);
 
-  const std::string& name = Record.ComponentNames[strip.channel];
-  plot.TraceLabel.name = name + " " + Record.WaveNames[quantity];
+  const std::string name = ChannelTitle(Record, strip.channel);
+  plot.TraceLabel.name = Record.ComponentNames[strip.channel] + " " + Record.WaveNames[quantity];
   plot.TraceLabel.unit = ReadoutUnitOf(strip.quantity);
   plot.Title = CBMax->Checked() ? FormatC("%s  max%6.1f %s", name.c_str(), peak, unit) : name;
   // A typed number is the strip's full half-height: two divisions.
@@ -223,6 +224,12 @@ void TForm1::WriteTitle(bool component_mode, int strip_height) {
     y = 3;
   }
   Canvas& canvas = MyWave1->GetCanvas();
+  if (Record.Format == RecordFormat::PeerAt2) {
+    // No origin time or station table: the station and the event as the file's second line names them.
+    canvas.TextOut(100, y0, station.Name);
+    canvas.TextOut(100 + canvas.TextWidth(station.Name) + 16, y0, h.EventName);
+    return;
+  }
   for (const Text& text : texts) canvas.TextOut(text.x, y, *text.text);
 }
 

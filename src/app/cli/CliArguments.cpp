@@ -1,5 +1,7 @@
 #include "app/cli/CliArguments.h"
 
+#include <algorithm>
+
 namespace tremora::cli {
 
 Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
@@ -14,6 +16,20 @@ Arguments Parse(const std::vector<std::string>& args, const std::set<std::string
       options_done = true;
     } else if (arg == "-h" || arg == "--help") {
       parsed.flags.insert("--help");
+    } else if (arg == "--components") {
+      if (i + 1 >= args.size()) throw UsageError("option --components needs a value");
+      std::vector<std::string> group;
+      const std::string& list = args[++i];
+      for (size_t from = 0; from <= list.size();) {
+        const size_t comma = std::min(list.find(',', from), list.size());
+        if (comma > from) group.push_back(list.substr(from, comma - from));
+        from = comma + 1;
+      }
+      if (group.size() < 2 || group.size() > 3) {
+        throw UsageError("--components takes two or three files of one record, comma-separated, not '" + list + "'");
+      }
+      parsed.files.insert(parsed.files.end(), group.begin(), group.end());
+      parsed.component_groups.push_back(std::move(group));
     } else if (flag_options.count(arg) != 0) {
       parsed.flags.insert(arg);
     } else if (value_options.count(arg) != 0) {

@@ -22,6 +22,8 @@ struct Arguments {
   std::map<std::string, std::vector<std::string>> all_values;  // option -> every value, in order
   std::set<std::string> flags;
   std::vector<std::string> files;
+  // "--components A,B[,C]": the files of one record each (also listed in files, in their place).
+  std::vector<std::vector<std::string>> component_groups;
   bool Has(const std::string& flag) const { return flags.count(flag) != 0; }
   const std::string* Value(const std::string& option) const {
     const auto it = values.find(option);
@@ -33,7 +35,8 @@ struct Arguments {
   }
 };
 
-// "-h" and "--help" are always known and become the flag "--help"; "--" ends the options.
+// "-h" and "--help" are always known and become the flag "--help"; "--components" is known to every
+// command. "--" ends the options.
 // Throws UsageError for an unknown option or a missing value.
 Arguments Parse(const std::vector<std::string>& args, const std::set<std::string>& value_options,
                 const std::set<std::string>& flag_options);

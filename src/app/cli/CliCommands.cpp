@@ -62,6 +62,9 @@ constexpr const char* kMainHelp =
     "Any one component file names the record: its partners (.ns/.ew/.ud, KiK-net 1/2 suffixes)\n"
     "are found beside it whatever the case of their extension. A JMA strong-motion CSV file\n"
     "(気象庁 強震波形) is a three-component record by itself.\n"
+    "A PEER .AT2 file is a record of one component; every command takes --components A,B[,C]\n"
+    "to form one record of two or three .AT2 files of one station (horizontals as NS and EW,\n"
+    "the vertical as UD, by the component text of each file's second line).\n"
     "A bundle (.tar, .tar.gz, .tgz, archives inside it too) stands for every record in it; every\n"
     "command takes --station CODE[:SENSOR][,...] to pick records of those stations from bundles\n"
     "(SENSOR 1: KiK-net borehole, 2: surface). Messages name a record from a bundle BUNDLE:MEMBER.\n"
@@ -318,7 +321,8 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   }
   if (parsed.files.empty()) throw UsageError("info needs at least one record file");
   const StationTables stations = LoadStations(env, err);
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err,
+                            parsed.component_groups);
   return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
     const auto record = LoadRecord(input, stations, !parsed.Has("--single"), !parsed.Has("--no-dc"), err);
     const RecordHeader& h = record->Header;
@@ -362,7 +366,7 @@ int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!IsBundleName(file)) throw UsageError(file + " is not a bundle (.tar, .tar.gz or .tgz)");
   }
   const StationTables stations = LoadStations(env, err);
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err, parsed.component_groups);
   out << FormatC("%-8s %-8s %-6s %-19s %11s %9s  %s  %s\n", "CODE", "NETWORK", "SENSOR", "ORIGIN", "MAXACC(gal)",
                  "DIST(km)", "RECORD", "NAME");
   for (const RecordInput& input : inputs.records()) {
@@ -397,7 +401,7 @@ int RunSpectra(const std::vector<std::string>& args, std::ostream& out, std::ost
   const SpectrumMethod method = cli::ParseMethod(parsed);
   ResultFiles results(parsed);
   const bool single = parsed.Has("--single");
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err, parsed.component_groups);
   if (!results.Prepare(inputs, err)) return 1;
   const StationTables stations = LoadStations(env, err);
   const PeriodGrid grid = MakePeriodGrid();
@@ -431,7 +435,7 @@ int RunFourier(const std::vector<std::string>& args, std::ostream& out, std::ost
   const double band_width = ParseSmoothing(parsed);
   ResultFiles results(parsed);
   const bool single = parsed.Has("--single");
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err, parsed.component_groups);
   if (!results.Prepare(inputs, err)) return 1;
   const StationTables stations = LoadStations(env, err);
   return ForEachRecord(inputs, env, err, [&](const RecordInput& input) {
@@ -487,7 +491,8 @@ int RunWaveCsv(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   const std::string* output = OutputFile(parsed, InputFiles(parsed.files));
   const bool remove_mean = !parsed.Has("--no-dc");
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), parsed.Has("--single"), err,
+                            parsed.component_groups);
   if (inputs.failed()) return 1;
   cli::TheOnlyRecord(inputs, "wave-csv");
   const StationTables stations = LoadStations(env, err);

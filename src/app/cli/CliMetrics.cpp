@@ -52,7 +52,7 @@ int RunMetrics(const std::vector<std::string>& args, std::ostream& out, std::ost
   const SpectrumMethod method = ParseMethod(parsed);
   const StationTables stations = LoadStations(env, err);
   std::string text = MetricsCsvHeader();
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), single, err, parsed.component_groups);
   const int status = ForEachRecord(
       inputs, env, err,
       [&](const RecordInput& input) {

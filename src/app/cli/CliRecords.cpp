@@ -10,8 +10,10 @@
 #include "base/Ascii.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "record/FormatDetection.h"
 #include "record/KnetLoading.h"
 #include "record/FormatDetection.h"
+#include "wave/PeerAt2RecordLoad.h"
 #include "wave/RecordFileLoad.h"
 
 namespace tremora::cli {
@@ -34,6 +36,29 @@ std::string Identity(const std::string& path) {
   return error ? path : canonical.string();
 }
 
+// A record of PEER .AT2 files: the one named, or the files of --components, each of which must be one.
+std::unique_ptr<RecordSet> LoadPeerAt2Record(const RecordInput& input, bool remove_mean, std::ostream& err) {
+  const std::vector<std::string> files = input.components.empty() ? std::vector<std::string>{input.path}
+                                                                   : input.components;
+  for (const std::string& file : files) {
+    if (const std::string why = NotARecordFile(file); !why.empty()) {
+      throw RecordError(input.name + ": " + file + " " + why);
+    }
+    if (DetectRecordFormatOfFile(file) != RecordFormat::PeerAt2) {
+      throw RecordError(input.name + ": " + file + " is not a PEER .AT2 file (--components forms a record of those)");
+    }
+  }
+  PeerAt2LoadResult result;
+  try {
+    result = ReadPeerAt2Record(files, remove_mean);
+  } catch (const std::runtime_error& error) {  // FileAccessError or RecordFormatError
+    throw RecordError(input.name + ": " + error.what());
+  }
+  for (const std::string& line : result.warnings.Lines()) err << kProgram << ": warning: " << line << "\n";
+  if (result.record->SampleCount <= 0) throw RecordError(input.name + ": the record holds no samples");
+  return std::move(result.record);
+}
+
 }  // namespace
 
 StationTables LoadStations(const CliEnvironment& env, std::ostream& err) {
@@ -51,6 +76,9 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
   const std::string& name = input.name;
   const auto shown = [&input](const std::string& text) { return input.bundle ? input.bundle->Shown(text) : text; };
   if (const std::string why = NotARecordFile(path); !why.empty()) throw RecordError(name + ": " + why);
+  if (!input.components.empty() || DetectRecordFormatOfFile(path) == RecordFormat::PeerAt2) {
+    return LoadPeerAt2Record(input, remove_mean, err);
+  }
   KnetLoadRequest request;
   request.path = path;
   request.three_components = three_components;
@@ -83,7 +111,8 @@ std::unique_ptr<RecordSet> LoadRecord(const RecordInput& input, const StationTab
 }
 
 RecordInputs::RecordInputs(const std::vector<std::string>& files, const std::vector<std::string>& stations,
-                           bool single_components, std::ostream& err) {
+                           bool single_components, std::ostream& err,
+                           const std::vector<std::vector<std::string>>& component_groups) {
   for (const std::string& list : stations) {
     // An empty choice would pick nothing, and no choice means every record: say so instead.
     if (list.find_first_not_of(',') == std::string::npos) {
@@ -106,7 +135,26 @@ RecordInputs::RecordInputs(const std::vector<std::string>& files, const std::vec
       picks_.push_back(pick);
     }
   }
-  for (const std::string& file : DistinctRecords(files, single_components)) {
+  // Each group stands among the files as its run of files, in the place it was named.
+  std::vector<std::string> named;
+  size_t next_group = 0;
+  for (size_t i = 0; i < files.size();) {
+    if (next_group < component_groups.size()) {
+      const std::vector<std::string>& group = component_groups[next_group];
+      if (i + group.size() <= files.size() && std::equal(group.begin(), group.end(), files.begin() + i)) {
+        std::string name;
+        for (const std::string& component : group) name += (name.empty() ? "" : ",") + component;
+        RecordInput input{group[0], name};
+        input.components = group;
+        records_.push_back(std::move(input));
+        i += group.size();
+        ++next_group;
+        continue;
+      }
+    }
+    named.push_back(files[i++]);
+  }
+  for (const std::string& file : DistinctRecords(named, single_components)) {
     if (IsBundleName(file)) {
       AddBundle(file, single_components, err);
     } else {

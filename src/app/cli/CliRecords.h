@@ -33,17 +33,20 @@ struct RecordInput {
   std::string name;  // the path as named, or "BUNDLE:MEMBER"
   const Bundle* bundle = nullptr;         // the bundle it came from
   const BundleRecord* in_bundle = nullptr;
+  // A record formed from several PEER .AT2 files (--components): all of them, path the first.
+  std::vector<std::string> components = {};
 };
 
 // The records of the named files, in the order named: a component file names its record (several
 // files of one record count once), a bundle (.tar, .tar.gz, .tgz) gives its records, only those of
 // the chosen stations when there is a choice ("CODE" or "CODE:SENSOR", comma-separated). Bundles
 // are unpacked into a private folder that goes with this object. A bundle that cannot be read, or
-// a chosen station found in no bundle, is told on err and makes failed() true.
+// a chosen station found in no bundle, is told on err and makes failed() true. The files of each of
+// component_groups (--components) make one record, in the place of the group's first file.
 class RecordInputs {
  public:
   RecordInputs(const std::vector<std::string>& files, const std::vector<std::string>& stations, bool single_components,
-               std::ostream& err);
+               std::ostream& err, const std::vector<std::vector<std::string>>& component_groups = {});
   const std::vector<RecordInput>& records() const { return records_; }
   bool failed() const { return failed_; }
 

@@ -84,7 +84,7 @@ int RunSynth(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const std::string* output = parsed.Value("-o") != nullptr ? parsed.Value("-o") : parsed.Value("--output");
   const InputFiles input_files(parsed.files);
   if (output != nullptr) input_files.RefuseAsOutput(*output);
-  const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err);
+  const RecordInputs inputs(parsed.files, parsed.Values("--station"), false, err, parsed.component_groups);
   if (inputs.failed()) return 1;
   TheOnlyRecord(inputs, "synth");
   std::string target;

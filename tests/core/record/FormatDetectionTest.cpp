@@ -8,6 +8,7 @@
 
 #include "TempFolder.h"
 #include "base/CNumbers.h"
+#include "record/PeerAt2Format.h"
 
 namespace tremora {
 namespace {
@@ -52,7 +53,8 @@ TEST(FormatDetection, EveryDetectorTakesItsOwnFormatsFilesAndNoOthers) {
       {RecordFormat::Hiroshima, LooksLikeHiroshima,
        {scratch.Write("eq1.ns", HiroshimaText("10", "\n")), scratch.Write("eq1.EW", HiroshimaText("5", "\r\n"))}},
       {RecordFormat::JmaCsv, LooksLikeJmaCsv, {std::string(TREMORA_RECORDS_DIR) + "/jma/Q416EED018.csv"}},
-      // PEER .AT2 joins here: {RecordFormat::PeerAt2, LooksLikePeerAt2, {its files of samples/}}.
+      {RecordFormat::PeerAt2, LooksLikePeerAt2,
+       {std::string(TREMORA_RECORDS_DIR) + "/at2/A-LAD180.AT2", std::string(TREMORA_RECORDS_DIR) + "/at2/TCU046-N.AT2"}},
   };
   for (const auto& entry : std::filesystem::directory_iterator(TREMORA_RECORDS_DIR)) {
     if (entry.is_regular_file() && entry.path().extension() != ".md") table[0].files.push_back(entry.path().string());
@@ -83,6 +85,7 @@ TEST(FormatDetection, FilesOfNoFormatAreUnknown) {
   std::vector<std::string> files = {
       std::string(TREMORA_RECORDS_DIR) + "/SOURCES.md",
       std::string(TREMORA_RECORDS_DIR) + "/jma/SOURCES.md",
+      std::string(TREMORA_RECORDS_DIR) + "/at2/SOURCES.md",
       std::string(TREMORA_RECORDS_DIR) + "/jma",  // a folder
       std::string(TREMORA_RECORDS_DIR) + "/../README.md",
       std::string(TREMORA_DATA_DIR) + "/SITENAME.CSV",
