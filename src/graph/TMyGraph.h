@@ -20,7 +20,8 @@ class TMyGraph : public PictureControl, public GraphAxes {
   // reported and the application asked to end; the frame is drawn all the same. Leaves the pen
   // black, 1 pixel, solid, and the brush white.
   void DrawWaku();
-  // One polyline in the current pen; points a logarithmic axis cannot place are left out.
+  // One polyline in the current pen, kept inside the plot area; points a logarithmic axis cannot
+  // place are left out.
   void DrawGraph(int count, const float* x, const float* y);
   // Markers (kinds as Canvas::Marker) left to right until the first point right of the plot area.
   void PlotGraph(int count, const float* x, const float* y, int kind, int size);

@@ -16,7 +16,8 @@ class TMyWave : public PictureControl, public WaveAxes {
   void Clear(Colour colour);
   // Axes, ticks, numbers, title and unit texts for the current settings, in the canvas font.
   void DrawScale();
-  // samples[0 .. count) as one polyline in the current pen, sample i at time i * dt.
+  // samples[0 .. count) as one polyline in the current pen, sample i at time i * dt, kept inside
+  // the strip (WaveStripFrame); so is DrawWave.
   void DrawWave1(int count, const float* samples, double dt);
   // Every sample_step-th sample, pixel_step pixels apart.
   void DrawWave(int count, const float* samples, int pixel_step, int sample_step);
