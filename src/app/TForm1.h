@@ -10,7 +10,7 @@
 //   record/TForm1HiroshimaLoading.cpp        Hiroshima City load
 //   record/TForm1NamedCopies.cpp             station-named copies
 //   wave/TForm1WaveControls.cpp              waveform controls of the panel and their handlers
-//   wave/TForm1WaveRedraw.cpp                the waveform redraw
+//   wave/TForm1WaveRedraw.cpp                the waveform redraw, also at a new plot size
 //   wave/TForm1WaveExport.cpp                waveform CSV, GIF and clipboard
 
 #include <QMainWindow>
@@ -203,6 +203,8 @@ class TForm1 : public QMainWindow {
   void CreatePanelLinks();
   void CreateWaveControls();
   void WriteGuidance();
+  // The plot at a new size: the guidance before a load, the record's strips after one.
+  void RedrawAtNewSize();
   // One strip of the waveform plot (see the redraw).
   struct Strip;
   void DrawStrip(const Strip& strip, int strip_height);
