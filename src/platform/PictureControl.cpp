@@ -66,9 +66,12 @@ void PictureControl::paintEvent(QPaintEvent* /*event*/) {
   RunGuarded([this] {
     if (!canvas_) return;
     QPainter painter(this);
-    // A finer picture carries its ratio: it covers the same logical area as the 1x one, or the
-    // magnified area of a kept picture.
-    painter.drawImage(QPoint(0, 0), ScreenPicture());
+    // A finer picture is the screen's pixels one for one: the picture's logical area, magnified
+    // by what its ratio holds beyond the screen's.
+    const QImage& shown = ScreenPicture();
+    const qreal device = overridden_ratio > 0 ? overridden_ratio : devicePixelRatioF();
+    const qreal magnification = std::max<qreal>(shown.devicePixelRatio() / device, 1);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * magnification), shown);
   });
 }
 

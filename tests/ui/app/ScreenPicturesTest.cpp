@@ -157,6 +157,9 @@ TEST_F(ScreenPictures, LargerWindowsGiveTheirRoomToPlotAndGridsAndExportsKeepThe
   EXPECT_EQ(plot.ScreenPicture().size(), (QSizeF(exported.size()) * zoom).toSize());
   const std::set<QRgb> drawn = Colours(exported);
   for (const QRgb colour : Colours(plot.ScreenPicture())) EXPECT_TRUE(drawn.contains(colour)) << std::hex << colour;
+  // The control shows it over its new width: strips and traces beyond the layout's right edge.
+  const QImage shown = plot.grab().toImage();
+  EXPECT_GT(CountColour(shown, kBlack, exported.width(), 0, shown.width(), shown.height()), 500);
   form.BtnCopy->click();
   EXPECT_EQ(platform.clipboard, exported);
 
