@@ -9,6 +9,8 @@ SecondaryWindow::SecondaryWindow(const QString& name, const QString& caption, in
   setObjectName(name);
   setWindowTitle(caption);
   resize(width, height);
+  // Smaller, the window would cut its controls off.
+  setMinimumSize(width, height);
   SetBackground(*this, background);
   setFont(JapaneseFont(FontFace::ProportionalGothic, 13, true));
 }

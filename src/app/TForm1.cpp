@@ -22,6 +22,7 @@
 #include "app/WebLink.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "platform/StretchLayout.h"
 #include "platform/WindowStyle.h"
 #include "record/TBundleChooser.h"
 #include "spectrum/TSpect.h"
@@ -61,6 +62,10 @@ TForm1::TForm1(Application& application, std::string data_folder)
     : application_(application), data_folder_(std::move(data_folder)) {
   CreateFrameControls();
   CreateWaveControls();
+  // A larger window gives its room to the plot, drawn again at the new size; saved and copied
+  // pictures keep the layout's size.
+  MyWave1->KeepPictureSize([this] { RedrawAtNewSize(); });
+  new StretchLayout(*this, *centralWidget(), {{MyWave1, 1.0, 1.0}});
   OpenDialog1.filter =
       "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*|"
       "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz|"

@@ -12,7 +12,7 @@
 //   record/TForm1PeerAt2Loading.cpp          PEER .AT2 load (one to three files) and the open dialog
 //   record/TForm1NamedCopies.cpp             station-named copies
 //   wave/TForm1WaveControls.cpp              waveform controls of the panel and their handlers
-//   wave/TForm1WaveRedraw.cpp                the waveform redraw
+//   wave/TForm1WaveRedraw.cpp                the waveform redraw, also at a new plot size
 //   wave/TForm1WaveExport.cpp                waveform CSV, GIF and clipboard
 
 #include <QMainWindow>
@@ -237,6 +237,8 @@ class TForm1 : public QMainWindow {
   void CreateWaveControls();
   void CreateReadoutLine();
   void WriteGuidance();
+  // The plot at a new size: the guidance before a load, the record's strips after one.
+  void RedrawAtNewSize();
   // One strip of the waveform plot (see the redraw).
   struct Strip;
   void DrawStrip(const Strip& strip, int strip_height);

@@ -8,6 +8,7 @@
 #include "app/StationGrid.h"
 #include "app/StationListing.h"
 #include "platform/Controls.h"
+#include "platform/StretchLayout.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
@@ -52,6 +53,8 @@ THRSMList::THRSMList() {
 
   Button1 = MakeButton(this, "Button1", "閉じる", {24 + grid_width - 90, 298, 90, 28});
   ConnectClick(*Button1, [this] { Button1Click(); });
+  // The columns have their widths: a taller window shows more stations.
+  new StretchLayout(*this, *this, {{StringGrid1, 0.0, 1.0}});
 
   CentreOnScreen(*this);
   FormCreate();

@@ -6,6 +6,7 @@
 #include "app/StationListing.h"
 #include "platform/Controls.h"
 #include "platform/Platform.h"
+#include "platform/StretchLayout.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
@@ -69,6 +70,8 @@ TSiteList::TSiteList() {
   ConnectGuarded(Edit1, &QLineEdit::returnPressed, this, [this] { Button2Click(); });
   ConnectGuarded(Edit2, &QLineEdit::returnPressed, this, [this] { Button3Click(); });
 
+  // A larger window shows more of the two grids' rows and columns.
+  new StretchLayout(*this, *this, {{StringGrid1, 0.5, 1.0}, {StringGrid2, 0.5, 1.0}});
   CentreOnScreen(*this);
 }
 

@@ -81,6 +81,7 @@ void TSpect::RunEnlargedView(bool per_component) {
 void TSpect::DrawEnlargedStep(bool per_component, int kind, int channel, EnlargedCurves& curves) {
   TMyGraph& graph = *application_.Large().MyGraph1;
   curves.title = SpectrumTitle(kind, Source, channel);
+  application_.Large().ShownResponse = ResponseLabel(kind);
   SetupAxes();
   graph.TitleY = curves.title;
 

@@ -1,5 +1,6 @@
 #include "graph/GraphGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/TickText.h"
@@ -62,6 +63,34 @@ std::optional<int> GraphRow(const GraphAxes& a, float y) {
   const auto offset = AxisOffset(a.LinearY, a.SValueY, a.VValueY, a.DivisionHeight(), y);
   if (!offset) return std::nullopt;
   return TruncPixel(a.OriginY - *offset);
+}
+
+PixelRect GraphPlotFrame(const GraphAxes& axes) {
+  return PixelRect{axes.OriginX, axes.OriginY - axes.HeightY, axes.OriginX + axes.WidthX + 1, axes.OriginY + 1};
+}
+
+LegendLayout LayoutLegend(const PixelRect& plot_frame, const std::vector<std::string>& texts,
+                          const TextMeasure& measure) {
+  // Clear of the border and the first grid ticks, as compact as the texts allow.
+  constexpr int kInset = 4, kPadding = 3, kLineLength = 18, kGap = 4;
+  LegendLayout legend;
+  if (texts.empty()) return legend;
+  int widest = 0, pitch = 0;
+  for (const std::string& text : texts) {
+    widest = std::max(widest, measure.TextWidth(text));
+    pitch = std::max(pitch, measure.TextHeight(text));
+  }
+  const int left = plot_frame.left + kInset;
+  const int top = plot_frame.top + kInset;
+  legend.box = PixelRect{left, top, left + 2 * kPadding + kLineLength + kGap + widest,
+                         top + 2 * kPadding + pitch * static_cast<int>(texts.size())};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const int row_top = top + kPadding + pitch * static_cast<int>(i);
+    const int line_left = left + kPadding;
+    legend.entries.push_back(LegendEntry{line_left, line_left + kLineLength, row_top + pitch / 2,
+                                         line_left + kLineLength + kGap, row_top});
+  }
+  return legend;
 }
 
 DrawList LayoutGraphFrame(const GraphAxes& a, const TextMeasure& measure) {

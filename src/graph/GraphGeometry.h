@@ -48,6 +48,22 @@ std::string GraphRoundNumber(float value);
 std::optional<int> GraphColumn(const GraphAxes& axes, float x);
 std::optional<int> GraphRow(const GraphAxes& axes, float y);
 
+// The plot area with its border lines: what a curve is kept inside.
+PixelRect GraphPlotFrame(const GraphAxes& axes);
+
+// A legend inside the plot area's upper-left corner: a bordered box holding one row per text, a
+// short line in the curve's pen, then the text.
+struct LegendEntry {
+  int line_left = 0, line_right = 0, line_y = 0;
+  int text_x = 0, text_y = 0;
+};
+struct LegendLayout {
+  PixelRect box;  // empty without texts
+  std::vector<LegendEntry> entries;
+};
+LegendLayout LayoutLegend(const PixelRect& plot_frame, const std::vector<std::string>& texts,
+                          const TextMeasure& measure);
+
 // The frame: border, grid, minor divisions, tick texts and titles, in drawing order.
 DrawList LayoutGraphFrame(const GraphAxes& axes, const TextMeasure& measure);
 

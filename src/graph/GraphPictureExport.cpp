@@ -21,9 +21,10 @@ FileDialogOptions GraphGifDialog() {
   return dialog;
 }
 
-void SaveGraphGif(TMyGraph& graph, FileDialogOptions& dialog, const std::string& base_name, const RecordSet& record) {
+void SaveGraphGif(TMyGraph& graph, FileDialogOptions& dialog, const std::string& base_name,
+                  const std::string& response, const RecordSet& record) {
   const std::optional<std::string> path =
-      ChooseExportFile(dialog, base_name + "rsp.gif", ".gif", dialog.initial_folder, record);
+      ChooseExportFile(dialog, base_name + "rsp" + response + ".gif", ".gif", dialog.initial_folder, record);
   if (!path) return;
   // The next dialog of this graph opens where this GIF went.
   dialog.initial_folder = path->substr(0, path->size() - FileNameOf(*path).size());

@@ -40,7 +40,8 @@ TLarge::TLarge(Application& application)
 
 // The enlarged view shows the spectrum window's set.
 void TLarge::BtnLGGIFClick() {
-  SaveGraphGif(*MyGraph1, SaveDialog1, application_.Spect().Source.RecordBaseName, application_.Form1().Record);
+  SaveGraphGif(*MyGraph1, SaveDialog1, application_.Spect().Source.RecordBaseName, ShownResponse,
+               application_.Form1().Record);
 }
 
 void TLarge::Button2Click() {

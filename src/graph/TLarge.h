@@ -2,6 +2,8 @@
 // The enlarged-spectrum window: one large graph that the spectrum window's enlarged view draws a
 // step at a time, saved as a GIF file on the stepping window's command.
 
+#include <string>
+
 #include <QPushButton>
 
 #include "app/SecondaryWindows.h"
@@ -26,6 +28,8 @@ class TLarge : public SecondaryWindow {
   TMyGraph* MyGraph1 = nullptr;
   QPushButton *Button2 = nullptr, *BtnLGGIF = nullptr;
   FileDialogOptions SaveDialog1;
+  // The response of the step on screen ("SA", "SV" or "SD"), named in its GIF's default name.
+  std::string ShownResponse;
 
  private:
   Application& application_;

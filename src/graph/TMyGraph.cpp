@@ -58,7 +58,10 @@ void TMyGraph::DrawGraph(int count, const float* x, const float* y, const std::s
                                      std::vector<float>(y, y + kept)});
   std::vector<QPoint> points;
   for (const PixelPoint& p : GraphCurve(*this, count, x, y)) points.emplace_back(p.x, p.y);
-  GetCanvas().Polyline(points);
+  // Values below a logarithmic axis's start or above a manual scale would otherwise run over the
+  // tick texts, titles and neighbouring panels.
+  const PixelRect frame = GraphPlotFrame(*this);
+  GetCanvas().Polyline(points, &frame);
 }
 
 void TMyGraph::DrawMarkers(int count, const float* x, const float* y, int kind, int size, int step) {

@@ -22,7 +22,8 @@ class TMyGraph : public ReadablePicture, public GraphAxes {
   // reported and the application asked to end; the frame is drawn all the same. Leaves the pen
   // black, 1 pixel, solid, and the brush white.
   void DrawWaku();
-  // One polyline in the current pen; points a logarithmic axis cannot place are left out.
+  // One polyline in the current pen, kept inside the plot area; points a logarithmic axis cannot
+  // place are left out.
   void DrawGraph(int count, const float* x, const float* y);
   // The same, named in the read-out (a curve without a name is told by its colour).
   void DrawGraph(int count, const float* x, const float* y, const std::string& name);

@@ -41,7 +41,8 @@ TSuper::TSuper(Application& application)
   SaveDialog1 = GraphGifDialog();
 }
 
-void TSuper::BtnSPGIFClick() { SaveGraphGif(*MyGraph1, SaveDialog1, BaseName, application_.Form1().Record); }
+// An overlay may hold spectra of different responses: its name names none.
+void TSuper::BtnSPGIFClick() { SaveGraphGif(*MyGraph1, SaveDialog1, BaseName, "", application_.Form1().Record); }
 
 void TSuper::Button2Click() { CopyGraphClientArea(*MyGraph1, *this); }
 

@@ -1,6 +1,7 @@
 #include "platform/Canvas.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -41,7 +42,8 @@ QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.Wi
 
 QFont DefaultCanvasFont() { return PictureFont(); }
 
-Canvas::Canvas(QImage& image) : image_(image), metrics_(font_, &image_), narrow_metrics_(font_, &image_) {
+Canvas::Canvas(QImage& image, QImage* sharp)
+    : image_(image), sharp_(sharp), metrics_(font_, &image_), narrow_metrics_(font_, &image_) {
   SetFont(DefaultCanvasFont());
 }
 
@@ -52,22 +54,71 @@ const QImage& Canvas::Image() {
   return image_;
 }
 
+const QImage* Canvas::SharpImage() {
+  Flush();
+  return sharp_;
+}
+
+void Canvas::SetSharpImage(QImage* sharp) {
+  Flush();
+  sharp_ = sharp;
+}
+
 void Canvas::Flush() {
-  if (painter_) {
-    painter_->end();
-    painter_.reset();
+  for (std::unique_ptr<QPainter>* painter : {&painter_, &sharp_painter_}) {
+    if (*painter) {
+      (*painter)->end();
+      painter->reset();
+    }
   }
 }
+
+namespace {
+
+std::unique_ptr<QPainter> OpenAliased(QImage& image) {
+  auto painter = std::make_unique<QPainter>(&image);
+  painter->setRenderHint(QPainter::Antialiasing, false);
+  painter->setRenderHint(QPainter::TextAntialiasing, false);
+  return painter;
+}
+
+}  // namespace
 
 // One painter stays open across calls: a trace of tens of thousands of segments would otherwise
 // pay for opening the picture once per segment. Reading the picture closes it.
 QPainter& Canvas::Painter() {
   if (!painter_) {
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+    painter_ = OpenAliased(image_);
+    // The finer picture's painter scales by its device pixel ratio on its own.
+    if (sharp_) sharp_painter_ = OpenAliased(*sharp_);
   }
   return *painter_;
+}
+
+template <typename Paint>
+void Canvas::OnEach(Paint paint) {
+  paint(Painter());
+  if (sharp_painter_) paint(*sharp_painter_);
+}
+
+// An aliased pen of odd width at whole coordinates covers the pixel right of and below the point
+// and as many on either side; one of even width reaches one pixel further up and left than down
+// and right. On the finer picture the same logical pixels are covered by stroking through the
+// pixel's centre for odd widths and through its corner for even ones.
+qreal Canvas::StrokeShift(const QPainter& painter) const {
+  return &painter == sharp_painter_.get() && pen_width_ % 2 == 1 ? 0.5 : 0.0;
+}
+
+template <typename Paint>
+void Canvas::Stroke(Paint paint) {
+  OnEach([&](QPainter& painter) {
+    ApplyPen(painter);
+    const qreal shift = StrokeShift(painter);
+    if (shift == 0) return paint(painter);
+    painter.translate(shift, shift);
+    paint(painter);
+    painter.translate(-shift, -shift);
+  });
 }
 
 void Canvas::SetFont(const QFont& font) {
@@ -105,7 +156,9 @@ int Canvas::WalkRuns(const std::string& text, Visit visit) const {
 void Canvas::ApplyPen(QPainter& painter) const {
   QPen pen(QColor(ToRgb(pen_colour_)));
   pen.setWidth(pen_width_);
-  pen.setCosmetic(true);  // no transformation is ever set; this takes the fast pixel-stepping path
+  // The picture is never transformed, so a cosmetic pen takes the fast pixel-stepping path; on the
+  // finer picture the pen scales with the ratio to keep its logical width and dot pitch.
+  pen.setCosmetic(&painter != sharp_painter_.get());
   pen.setStyle(pen_style_ == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
   pen.setCapStyle(Qt::SquareCap);
   pen.setJoinStyle(Qt::MiterJoin);
@@ -117,10 +170,24 @@ QBrush Canvas::ShapeBrush() const {
 }
 
 void Canvas::LineTo(int x, int y) {
-  QPainter& painter = Painter();
-  ApplyPen(painter);
-  painter.drawLine(position_, QPoint(x, y));
-  position_ = QPoint(x, y);
+  const QPoint from = position_, to(x, y);
+  // The picture's dotted line puts a dot on every third pixel from its start; the finer picture's
+  // own dash pattern would not fall on the same pixels, so its dots are set one by one. The plot
+  // frames draw only level and upright dotted lines.
+  const bool dots_by_hand =
+      pen_style_ == PenStyle::Dotted && pen_width_ == 1 && (from.x() == to.x() || from.y() == to.y());
+  Stroke([&](QPainter& painter) {
+    if (!dots_by_hand || &painter != sharp_painter_.get()) return painter.drawLine(from, to);
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    const int length = std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
+    const QColor colour(ToRgb(pen_colour_));
+    // The stroke's half-pixel shift is in place: a dot's square is centred on the point.
+    for (int t = 0; t <= length; t += 3) {
+      const QPoint dot = from + step * t;
+      painter.fillRect(QRectF(dot.x() - 0.5, dot.y() - 0.5, 1, 1), colour);
+    }
+  });
+  position_ = to;
 }
 
 std::vector<QPoint> CollapseColumnRuns(const std::vector<QPoint>& points) {
@@ -145,65 +212,84 @@ std::vector<QPoint> CollapseColumnRuns(const std::vector<QPoint>& points) {
   return out;
 }
 
-void Canvas::Polyline(const std::vector<QPoint>& points) {
+void Canvas::Polyline(const std::vector<QPoint>& points, const PixelRect* clip) {
   if (points.empty()) return;
-  QPainter& painter = Painter();
-  ApplyPen(painter);
   // A long trace puts dozens of samples on one column. A one-pixel solid line covers the same
   // pixels whether it walks them all or only the column's extremes, at a fraction of the cost.
   const bool thin_solid = pen_width_ == 1 && pen_style_ == PenStyle::Solid;
   const std::vector<QPoint> drawn = thin_solid ? CollapseColumnRuns(points) : points;
-  if (drawn.size() > 1) painter.drawPolyline(drawn.data(), static_cast<int>(drawn.size()));
+  // A clip changes how Qt steps a line even where nothing is cut off: a path that stays inside is
+  // drawn without one, pixel for pixel as ever.
+  if (clip && std::all_of(points.begin(), points.end(), [&](QPoint p) {
+        return p.x() >= clip->left && p.x() < clip->right && p.y() >= clip->top && p.y() < clip->bottom;
+      })) {
+    clip = nullptr;
+  }
+  if (drawn.size() > 1) {
+    Stroke([&](QPainter& painter) {
+      if (clip) {
+        // A wide aliased pen spreads pen_width / 2 pixels to each side of its path. The clip is
+        // given in the stroke's coordinates, which the finer picture shifts by half a pixel.
+        const int spread = pen_width_ / 2;
+        const qreal shift = StrokeShift(painter);
+        painter.setClipRect(QRectF(clip->left - spread - shift, clip->top - spread - shift,
+                                   clip->Width() + 2 * spread, clip->Height() + 2 * spread));
+      }
+      painter.drawPolyline(drawn.data(), static_cast<int>(drawn.size()));
+      if (clip) painter.setClipping(false);
+    });
+  }
   position_ = points.back();
 }
 
 void Canvas::FillRect(const PixelRect& rect) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  Painter().fillRect(ToQRect(rect), QColor(ToRgb(brush_colour_)));
+  OnEach([&](QPainter& painter) { painter.fillRect(ToQRect(rect), QColor(ToRgb(brush_colour_))); });
 }
 
 void Canvas::Ellipse(const PixelRect& box) {
-  QPainter& painter = Painter();
-  ApplyPen(painter);
-  painter.setBrush(ShapeBrush());
-  // The box's right and bottom edges are exclusive; Qt's ellipse spans width + 1 pixels.
-  painter.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
-  painter.setBrush(Qt::NoBrush);
+  Stroke([&](QPainter& painter) {
+    painter.setBrush(ShapeBrush());
+    // The box's right and bottom edges are exclusive; Qt's ellipse spans width + 1 pixels.
+    painter.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
+    painter.setBrush(Qt::NoBrush);
+  });
 }
 
 void Canvas::Polygon(const std::vector<QPoint>& points) {
   if (points.empty()) return;
-  QPainter& painter = Painter();
-  ApplyPen(painter);
-  painter.setBrush(ShapeBrush());
-  painter.drawPolygon(points.data(), static_cast<int>(points.size()));
-  painter.setBrush(Qt::NoBrush);
+  Stroke([&](QPainter& painter) {
+    painter.setBrush(ShapeBrush());
+    painter.drawPolygon(points.data(), static_cast<int>(points.size()));
+    painter.setBrush(Qt::NoBrush);
+  });
 }
 
 void Canvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
-  QPainter& painter = Painter();
-  if (brush_style_ == BrushStyle::Solid) {
-    painter.fillRect(QRect(x, y, TextWidth(text), text_height_), QColor(ToRgb(brush_colour_)));
-  }
-  painter.setPen(QColor(ToRgb(font_colour_)));
-  WalkRuns(text, [&](const QFont& font, const QString& run, int offset) {
-    painter.setFont(font);
-    painter.drawText(QPoint(x + offset, y + text_ascent_), run);
+  const int width = brush_style_ == BrushStyle::Solid ? TextWidth(text) : 0;
+  OnEach([&](QPainter& painter) {
+    if (width > 0) painter.fillRect(QRect(x, y, width, text_height_), QColor(ToRgb(brush_colour_)));
+    painter.setPen(QColor(ToRgb(font_colour_)));
+    WalkRuns(text, [&](const QFont& font, const QString& run, int offset) {
+      painter.setFont(font);
+      painter.drawText(QPoint(x + offset, y + text_ascent_), run);
+    });
   });
 }
 
 void Canvas::TextRect(const PixelRect& box, const std::string& text, TextAlignment alignment) {
   if (text.empty()) return;
-  QPainter& painter = Painter();
-  painter.setFont(font_);
-  painter.setPen(QColor(ToRgb(font_colour_)));
   const Qt::Alignment horizontal = alignment == TextAlignment::Left    ? Qt::AlignLeft
                                    : alignment == TextAlignment::Right ? Qt::AlignRight
                                                                        : Qt::AlignHCenter;
-  painter.drawText(ToQRect(box), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextExpandTabs |
-                                                  Qt::TextSingleLine),
-                   Q(text));
+  OnEach([&](QPainter& painter) {
+    painter.setFont(font_);
+    painter.setPen(QColor(ToRgb(font_colour_)));
+    painter.drawText(ToQRect(box),
+                     static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextExpandTabs | Qt::TextSingleLine),
+                     Q(text));
+  });
 }
 
 int Canvas::TextWidth(const std::string& text) const {
@@ -271,9 +357,10 @@ void Canvas::Marker(int kind, int x, int y, int size) {
 }
 
 void Canvas::CopyRect(const PixelRect& to, const QImage& source, const PixelRect& from) {
-  QPainter& painter = Painter();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(ToQRect(to), source, ToQRect(from));
+  OnEach([&](QPainter& painter) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(ToQRect(to), source, ToQRect(from));
+  });
 }
 
 void Canvas::StretchDraw(const PixelRect& box, const QImage& picture) {
@@ -281,14 +368,15 @@ void Canvas::StretchDraw(const PixelRect& box, const QImage& picture) {
 }
 
 void Canvas::Frame3D(PixelRect& box, Colour top, Colour bottom, int width) {
-  QPainter& painter = Painter();
   const QColor light(ToRgb(top));
   const QColor dark(ToRgb(bottom));
   for (int ring = 0; ring < width && box.Width() > 0 && box.Height() > 0; ++ring) {
-    painter.fillRect(QRect(box.left, box.top, box.Width(), 1), light);
-    painter.fillRect(QRect(box.left, box.top, 1, box.Height()), light);
-    painter.fillRect(QRect(box.left, box.bottom - 1, box.Width(), 1), dark);
-    painter.fillRect(QRect(box.right - 1, box.top, 1, box.Height()), dark);
+    OnEach([&](QPainter& painter) {
+      painter.fillRect(QRect(box.left, box.top, box.Width(), 1), light);
+      painter.fillRect(QRect(box.left, box.top, 1, box.Height()), light);
+      painter.fillRect(QRect(box.left, box.bottom - 1, box.Width(), 1), dark);
+      painter.fillRect(QRect(box.right - 1, box.top, 1, box.Height()), dark);
+    });
     box = PixelRect{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
   }
 }

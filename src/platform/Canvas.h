@@ -1,7 +1,9 @@
 #pragma once
 // A drawing surface over a picture with the persistent state the plot code relies on: pen, brush,
 // font and a current position that stay set between calls. Lines are aliased so that every pixel
-// lands where the geometry says; colours are 0x00BBGGRR values.
+// lands where the geometry says; colours are 0x00BBGGRR values. A second, finer picture of the
+// same logical size (one with a device pixel ratio above 1, for the screen) may take every stroke
+// as well: the first picture stays exactly what it would be alone.
 
 #include <cstdint>
 #include <memory>
@@ -32,16 +34,6 @@ Colour FromRgb(QRgb rgb);
 enum class BrushStyle { Solid, Clear };
 enum class TextAlignment { Left, Right, Centre };
 
-// Rectangle with exclusive right and bottom edges, as the drawing calls take it.
-struct PixelRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-};
-
 // The same path with each run of points on one column reduced to its entry, its lowest and highest
 // points and its exit: for a one-pixel solid line exactly the same pixels.
 std::vector<QPoint> CollapseColumnRuns(const std::vector<QPoint>& points);
@@ -51,14 +43,19 @@ QFont DefaultCanvasFont();
 
 class Canvas : public TextMeasure {
  public:
-  // Draws on image, which must outlive the canvas.
-  explicit Canvas(QImage& image);
+  // Draws on image and, when given, on sharp: both must outlive the canvas. sharp carries its device
+  // pixel ratio and has image's size times that ratio.
+  explicit Canvas(QImage& image, QImage* sharp = nullptr);
   ~Canvas() override;
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   // The picture with every pending stroke in it.
   const QImage& Image();
+  // The finer picture with every pending stroke in it; null when there is none.
+  const QImage* SharpImage();
+  // Strokes from now on also go to sharp (none when null); pen, brush, font and position stay.
+  void SetSharpImage(QImage* sharp);
 
   Colour PenColour() const { return pen_colour_; }
   void SetPenColour(Colour colour) { pen_colour_ = colour; }
@@ -85,8 +82,9 @@ class Canvas : public TextMeasure {
   void MoveTo(int x, int y) { position_ = QPoint(x, y); }
   // Line from the current position to (x, y), both ends included; (x, y) becomes the position.
   void LineTo(int x, int y);
-  // MoveTo the first point, LineTo every later one, in one pass.
-  void Polyline(const std::vector<QPoint>& points);
+  // MoveTo the first point, LineTo every later one, in one pass. With a clip, only what falls inside
+  // it (widened by half the pen, so a curve along its edge keeps its full width) is drawn.
+  void Polyline(const std::vector<QPoint>& points, const PixelRect* clip = nullptr);
 
   // Fills with the brush colour (whatever the brush style).
   void FillRect(const PixelRect& rect);
@@ -120,6 +118,14 @@ class Canvas : public TextMeasure {
   void Frame3D(PixelRect& box, Colour top, Colour bottom, int width);
 
  private:
+  // Calls paint(painter) on the picture, then on the finer picture if there is one.
+  template <typename Paint>
+  void OnEach(Paint paint);
+  // How far strokes on painter are moved to cover the same logical pixels as on the picture.
+  qreal StrokeShift(const QPainter& painter) const;
+  // As OnEach, with the pen applied, for lines and outlines.
+  template <typename Paint>
+  void Stroke(Paint paint);
   QPainter& Painter();
   void ApplyPen(QPainter& painter) const;
   QBrush ShapeBrush() const;
@@ -129,7 +135,9 @@ class Canvas : public TextMeasure {
   int WalkRuns(const std::string& text, Visit visit) const;
 
   QImage& image_;
+  QImage* sharp_;
   std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainter> sharp_painter_;
   Colour pen_colour_ = kBlack;
   int pen_width_ = 1;
   PenStyle pen_style_ = PenStyle::Solid;

@@ -20,6 +20,16 @@ struct DrawItem {
   std::string text;
 };
 
+// Rectangle with exclusive right and bottom edges, as the drawing calls take it.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+};
+
 struct PixelPoint {
   int x = 0;
   int y = 0;

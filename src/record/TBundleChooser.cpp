@@ -33,6 +33,7 @@ TBundleChooser::TBundleChooser() {
   setObjectName("BundleChooser");
   setWindowTitle("観測点の選択");
   resize(526, 500);
+  setMinimumSize(size());
   SetBackground(*this, QColor(196, 255, 255));
   setFont(JapaneseFont(FontFace::FixedGothic, 12, true));
 

@@ -10,7 +10,8 @@
 //                                   RGSpectClick, DampingClick, CBLargeClick, Button1Click (hide),
 //                                   SetDampingMultiplier, SetLongestPeriod
 //   spectrum/TSpectDrawing.cpp      RedrawSpectra, AxisChoice, SetupAxes, ReverseOrder,
-//                                   SetDampingPen, DrawPanel, DrawCurves, StoredCurves and the two
+//                                   SetDampingPen, DrawPanel, DrawCurves, DrawDampingLegend,
+//                                   StoredCurves and the two
 //                                   drawings BtnSpectrum1Click (per component), BtnSpectrum2Click
 //                                   (per response)
 //   spectrum/TSpectCalculation.cpp  BtnCalcClick, ShowSource, ShowComponentChoices, RecordLoaded,
@@ -145,7 +146,7 @@ class TSpect : public SecondaryWindow {
   CheckBox *D00 = nullptr, *D01 = nullptr, *D02 = nullptr, *D05 = nullptr, *D10 = nullptr;
   QPushButton* BtnCalc = nullptr;
   QProgressBar *ProgressBar1 = nullptr, *ProgressBar2 = nullptr;
-  CheckBox *CBColor = nullptr, *CBLarge = nullptr;
+  CheckBox *CBColor = nullptr, *CBLarge = nullptr, *CBLegend = nullptr;
   EditBox* Edit1 = nullptr;
   UpDown* UpDown1 = nullptr;
   QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *BtnGIF = nullptr, *BtnCSV = nullptr;
@@ -170,6 +171,8 @@ class TSpect : public SecondaryWindow {
   std::array<const float*, kDampingCount> StoredCurves(int channel, int kind) const;
   // The shown damping ratios' curves of one panel, each in its pen.
   void DrawCurves(int count, const float* x, const std::array<const float*, kDampingCount>& y);
+  // The colours of the shown damping ratios in the current panel, when 凡例 and 色分け are ticked.
+  void DrawDampingLegend();
 
   // One step of the enlarged view as drawn: its title, point count, x values and the five
   // damping ratios' values in the order of the x values.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/Application.h"
+#include "base/CNumbers.h"
 #include "graph/TLarge.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
@@ -95,6 +96,39 @@ void TSpect::DrawCurves(int count, const float* x, const std::array<const float*
     canvas.SetPenWidth(UpDown1->Position());
     MyGraph1->DrawGraph(count, x, y[d], DampingName(Source.Ratios[d]));
   }
+  DrawDampingLegend();
+}
+
+void TSpect::DrawDampingLegend() {
+  // Without colour coding every curve is black: there is nothing to tell apart.
+  if (!CBLegend->Checked() || !CBColor->Checked()) return;
+  std::vector<int> dampings;
+  std::vector<std::string> texts;
+  for (int d = 0; d < kDampingCount; ++d) {
+    if (!DampingShown[d]) continue;
+    dampings.push_back(d);
+    texts.push_back(FormatC("h=%.0Lf%%", Source.Ratios[d] * 100.0L));
+  }
+  Canvas& canvas = MyGraph1->GetCanvas();
+  const LegendLayout legend = LayoutLegend(GraphPlotFrame(*MyGraph1), texts, canvas);
+  if (texts.empty()) return;
+  const int pen_width = canvas.PenWidth();
+  const Colour pen_colour = canvas.PenColour();
+  PixelRect box = legend.box;
+  canvas.SetBrushColour(kWhite);
+  canvas.FillRect(box);
+  canvas.Frame3D(box, kBlack, kBlack, 1);
+  canvas.SetBrushStyle(BrushStyle::Clear);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const LegendEntry& row = legend.entries[i];
+    canvas.SetPenColour(OverlayColours[dampings[i]]);
+    canvas.MoveTo(row.line_left, row.line_y);
+    canvas.LineTo(row.line_right, row.line_y);
+    canvas.TextOut(row.text_x, row.text_y, texts[i]);
+  }
+  canvas.SetBrushColour(kWhite);
+  canvas.SetPenColour(pen_colour);
+  canvas.SetPenWidth(pen_width);
 }
 
 std::array<const float*, kDampingCount> TSpect::StoredCurves(int channel, int kind) const {

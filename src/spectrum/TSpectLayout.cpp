@@ -139,6 +139,9 @@ void TSpect::CreateControls() {
   CBColor->setToolTip(QString::fromUtf8("減衰比による色分け"));
   CBLarge = AddCheckBox(this, "CBLarge", "拡大図", {696, 392, 97, 17}, false);
   CBLarge->setToolTip(QString::fromUtf8("拡大ｽﾍﾟｸﾄﾗﾑ"));
+  // Below the damping ratios it explains; off, the panels and pictures are as they always were.
+  CBLegend = AddCheckBox(this, "CBLegend", "凡例", {614, 476, 60, 17}, false);
+  CBLegend->setToolTip(QString::fromUtf8("減衰比の色の凡例"));
   Label6 = new TextLabel(this, "Label6", QString::fromUtf8("線サイズ"), 816, 368);
   Edit1 = new EditBox(this, "Edit1", "1");
   Edit1->setGeometry(768, 368, 25, 21);
@@ -175,6 +178,7 @@ void TSpect::ConnectHandlers() {
   D05->OnClick = [this] { D05Click(); };
   D10->OnClick = [this] { D10Click(); };
   CBColor->OnClick = [this] { CBColorClick(); };
+  CBLegend->OnClick = [this] { RedrawSpectra(); };
   CBLarge->OnClick = [this] { CBLargeClick(); };
   UpDown1->OnClick = [this] { UpDown1Click(); };
   ConnectClick(*BtnCalc, [this] { BtnCalcClick(); });

@@ -123,7 +123,7 @@ void TForm1::BtnWaveClick() {
   MyWave1->VValueX = section.SecondsPerDivision;
 
   const bool component_mode = CBWave->Checked();
-  const int strip_height = MyWave1->height() / (component_mode ? Record.ChannelCount : 3);
+  const int strip_height = MyWave1->PictureHeight() / (component_mode ? Record.ChannelCount : 3);
   Canvas& canvas = MyWave1->GetCanvas();
   if (CBDataCount->Checked()) {
     canvas.TextOut(420, strip_height / 2 - 65,
@@ -152,6 +152,11 @@ void TForm1::BtnWaveClick() {
 
   if (StartControlBusy) wait.Release();
   StartControlBusy = false;
+}
+
+void TForm1::RedrawAtNewSize() {
+  if (!Record.RecordLoaded) return WriteGuidance();
+  BtnWaveClick();
 }
 
 void TForm1::DrawStrip(const Strip& strip, int strip_height) {

@@ -20,7 +20,7 @@ TMyWave::TMyWave(QWidget* parent) : ReadablePicture(parent) { resize(400, 200); 
 void TMyWave::Clear(Colour colour) {
   Canvas& canvas = GetCanvas();
   canvas.SetBrushColour(colour);
-  canvas.FillRect(PixelRect{0, 0, width(), height()});
+  canvas.FillRect(PixelRect{0, 0, PictureWidth(), PictureHeight()});
   strips_.clear();
   ForgetReadout();
 }
@@ -30,14 +30,18 @@ void TMyWave::DrawScale() {
   canvas.Draw(LayoutWaveScale(*this, canvas));
 }
 
+// A trace larger than a manual amplitude scale stays in its strip instead of crossing the
+// neighbouring strips and their titles.
 void TMyWave::DrawWave1(int count, const float* samples, double dt) {
   const int kept = count > 0 ? count : 0;
   strips_.push_back(WaveStripShown{*this, std::vector<float>(samples, samples + kept), dt, TraceLabel});
-  GetCanvas().Polyline(ToQPoints(WaveTrace(*this, count, samples, dt)));
+  const PixelRect strip = WaveStripFrame(*this);
+  GetCanvas().Polyline(ToQPoints(WaveTrace(*this, count, samples, dt)), &strip);
 }
 
 void TMyWave::DrawWave(int count, const float* samples, int pixel_step, int sample_step) {
-  GetCanvas().Polyline(ToQPoints(DecimatedWaveTrace(*this, count, samples, pixel_step, sample_step)));
+  const PixelRect strip = WaveStripFrame(*this);
+  GetCanvas().Polyline(ToQPoints(DecimatedWaveTrace(*this, count, samples, pixel_step, sample_step)), &strip);
 }
 
 void TMyWave::PlotWave(int count, const float* samples, int size, int mark_type, int every, int sample_step) {

@@ -18,8 +18,9 @@ class TMyWave : public ReadablePicture, public WaveAxes {
   void Clear(Colour colour);
   // Axes, ticks, numbers, title and unit texts for the current settings, in the canvas font.
   void DrawScale();
-  // samples[0 .. count) as one polyline in the current pen, sample i at time i * dt. The read-out
-  // describes it with TraceLabel as it stands.
+  // samples[0 .. count) as one polyline in the current pen, sample i at time i * dt, kept inside
+  // the strip (WaveStripFrame); so is DrawWave. The read-out describes it with TraceLabel as it
+  // stands.
   void DrawWave1(int count, const float* samples, double dt);
   WaveTraceLabel TraceLabel;
   const std::vector<WaveStripShown>& Strips() const { return strips_; }

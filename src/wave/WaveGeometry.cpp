@@ -54,6 +54,12 @@ std::vector<int> SubTickOffsets(int unit_len, int sub) {
   return offsets;
 }
 
+PixelRect WaveStripFrame(const WaveAxes& a) {
+  const int top = a.OriginY - a.NGridY * a.UnitLenY;
+  const int bottom = a.PlusOnly ? a.OriginY : a.OriginY + a.NGridY * a.UnitLenY;
+  return PixelRect{a.OriginX, top, a.OriginX + a.NGridX * a.UnitLenX + 1, bottom + 1};
+}
+
 DrawList LayoutWaveScale(const WaveAxes& a, const TextMeasure& measure) {
   DrawList list;
   const int axis_end_x = a.OriginX + a.NGridX * a.UnitLenX;

@@ -45,6 +45,10 @@ int WaveColumnOffset(const WaveAxes& axes, long double time);
 // Offsets of the sub-ticks inside one division: p * (unit_len div sub) for p = 1 .. sub - 1.
 std::vector<int> SubTickOffsets(int unit_len, int sub);
 
+// The strip's own area: the time axis's length by the amplitude axis's extent (above the zero line
+// only for a positive-only strip), axis lines included. A trace is kept inside it.
+PixelRect WaveStripFrame(const WaveAxes& axes);
+
 // Axes, ticks, numbers, title and unit texts of a strip in drawing order.
 DrawList LayoutWaveScale(const WaveAxes& axes, const TextMeasure& measure);
 

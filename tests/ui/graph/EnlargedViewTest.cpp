@@ -130,7 +130,7 @@ TEST_F(EnlargedView, GifSavesKeepOrMoveTheStepAndACancelWritesNothing) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].text.find(unwritable), std::string::npos);
   EXPECT_EQ(platform.messages[0].caption, "GIFファイル保存エラー");
-  EXPECT_EQ(platform.save_dialogs[0].default_name, "AOM001-201801241951rsp.gif");
+  EXPECT_EQ(platform.save_dialogs[0].default_name, "AOM001-201801241951rspSA.gif");
   EXPECT_EQ(platform.save_dialogs[0].filter, "GIFﾌｧｲﾙ(*.gif)|*.gif|すべて(*.*)|*.*");
   EXPECT_EQ(ReadGif(folder / "step.gif"), shown[0].enlarged.convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(ReadGif(folder / "overlay.bmp"), shown[4].overlay.convertToFormat(QImage::Format_RGB32));

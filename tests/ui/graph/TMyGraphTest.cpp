@@ -138,6 +138,27 @@ TEST(TMyGraph, DrawGraphJoinsPointsAroundOneALogAxisCannotPlace) {
   EXPECT_EQ(CountIn(graph, kRed, 159, 209, 160, 270), 0);
 }
 
+TEST(TMyGraph, CurvesBelowALogAxisOrAboveTheScaleStayInThePlotArea) {
+  for (const bool logarithmic : {true, false}) {
+    TMyGraph graph;
+    graph.LinearY = !logarithmic;
+    graph.SValueY = logarithmic ? 1.0f : 0.0f;
+    graph.VValueY = 10.0f;
+    graph.DrawWaku();
+    graph.GetCanvas().SetPenColour(kRed);
+    graph.GetCanvas().SetPenWidth(2);
+    // Down to a thousandth of the axis's start, then far over its top.
+    const std::vector<float> x{0.0f, 5.0f, 10.0f, 15.0f, 20.0f};
+    const std::vector<float> y{10.0f, 1e-3f, 10.0f, 1e6f, 10.0f};
+    graph.DrawGraph(5, x.data(), y.data());
+    const PixelRect frame = GraphPlotFrame(graph);
+    // A 2-pixel pen may cover one pixel beside the border, never the texts beyond.
+    const int all = CountIn(graph, kRed, 0, 0, graph.width(), graph.height());
+    EXPECT_EQ(CountIn(graph, kRed, frame.left - 1, frame.top - 1, frame.right + 1, frame.bottom + 1), all);
+    EXPECT_GT(all, 300) << logarithmic;
+  }
+}
+
 TEST(TMyGraph, PlotGraphStopsAtTheFirstPointRightOfThePlotArea) {
   TMyGraph graph;
   graph.Clear(kWhite);

@@ -201,3 +201,86 @@ TEST(Canvas, ThinTraceCoversTheSamePixelsAsThePolylineThroughEveryPoint) {
 
 }  // namespace
 }  // namespace tremora
+
+namespace tremora {
+namespace {
+
+// Whether every pixel of the picture at ratio 2 is its 1x pixel: each 2 x 2 block one colour, that
+// of the 1x picture at the block's place. Reports the first block that differs.
+::testing::AssertionResult SameGeometryAtTwice(const QImage& single, const QImage& twice) {
+  if (twice.size() != single.size() * 2) return ::testing::AssertionFailure() << "size " << twice.width();
+  for (int y = 0; y < single.height(); ++y) {
+    for (int x = 0; x < single.width(); ++x) {
+      for (int d = 0; d < 4; ++d) {
+        if (twice.pixel(2 * x + d % 2, 2 * y + d / 2) != single.pixel(x, y)) {
+          return ::testing::AssertionFailure() << "pixel " << x << "," << y << " part " << d;
+        }
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(Canvas, FinerPictureTakesEveryStrokeAtTheSameLogicalPlaces) {
+  QImage image = WhitePicture(60, 40);
+  QImage sharp = WhitePicture(120, 80);
+  sharp.setDevicePixelRatio(2);
+  Canvas canvas(image, &sharp);
+  canvas.SetBrushColour(0x00C0C0);
+  canvas.FillRect({3, 3, 20, 12});
+  PixelRect bevel{22, 2, 40, 14};
+  canvas.Frame3D(bevel, kWhite, 0x808080, 2);
+  canvas.SetPenColour(kRed);
+  canvas.MoveTo(1, 20);
+  canvas.LineTo(50, 20);
+  canvas.LineTo(50, 35);
+  for (int width : {2, 3}) {
+    canvas.SetPenWidth(width);
+    canvas.MoveTo(5, 24 + 5 * width);
+    canvas.LineTo(45, 24 + 5 * width);
+  }
+  canvas.SetPenWidth(1);
+  canvas.SetPenStyle(PenStyle::Dotted);
+  canvas.MoveTo(2, 38);
+  canvas.LineTo(58, 38);
+  canvas.SetPenStyle(PenStyle::Solid);
+  // Level and upright strokes only: a slanted line's finer steps cannot equal its coarse ones.
+  const PixelRect clip{10, 5, 30, 25};
+  canvas.Polyline({{4, 8}, {16, 8}, {16, 30}, {28, 30}, {28, 2}, {40, 2}}, &clip);
+  EXPECT_TRUE(SameGeometryAtTwice(canvas.Image(), *canvas.SharpImage()));
+  EXPECT_EQ(canvas.SharpImage()->devicePixelRatio(), 2.0);
+}
+
+TEST(Canvas, ClippedTraceKeepsInsideAndLeavesAWholeTraceAlone) {
+  const std::vector<QPoint> trace{{0, 10}, {10, 0}, {20, 19}, {29, 10}};
+  for (int width : {1, 2, 3}) {
+    QImage free_image = WhitePicture(30, 20), clipped_image = WhitePicture(30, 20);
+    Canvas free(free_image), clipped(clipped_image);
+    free.SetPenWidth(width);
+    clipped.SetPenWidth(width);
+    free.Polyline(trace);
+    // The clip is exactly the trace's extent: nothing of it may go.
+    const PixelRect whole{0, 0, 30, 20};
+    clipped.Polyline(trace, &whole);
+    EXPECT_EQ(free.Image(), clipped.Image()) << width;
+
+    QImage cut_image = WhitePicture(30, 20);
+    Canvas cut(cut_image);
+    cut.SetPenWidth(width);
+    const PixelRect inner{5, 5, 25, 15};
+    cut.Polyline(trace, &inner);
+    const int spread = width / 2;
+    int inside = 0;
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 30; ++x) {
+        if (FromRgb(cut.Image().pixel(x, y)) != kBlack) continue;
+        ++inside;
+        EXPECT_TRUE(x >= 5 - spread && x < 25 + spread && y >= 5 - spread && y < 15 + spread) << x << "," << y;
+      }
+    }
+    EXPECT_GT(inside, 8) << width;
+  }
+}
+
+}  // namespace
+}  // namespace tremora

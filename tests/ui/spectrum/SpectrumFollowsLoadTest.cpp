@@ -133,7 +133,7 @@ TEST_F(SpectrumFollowsLoad, EnlargedViewAndOverlayNameTheRecordOfEachSpectrum) {
   EXPECT_EQ(titles[0], "SA AOM001 NS   2018/01/24 19:51:00");
   EXPECT_EQ(titles[2].substr(0, 10), "SA NGNH31 ");
   ASSERT_EQ(platform.save_dialogs.size(), 2u);
-  EXPECT_EQ(platform.save_dialogs[0].default_name, "NGNH31-201106302345rsp.gif");
+  EXPECT_EQ(platform.save_dialogs[0].default_name, "NGNH31-201106302345rspSA.gif");
   // The overlay is named after its first spectrum.
   EXPECT_EQ(platform.save_dialogs[1].default_name, "AOM001-201801241951rsp.gif");
 }

@@ -65,6 +65,22 @@ TEST(TMyWave, TraceStopsAtTheAxisEnd) {
   EXPECT_EQ(At(wave, 351, 75), kWhite);
 }
 
+TEST(TMyWave, TraceLargerThanItsScaleStaysInItsStrip) {
+  TMyWave wave;
+  wave.resize(400, 400);
+  wave.Clear(kWhite);
+  // Rows 50 to 150 are this strip's; the next strip's title sits just below.
+  wave.GetCanvas().TextOut(60, 160, "EW");
+  const QImage neighbour = wave.Picture().copy(0, 151, 400, 249);
+  std::vector<float> samples(300);
+  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = i % 2 ? 500.0f : -500.0f;
+  wave.GetCanvas().SetPenColour(kRed);
+  wave.DrawWave1(300, samples.data(), 0.01);
+  EXPECT_EQ(test::CountColour(wave.Picture(), kRed, 0, 0, 400, 50), 0);
+  EXPECT_EQ(wave.Picture().copy(0, 151, 400, 249), neighbour);
+  EXPECT_GT(test::CountColour(wave.Picture(), kRed, 50, 50, 351, 151), 1000);
+}
+
 TEST(TMyWave, OneSampleDrawsNothing) {
   TMyWave wave;
   wave.Clear(kWhite);
