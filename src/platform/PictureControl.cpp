@@ -28,6 +28,12 @@ qreal PictureControl::ScreenRatio() const {
   return device * std::max<qreal>(zoom, 1);
 }
 
+qreal PictureControl::Magnification() const {
+  const qreal device = overridden_ratio > 0 ? overridden_ratio : devicePixelRatioF();
+  const qreal shown = screen_picture_.isNull() ? 1 : screen_picture_.devicePixelRatio();
+  return std::max<qreal>(shown / device, 1);
+}
+
 void PictureControl::MakeScreenPicture(qreal ratio) {
   screen_picture_ = QImage();
   if (ratio <= 1) return;
@@ -68,10 +74,7 @@ void PictureControl::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     // A finer picture is the screen's pixels one for one: the picture's logical area, magnified
     // by what its ratio holds beyond the screen's.
-    const QImage& shown = ScreenPicture();
-    const qreal device = overridden_ratio > 0 ? overridden_ratio : devicePixelRatioF();
-    const qreal magnification = std::max<qreal>(shown.devicePixelRatio() / device, 1);
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * magnification), shown);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * Magnification()), ScreenPicture());
   });
 }
 

@@ -37,6 +37,8 @@ class PictureControl : public QWidget {
   // The picture's size: the kept size, else the control's.
   int PictureWidth() const { return kept_size_.isValid() ? kept_size_.width() : width(); }
   int PictureHeight() const { return kept_size_.isValid() ? kept_size_.height() : height(); }
+  // Control pixels per picture pixel as shown now: above 1 while a kept picture is magnified.
+  qreal Magnification() const;
 
   // Every picture control makes its screen pictures from now on at ratio instead of its screen's
   // own (0: the screen's again). For tests, which run on a screen of ratio 1.

@@ -66,6 +66,10 @@ ReadablePicture::ReadablePicture(QWidget* parent) : PictureControl(parent) {
   setFocusPolicy(Qt::ClickFocus);
 }
 
+QPoint ReadablePicture::PicturePoint(QPointF control_point) const {
+  return (control_point / Magnification()).toPoint();
+}
+
 void ReadablePicture::Report(const std::optional<PlotReading>& reading) {
   if (OnReadout) OnReadout(reading ? OneLine(reading->lines) : std::string());
 }
@@ -105,7 +109,7 @@ void ReadablePicture::ForgetReadout() {
 void ReadablePicture::PaintOverlay(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
-  const QRect bounds = rect().adjusted(0, 0, -1, -1);
+  const QRect bounds(0, 0, PictureWidth() - 1, PictureHeight() - 1);
   for (const PinnedMarker& marker : markers_.All()) {
     PaintMarkerPoint(painter, marker.at);
     PaintTextBox(painter, {{marker.text, std::nullopt}}, QPoint(marker.at.x + 6, marker.at.y - 20), bounds);
@@ -120,19 +124,25 @@ void ReadablePicture::paintEvent(QPaintEvent* event) {
     PictureControl::paintEvent(event);
     if (!markers_.All().empty() || hovered_) {
       QPainter painter(this);
+      // In the picture's pixels, magnified with it.
+      painter.scale(Magnification(), Magnification());
       PaintOverlay(painter);
     }
   });
 }
 
 void ReadablePicture::mouseMoveEvent(QMouseEvent* event) {
-  RunGuarded([&] { HoverAt(event->position().toPoint().x(), event->position().toPoint().y()); });
+  RunGuarded([&] {
+    const QPoint at = PicturePoint(event->position());
+    HoverAt(at.x(), at.y());
+  });
 }
 
 void ReadablePicture::mousePressEvent(QMouseEvent* event) {
   RunGuarded([&] {
     if (event->button() != Qt::LeftButton) return event->ignore();
-    ClickAt(event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint at = PicturePoint(event->position());
+    ClickAt(at.x(), at.y());
   });
 }
 

@@ -49,6 +49,8 @@ class ReadablePicture : public PictureControl {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The picture pixel under a point of the control (a kept picture may be shown magnified).
+  QPoint PicturePoint(QPointF control_point) const;
   void PaintOverlay(QPainter& painter) const;
   void Report(const std::optional<PlotReading>& reading);
 

@@ -27,7 +27,7 @@ TEST(CliMetrics, OneRowPerRecordInOrderAndBadFilesReported) {
   const std::string csv = out.str();
   ASSERT_EQ(Lines(csv), 4);  // header, AOM001 once, NGNH31 surface, NGNH31 borehole
   EXPECT_EQ(csv.rfind("station_code,station_name,origin_time,sampling_rate_Hz,samples,", 0), 0u);
-  EXPECT_NE(csv.find(",intensity_class,PGA_RotD50_gal,PGA_RotD100_gal,PGV_RotD50_cm/s,PGV_RotD100_cm/s,"
+  EXPECT_NE(csv.find(",SI_horizontal,PGA_RotD50_gal,PGA_RotD100_gal,PGV_RotD50_cm/s,PGV_RotD100_cm/s,"
                      "PGD_RotD50_cm,PGD_RotD100_cm\n"),
             std::string::npos);
   const size_t aom = csv.find("\nAOM001,"), surface = csv.find("NS2 EW2 UD2"), borehole = csv.find("NS1 EW1 UD1");
