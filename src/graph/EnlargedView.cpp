@@ -54,7 +54,7 @@ void TSpect::RunEnlargedView(bool per_component) {
     // Beside the graph it steps through, never over it where the screen has room.
     PlaceBeside(application_.NextStep(), large, {Side::Right, Side::Below});
     // The program is ending: the view stops where it is.
-    if (!CurrentPlatform().ShowModal(application_.NextStep())) break;
+    if (!CurrentPlatform().ShowModal(application_.NextStep(), large.MyGraph1)) break;
     // Read before acting: drawing an overlay leaves the close command behind.
     const StepMove move = MoveAfter(StepCommand, step, step_count);
     switch (static_cast<tremora::StepCommand>(StepCommand)) {

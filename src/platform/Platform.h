@@ -39,7 +39,9 @@ class Platform {
   virtual std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) = 0;
   // Shows window modally and returns when it is closed: true then, false when the program began
   // to end meanwhile (the caller stops what it was doing). Every window repaints meanwhile.
-  virtual bool ShowModal(QWidget& window) = 0;
+  // still_readable (a plot in another window) keeps its mouse and Esc, so that its values can be
+  // read while window waits; every other window's input waits as for any modal window.
+  virtual bool ShowModal(QWidget& window, QWidget* still_readable = nullptr) = 0;
   virtual bool CopyImageToClipboard(const QImage& image) = 0;
   // Puts UTF-8 text on the clipboard; false when there is no clipboard.
   virtual bool CopyTextToClipboard(const std::string& text) = 0;

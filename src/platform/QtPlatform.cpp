@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 #include "platform/HandlerGuard.h"
 #include "platform/InstalledSeam.h"
@@ -139,9 +140,47 @@ class HideWatch : public QObject {
   QEventLoop& loop_;
 };
 
+// Holds back the input of every window but the modal one and one readable plot: Qt's own
+// modality cannot leave a widget of another window open. Pointer moves pass everywhere.
+class InputHold : public QObject {
+ public:
+  InputHold(QWidget& modal, QWidget& readable) : modal_(modal), readable_(readable) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return AnswerGuarded(
+        [&] {
+          switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ContextMenu:
+            case QEvent::Shortcut:
+              break;
+            default:
+              return false;
+          }
+          const auto* widget = qobject_cast<QWidget*>(watched);
+          // A menu's or window's shortcut goes to its action: held. A window's own events pass on
+          // to its widgets, which are judged here in turn.
+          if (widget == nullptr) return event->type() == QEvent::Shortcut;
+          return !(Within(modal_, *widget) || Within(readable_, *widget));
+        },
+        false);
+  }
+
+ private:
+  static bool Within(const QWidget& outer, const QWidget& widget) {
+    return &outer == &widget || outer.isAncestorOf(&widget);
+  }
+  QWidget& modal_;
+  QWidget& readable_;
+};
+
 }  // namespace
 
-bool QtPlatform::ShowModal(QWidget& window) {
+bool QtPlatform::ShowModal(QWidget& window, QWidget* still_readable) {
   if (auto* dialog = qobject_cast<QDialog*>(&window)) {
     dialog->exec();
     return true;
@@ -153,10 +192,17 @@ bool QtPlatform::ShowModal(QWidget& window) {
   window.installEventFilter(&watch);
   const Qt::WindowModality previous = window.windowModality();
   window.setAttribute(Qt::WA_DeleteOnClose, false);
-  window.setWindowModality(Qt::ApplicationModal);
+  std::optional<InputHold> hold;
+  if (still_readable != nullptr) {
+    hold.emplace(window, *still_readable);
+    QCoreApplication::instance()->installEventFilter(&*hold);
+  } else {
+    window.setWindowModality(Qt::ApplicationModal);
+  }
   window.show();
   if (window.isVisible()) loop.exec(QEventLoop::DialogExec);
   window.removeEventFilter(&watch);
+  if (hold) QCoreApplication::instance()->removeEventFilter(&*hold);
   // Still open: the loop was left because the program is ending.
   const bool closed = !window.isVisible();
   window.hide();

@@ -14,7 +14,7 @@ class QtPlatform : public Platform {
   std::optional<std::string> ChooseOpenFile(const FileDialogOptions& options) override;
   std::optional<std::vector<std::string>> ChooseOpenFiles(const FileDialogOptions& options) override;
   std::optional<std::string> ChooseSaveFile(const FileDialogOptions& options) override;
-  bool ShowModal(QWidget& window) override;
+  bool ShowModal(QWidget& window, QWidget* still_readable = nullptr) override;
   bool CopyImageToClipboard(const QImage& image) override;
   bool CopyTextToClipboard(const std::string& text) override;
   bool OpenUrl(const std::string& url) override;

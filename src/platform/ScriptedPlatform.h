@@ -96,7 +96,7 @@ class ScriptedPlatform : public Platform {
     save_dialogs.push_back(options);
     return Next(save_paths);
   }
-  bool ShowModal(QWidget& window) override {
+  bool ShowModal(QWidget& window, QWidget* /*still_readable*/ = nullptr) override {
     modal_windows.push_back(&window);
     if (on_modal) on_modal(window);
     if (program_ending) return false;

@@ -2,6 +2,8 @@
 // the view, the GIF saves and copies, and the overlay's scale, colours and legend.
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include "graph/TLarge.h"
@@ -206,23 +208,35 @@ TEST_F(EnlargedView, SdAddedOntoAnSaOverlayKeepsItsScaleAndTitle) {
 namespace tremora::testing {
 namespace {
 
-// The desktop's own modal display: the stepping window blocks the rest, and the main window's end
-// still ends the program instead of leaving it waiting in the stepping loop.
-TEST_F(EnlargedView, ClosingTheMainWindowDuringTheViewEndsTheProgram) {
+// The desktop's own modal display. While the stepping window waits, the main window's input is held back as by a modal window,
+// the enlarged graph's pointer reaches its read-out, and the main window's end still ends the
+// program instead of leaving it waiting in the stepping loop.
+TEST_F(EnlargedView, TheGraphStaysReadableWhileSteppingAndClosingTheMainWindowEndsTheProgram) {
   LoadAndOpen();
   QtPlatform desktop;
   Platform* scripted = InstallPlatform(&desktop);
-  bool stepping_was_modal = false;
+  bool main_held = false;
+  size_t markers = 0;
   QTimer::singleShot(0, [&] { spect.CBLarge->SetChecked(true); });
   QTimer::singleShot(100, [&] {
-    stepping_was_modal = QApplication::activeModalWidget() == &application.NextStep();
+    const auto press = [](QWidget& widget, QPoint at) {
+      QMouseEvent down(QEvent::MouseButtonPress, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+      QApplication::sendEvent(&widget, &down);
+    };
+    press(*form.BtnFile, QPoint(5, 5));
+    main_held = !form.BtnFile->isDown();
+    TMyGraph& graph = *application.Large().MyGraph1;
+    press(graph, QPoint(graph.OriginX + graph.WidthX / 2, graph.OriginY - graph.HeightY / 2));
+    markers = graph.Markers().All().size();
     form.close();
   });
   QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a hang fails instead of stalling
   const int code = QCoreApplication::exec();
   InstallPlatform(scripted);
   EXPECT_EQ(code, 0);
-  EXPECT_TRUE(stepping_was_modal);
+  EXPECT_TRUE(main_held);
+  EXPECT_EQ(markers, 1u);
   EXPECT_FALSE(application.NextStep().isVisible());
   EXPECT_FALSE(spect.CBLarge->Checked());
 }
