@@ -16,17 +16,17 @@ constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
 }  // namespace
 
 GraphExportWindow::GraphExportWindow(const QString& name, const QString& caption, std::string csv_ending,
-                                     std::string gif_ending)
-    : SecondaryWindow(name, caption, 640, 560, ColorFromBgr(0xF0F0F0)),
+                                     std::string gif_ending, int extra_height)
+    : SecondaryWindow(name, caption, 640, 560 + extra_height, ColorFromBgr(0xF0F0F0)),
       csv_ending_(std::move(csv_ending)),
       gif_ending_(std::move(gif_ending)) {
   MyGraph1 = new TMyGraph(this);
   MyGraph1->setGeometry(8, 8, 624, 480);
   MyGraph1->setObjectName("MyGraph1");
-  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 498, 90, 27});
-  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 498, 90, 27});
-  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 498, 90, 27});
-  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 498, 90, 27});
+  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 498 + extra_height, 90, 27});
+  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 498 + extra_height, 90, 27});
+  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 498 + extra_height, 90, 27});
+  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 498 + extra_height, 90, 27});
   CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
   GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
   ConnectClick(*BtnCSV, [this] { SaveCsv(); });

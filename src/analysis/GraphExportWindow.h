@@ -1,6 +1,6 @@
 #pragma once
-// The frame of the analysis windows that show one graph: the graph, and under it CSV保存, GIF保存,
-// コピー and 閉じる. The CSV and GIF are named after the record (BASE + ending) and saved where
+// The frame of the analysis windows that show one graph: the graph, and under it (after room for
+// a window's own lines of text, extra_height pixels) CSV保存, GIF保存, コピー and 閉じる. The CSV and GIF are named after the record (BASE + ending) and saved where
 // that kind of file was last saved from the window.
 
 #include <QPushButton>
@@ -17,7 +17,8 @@ class TMyGraph;
 
 class GraphExportWindow : public SecondaryWindow {
  public:
-  GraphExportWindow(const QString& name, const QString& caption, std::string csv_ending, std::string gif_ending);
+  GraphExportWindow(const QString& name, const QString& caption, std::string csv_ending, std::string gif_ending,
+                    int extra_height = 0);
 
   TMyGraph* MyGraph1 = nullptr;
   QPushButton *BtnCSV = nullptr, *BtnGIF = nullptr, *BtnCopy = nullptr, *BtnClose = nullptr;

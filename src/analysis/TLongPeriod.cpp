@@ -1,46 +1,25 @@
 #include "analysis/TLongPeriod.h"
 
-#include <QPushButton>
 #include <algorithm>
 #include <vector>
 
 #include "base/CNumbers.h"
-#include "base/TextFile.h"
 #include "graph/TMyGraph.h"
 #include "platform/Controls.h"
-#include "platform/HandlerGuard.h"
-#include "platform/PictureFiles.h"
 #include "platform/WindowStyle.h"
-#include "record/SaveTargetCheck.h"
 
 namespace tremora {
 
 namespace {
-constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
-constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
 constexpr const char* kWholeRecord = "記録全体から計算 (表示区間によらない)";
 constexpr const char* kNeedsThreeComponents = "水平2成分のある3成分記録が必要です";
 constexpr Colour kSvaColour = 0xFF0000;        // blue
 constexpr Colour kThresholdColour = 0x808080;  // grey
 }  // namespace
 
-TLongPeriod::TLongPeriod()
-    : SecondaryWindow("LongPeriod", "長周期地震動", 640, 590, ColorFromBgr(0xF0F0F0)) {
-  MyGraph1 = new TMyGraph(this);
-  MyGraph1->setGeometry(8, 8, 624, 480);
-  MyGraph1->setObjectName("MyGraph1");
+TLongPeriod::TLongPeriod() : GraphExportWindow("LongPeriod", "長周期地震動", "sva.csv", "sva.gif", 50) {
   LabelClass = new TextLabel(this, "LabelClass", QString(), 8, 496);
   LabelNote = new TextLabel(this, "LabelNote", QString::fromUtf8(kWholeRecord), 8, 518);
-  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 548, 90, 27});
-  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 548, 90, 27});
-  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 548, 90, 27});
-  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 548, 90, 27});
-  CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
-  GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
-  ConnectClick(*BtnCSV, [this] { SaveCsv(); });
-  ConnectClick(*BtnGIF, [this] { SaveGif(); });
-  ConnectClick(*BtnCopy, [this] { MyGraph1->Copy(); });
-  ConnectClick(*BtnClose, [this] { close(); });
 }
 
 void TLongPeriod::ShowRecord(const RecordSet& record) {
@@ -105,7 +84,7 @@ void TLongPeriod::Draw() {
     for (int k = 0; k < kSvaPeriodCount; ++k) periods[k] = static_cast<float>(SvaPeriod(k));
     canvas.SetPenColour(kSvaColour);
     canvas.SetPenWidth(2);
-    graph.DrawGraph(kSvaPeriodCount, periods.data(), values.data());
+    graph.DrawGraph(kSvaPeriodCount, periods.data(), values.data(), "Sva");
     canvas.SetPenWidth(1);
     canvas.SetBrushColour(kSvaColour);
     graph.PlotGraph(kSvaPeriodCount, periods.data(), values.data(), 0, 2);
@@ -126,24 +105,9 @@ void TLongPeriod::Draw() {
   graph.update();
 }
 
-void TLongPeriod::SaveCsv() {
-  if (record_ == nullptr || spectrum_.PeakSva() <= 0) return;
-  const std::optional<std::string> path =
-      ChooseExportFile(CsvDialog, record_->RecordBaseName + "sva.csv", ".csv", last_csv_folder_, *record_);
-  if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, FormatSvaCsv(spectrum_, dt_)); }, kCsvFailedCaption)) {
-    last_csv_folder_ = FolderOf(*path);
-  }
-}
-
-void TLongPeriod::SaveGif() {
-  if (record_ == nullptr) return;
-  const std::optional<std::string> path =
-      ChooseExportFile(GifDialog, record_->RecordBaseName + "sva.gif", ".gif", last_gif_folder_, *record_);
-  if (!path) return;
-  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, kGifFailedCaption)) {
-    last_gif_folder_ = FolderOf(*path);
-  }
+std::optional<std::string> TLongPeriod::CsvText() const {
+  if (record_ == nullptr || spectrum_.PeakSva() <= 0) return std::nullopt;
+  return FormatSvaCsv(spectrum_, dt_);
 }
 
 }  // namespace tremora

@@ -7,18 +7,14 @@
 #include <string>
 
 #include "analysis/LongPeriodClass.h"
-#include "app/SecondaryWindows.h"
-#include "platform/Platform.h"
+#include "analysis/GraphExportWindow.h"
 #include "record/RecordSet.h"
-
-class QPushButton;
 
 namespace tremora {
 
-class TMyGraph;
 class TextLabel;
 
-class TLongPeriod : public SecondaryWindow {
+class TLongPeriod : public GraphExportWindow {
  public:
   TLongPeriod();
   // Shows the record's spectrum, computed when the record is new to the window or was loaded again
@@ -28,21 +24,17 @@ class TLongPeriod : public SecondaryWindow {
   void RecordLoaded() { stale_ = true; }
   const SvaSpectrum& Spectrum() const { return spectrum_; }
 
-  TMyGraph* MyGraph1 = nullptr;
   TextLabel* LabelClass = nullptr;  // the class, the largest Sva and its period
   TextLabel* LabelNote = nullptr;   // whole record; a re-derived filter
-  QPushButton *BtnCSV = nullptr, *BtnGIF = nullptr, *BtnCopy = nullptr, *BtnClose = nullptr;
-  FileDialogOptions CsvDialog, GifDialog;
 
  private:
+  const RecordSet* ExportedRecord() const override { return record_; }
+  std::optional<std::string> CsvText() const override;
   void Draw();
-  void SaveCsv();
-  void SaveGif();
   const RecordSet* record_ = nullptr;
   bool stale_ = true;
   double dt_ = 0;
   SvaSpectrum spectrum_;
-  std::string last_csv_folder_, last_gif_folder_;
 };
 
 }  // namespace tremora

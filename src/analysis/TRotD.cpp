@@ -95,7 +95,7 @@ void TRotD::Draw() {
     std::vector<float> y;
     for (const RotatedSpectrumRow& row : spectrum_->Rows) y.push_back(std::max(curves[c].value(row), graph.SValueY));
     canvas.SetPenColour(curves[c].colour);
-    graph.DrawGraph(static_cast<int>(x.size()), x.data(), y.data());
+    graph.DrawGraph(static_cast<int>(x.size()), x.data(), y.data(), curves[c].name);
     // Legend at the top right of the plot area.
     const int row = graph.OriginY - graph.HeightY + 10 + 18 * static_cast<int>(c);
     canvas.MoveTo(graph.OriginX + graph.WidthX - 100, row + 7);
