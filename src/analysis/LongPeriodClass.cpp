@@ -110,7 +110,9 @@ void RunOscillators(const ExactStep* steps, const FilteredComponent& ns, const F
     const double p0_ns = -ns.acceleration[i - 1], p1_ns = -ns.acceleration[i];
     const double p0_ew = -ew.acceleration[i - 1], p1_ew = -ew.acceleration[i];
     const double g_ns = ns.ground_velocity[i], g_ew = ew.ground_velocity[i];
+#if !defined(__clang__)
 #pragma GCC ivdep
+#endif
     for (int k = 0; k < n; ++k) {
       const double un = A[k] * u_ns[k] + B[k] * v_ns[k] + C[k] * p0_ns + D[k] * p1_ns;
       const double vn = A1[k] * u_ns[k] + B1[k] * v_ns[k] + C1[k] * p0_ns + D1[k] * p1_ns;

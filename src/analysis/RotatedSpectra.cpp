@@ -90,8 +90,10 @@ std::vector<Point> Candidates(const float* u1, const float* u2, int count) {
   std::vector<Point> kept;
   for (int i = 0; i < count; ++i) {
     const Point p{u1[i], u2[i]};
-    const bool inside = (std::fabs(Cross(edges[0], p)) < bounds[0]) & (std::fabs(Cross(edges[1], p)) < bounds[1]) &
-                        (std::fabs(Cross(edges[2], p)) < bounds[2]) & (std::fabs(Cross(edges[3], p)) < bounds[3]);
+    // Counted rather than chained with &&, so that the pass has no branches.
+    const int within = (std::fabs(Cross(edges[0], p)) < bounds[0]) + (std::fabs(Cross(edges[1], p)) < bounds[1]) +
+                       (std::fabs(Cross(edges[2], p)) < bounds[2]) + (std::fabs(Cross(edges[3], p)) < bounds[3]);
+    const bool inside = within == 4;
     if (!inside) kept.push_back(p);
   }
   return kept;

@@ -78,9 +78,7 @@ inline __attribute__((always_inline)) void RunExactGroup(const ExactStep* steps,
   double before = 0;
   for (int i = 0; i < count; ++i) {
     const double p = -static_cast<double>(ground[i]);
-#if defined(__clang__)
-#pragma clang loop vectorize(assume_safety)
-#else
+#if !defined(__clang__)
 #pragma GCC ivdep
 #endif
     for (int j = 0; j < n; ++j) {
