@@ -52,7 +52,7 @@ void TForm1::CreateFrameControls() {
   MyWave1->NGridY = 2;
   MyWave1->SubY = 2;
 
-  BtnFile = MakeButton(client, "BtnFile", "ファイル", {12, 12, 80, 27}, "地震ﾃﾞｰﾀﾌｧｲﾙ読込");
+  BtnFile = MakeButton(client, "BtnFile", Tr("TForm1", "ファイル"), {12, 12, 80, 27}, Tr("TForm1", "地震ﾃﾞｰﾀﾌｧｲﾙ読込"));
   CB3Compo = new CheckBox(client, "CB3Compo", QString::fromUtf8("3成分読込"), true);
   CB3Compo->move(100, 16);
   BtnWave = MakeButton(client, "BtnWave", " 波形表示", {200, 12, 80, 27}, "地震波形表示");

@@ -11,7 +11,7 @@
 #include "app/QuitOnSignal.h"
 #include "app/StartupArguments.h"
 #include "app/TForm1.h"
-#include "app/Translations.h"
+#include "app/Language.h"
 #include "platform/Platform.h"
 #include "record/PrivateFolders.h"
 #include "record/StationTables.h"
@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  tremora::InstallQtJapaneseTranslation(application);
+  tremora::ApplyLanguage(application, tremora::LanguageFromCode(startup.language).value_or(tremora::Language::Japanese));
   QApplication::setWindowIcon(tremora::ProgramWindowIcon());
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));

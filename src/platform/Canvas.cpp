@@ -23,6 +23,15 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+std::function<void(const std::string&)>& TextWatcher() {
+  static std::function<void(const std::string&)> watcher;
+  return watcher;
+}
+
+void Watch(const std::string& text) {
+  if (TextWatcher()) TextWatcher()(text);
+}
+
 // Text is drawn without smoothing like the lines, so pictures keep a small exact palette; glyphs
 // keep their design advances whatever hinting the desktop asks for, so texts measure the same
 // on every display and in every exported picture.
@@ -265,8 +274,11 @@ void Canvas::Polygon(const std::vector<QPoint>& points) {
   });
 }
 
+void Canvas::WatchTexts(std::function<void(const std::string&)> watcher) { TextWatcher() = std::move(watcher); }
+
 void Canvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
+  Watch(text);
   const int width = brush_style_ == BrushStyle::Solid ? TextWidth(text) : 0;
   OnEach([&](QPainter& painter) {
     if (width > 0) painter.fillRect(QRect(x, y, width, text_height_), QColor(ToRgb(brush_colour_)));
@@ -280,6 +292,7 @@ void Canvas::TextOut(int x, int y, const std::string& text) {
 
 void Canvas::TextRect(const PixelRect& box, const std::string& text, TextAlignment alignment) {
   if (text.empty()) return;
+  Watch(text);
   const Qt::Alignment horizontal = alignment == TextAlignment::Left    ? Qt::AlignLeft
                                    : alignment == TextAlignment::Right ? Qt::AlignRight
                                                                        : Qt::AlignHCenter;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ QFont DefaultCanvasFont();
 
 class Canvas : public TextMeasure {
  public:
+  // Every text any canvas draws from now on is also handed to watcher (none when empty): tests
+  // read what the pictures say, as they read what the windows' widgets say.
+  static void WatchTexts(std::function<void(const std::string&)> watcher);
+
   // Draws on image and, when given, on sharp: both must outlive the canvas. sharp carries its device
   // pixel ratio and has image's size times that ratio.
   explicit Canvas(QImage& image, QImage* sharp = nullptr);

@@ -38,6 +38,18 @@ void CheckBox::SetChecked(bool checked) {
   if (OnClick) OnClick();
 }
 
+CheckBox::CheckBox(QWidget* parent, const QString& name, TrText caption, bool checked)
+    : CheckBox(parent, name, QString(), checked) {
+  SetText(*this, caption);
+}
+
+RadioGroup::RadioGroup(QWidget* parent, const QString& name, TrText caption, const std::vector<TrText>& items,
+                       int columns, int item_index)
+    : RadioGroup(parent, name, QString(), QStringList(static_cast<qsizetype>(items.size())), columns, item_index) {
+  SetText(*this, caption);
+  for (size_t i = 0; i < items.size(); ++i) SetText(Button(static_cast<int>(i)), items[i]);
+}
+
 RadioGroup::RadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items,
                        int columns, int item_index)
     : QGroupBox(caption, parent) {
@@ -150,6 +162,11 @@ TextLabel::TextLabel(QWidget* parent, const QString& name, const QString& captio
   adjustSize();
 }
 
+TextLabel::TextLabel(QWidget* parent, const QString& name, TrText caption, int x, int y)
+    : TextLabel(parent, name, QString(), x, y) {
+  SetText(*this, caption);
+}
+
 void TextLabel::SetCaption(const std::string& caption) { SetCaption(QString::fromStdString(caption)); }
 
 void TextLabel::SetCaption(const QString& caption) {
@@ -169,6 +186,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   button->setObjectName(name);
   button->setGeometry(geometry);
   if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
+  return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, TrText caption, QRect geometry, TrText hint) {
+  QPushButton* button = MakeButton(parent, name, "", geometry);
+  SetText(*button, caption);
+  if (hint.source != nullptr) SetHint(*button, hint);
   return button;
 }
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/HandlerGuard.h"
+#include "platform/Translated.h"
 
 class QAbstractButton;
 class QPushButton;
@@ -37,6 +38,7 @@ void ConnectTriggered(QAction& action, Handler handler);
 class CheckBox : public QCheckBox {
  public:
   CheckBox(QWidget* parent, const QString& name, const QString& caption, bool checked);
+  CheckBox(QWidget* parent, const QString& name, TrText caption, bool checked);
   Handler OnClick;
   bool Checked() const { return isChecked(); }
   // Sets the state; when it changes, runs OnClick.
@@ -47,6 +49,9 @@ class CheckBox : public QCheckBox {
 class RadioGroup : public QGroupBox {
  public:
   RadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items, int columns,
+             int item_index);
+  // Caption and items in the current language, set again when it changes.
+  RadioGroup(QWidget* parent, const QString& name, TrText caption, const std::vector<TrText>& items, int columns,
              int item_index);
   Handler OnClick;
   int ItemIndex() const { return item_index_; }
@@ -97,6 +102,7 @@ class EditBox : public QLineEdit {
 class TextLabel : public QLabel {
  public:
   TextLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y);
+  TextLabel(QWidget* parent, const QString& name, TrText caption, int x, int y);
   Handler OnClick;
   std::string Caption() const { return text().toStdString(); }
   void SetCaption(const std::string& caption);
@@ -110,5 +116,7 @@ class TextLabel : public QLabel {
 // A push button of a window: its control name as object name, its caption, place and hint.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry,
                         const char* hint = nullptr);
+// The same with caption and hint in the current language, set again when it changes.
+QPushButton* MakeButton(QWidget* parent, const char* name, TrText caption, QRect geometry, TrText hint = {});
 
 }  // namespace tremora

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Translated.h"
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   // Should a test reach the desktop's settings store, it finds an empty folder of its own, never
@@ -15,6 +17,7 @@ int main(int argc, char** argv) {
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_folder.path());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_folder.path());
   std::setlocale(LC_NUMERIC, "C");
+  tremora::InstallQtTranslateFunction();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -14,5 +14,14 @@ TEST(StartupArguments, OneFileAndTheTwoInformationOptions) {
   EXPECT_NE(ParseStartupArguments({"a.NS", "b.NS"}).error, "");
 }
 
+TEST(StartupArguments, LanguageInEitherSpellingAndOnlyTheTwoKnown) {
+  const StartupArguments both = ParseStartupArguments({"--lang", "en", "rec.NS"});
+  EXPECT_EQ(both.language, "en");
+  EXPECT_EQ(both.file, "rec.NS");
+  EXPECT_EQ(ParseStartupArguments({"--lang=ja"}).language, "ja");
+  EXPECT_NE(ParseStartupArguments({"--lang", "fr"}).error, "");
+  EXPECT_NE(ParseStartupArguments({"--lang"}).error, "");
+}
+
 }  // namespace
 }  // namespace tremora
