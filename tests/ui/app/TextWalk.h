@@ -20,7 +20,6 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextEdit>
-
 #include <algorithm>
 #include <set>
 #include <string>
@@ -59,52 +58,39 @@ inline std::string ClassName(const QObject &object) {
 // The name a window's texts are listed under: its object name, else its class
 // name.
 inline std::string WindowName(const QWidget &window) {
-  return window.objectName().isEmpty() ? ClassName(window)
-                                       : window.objectName().toStdString();
+  return window.objectName().isEmpty() ? ClassName(window) : window.objectName().toStdString();
 }
 
 struct ShownText {
-  std::string where; // "Window/objectName.property"
+  std::string where;  // "Window/objectName.property"
   std::string text;
-  bool operator<(const ShownText &other) const {
-    return std::tie(where, text) < std::tie(other.where, other.text);
-  }
+  bool operator<(const ShownText &other) const { return std::tie(where, text) < std::tie(other.where, other.text); }
 };
 
-inline std::string LineOf(const ShownText &shown) {
-  return shown.where + ": " + shown.text;
-}
+inline std::string LineOf(const ShownText &shown) { return shown.where + ": " + shown.text; }
 
 // The texts of windows, pictures and messages, with the folders of the test
 // machine replaced by names that are the same everywhere.
 class ShownTexts {
-public:
+ public:
   void Replace(const std::string &folder, const std::string &name) {
-    if (!folder.empty())
-      replacements_.emplace_back(folder, name);
+    if (!folder.empty()) replacements_.emplace_back(folder, name);
     // Longer folders first, so a folder inside another is named as the inner
     // one.
     std::sort(replacements_.begin(), replacements_.end(),
-              [](const auto &a, const auto &b) {
-                return a.first.size() > b.first.size();
-              });
+              [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
   }
 
-  void Add(const std::string &where, const QString &text) {
-    Add(where, text.toStdString());
-  }
+  void Add(const std::string &where, const QString &text) { Add(where, text.toStdString()); }
   void Add(const std::string &where, std::string text) {
-    if (text.empty())
-      return;
+    if (text.empty()) return;
     for (const auto &[folder, name] : replacements_) {
-      for (std::size_t at = text.find(folder); at != std::string::npos;
-           at = text.find(folder, at + name.size())) {
+      for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at + name.size())) {
         text.replace(at, folder.size(), name);
       }
     }
-    std::string one_line; // a line break would split the line
-    for (char c : text)
-      one_line += c == '\n' ? std::string("\\n") : std::string(1, c);
+    std::string one_line;  // a line break would split the line
+    for (char c : text) one_line += c == '\n' ? std::string("\\n") : std::string(1, c);
     texts_.insert({where, one_line});
   }
 
@@ -112,20 +98,17 @@ public:
   // windows inside it are walked as windows of their own.
   void AddWindow(QWidget &window) {
     const std::string window_name = WindowName(window);
-    Add(window_name + "/" + NameOf(window) + ".windowTitle",
-        window.windowTitle());
+    Add(window_name + "/" + NameOf(window) + ".windowTitle", window.windowTitle());
     std::vector<QWidget *> widgets{&window};
     for (QWidget *child : window.findChildren<QWidget *>()) {
       if (child->isWindow() && qobject_cast<QMenu *>(child) == nullptr) {
         AddWindow(*child);
         continue;
       }
-      if (InsideOtherWindow(*child, window))
-        continue;
+      if (InsideOtherWindow(*child, window)) continue;
       widgets.push_back(child);
     }
-    for (QWidget *widget : widgets)
-      AddWidget(window_name, *widget);
+    for (QWidget *widget : widgets) AddWidget(window_name, *widget);
   }
 
   void AddMessages(const ScriptedPlatform &platform) {
@@ -133,38 +116,29 @@ public:
       Add("Messages/caption", message.caption);
       Add("Messages/text", message.text);
     }
-    for (const std::string &error : platform.standard_errors)
-      Add("Messages/standardError", error);
+    for (const std::string &error : platform.standard_errors) Add("Messages/standardError", error);
   }
 
-  std::vector<ShownText> Texts() const {
-    return {texts_.begin(), texts_.end()};
-  }
+  std::vector<ShownText> Texts() const { return {texts_.begin(), texts_.end()}; }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
-    for (const ShownText &shown : texts_)
-      lines.push_back(LineOf(shown));
+    for (const ShownText &shown : texts_) lines.push_back(LineOf(shown));
     return lines;
   }
   void Clear() { texts_.clear(); }
 
-private:
+ private:
   static std::string NameOf(const QObject &object) {
-    if (!object.objectName().isEmpty())
-      return object.objectName().toStdString();
+    if (!object.objectName().isEmpty()) return object.objectName().toStdString();
     const QObject *parent = object.parent();
-    return (parent != nullptr && !parent->objectName().isEmpty()
-                ? parent->objectName().toStdString() + "/"
-                : "") +
+    return (parent != nullptr && !parent->objectName().isEmpty() ? parent->objectName().toStdString() + "/" : "") +
            ClassName(object);
   }
   // Widgets of a window inside window (a dialog parented to it) belong to that
   // window.
   static bool InsideOtherWindow(const QWidget &widget, const QWidget &window) {
-    for (const QWidget *up = widget.parentWidget();
-         up != nullptr && up != &window; up = up->parentWidget()) {
-      if (up->isWindow() && qobject_cast<const QMenu *>(up) == nullptr)
-        return true;
+    for (const QWidget *up = widget.parentWidget(); up != nullptr && up != &window; up = up->parentWidget()) {
+      if (up->isWindow() && qobject_cast<const QMenu *>(up) == nullptr) return true;
     }
     return false;
   }
@@ -172,72 +146,51 @@ private:
   void AddWidget(const std::string &window_name, QWidget &widget) {
     const std::string where = window_name + "/" + NameOf(widget);
     Add(where + ".toolTip", widget.toolTip());
-    if (auto *label = qobject_cast<QLabel *>(&widget))
-      Add(where + ".text", label->text());
-    if (auto *button = qobject_cast<QAbstractButton *>(&widget))
-      Add(where + ".text", button->text());
-    if (auto *group = qobject_cast<QGroupBox *>(&widget))
-      Add(where + ".title", group->title());
-    if (auto *menu = qobject_cast<QMenu *>(&widget))
-      Add(where + ".title", menu->title());
-    if (auto *edit = qobject_cast<QLineEdit *>(&widget))
-      Add(where + ".placeholderText", edit->placeholderText());
+    if (auto *label = qobject_cast<QLabel *>(&widget)) Add(where + ".text", label->text());
+    if (auto *button = qobject_cast<QAbstractButton *>(&widget)) Add(where + ".text", button->text());
+    if (auto *group = qobject_cast<QGroupBox *>(&widget)) Add(where + ".title", group->title());
+    if (auto *menu = qobject_cast<QMenu *>(&widget)) Add(where + ".title", menu->title());
+    if (auto *edit = qobject_cast<QLineEdit *>(&widget)) Add(where + ".placeholderText", edit->placeholderText());
     if (auto *combo = qobject_cast<QComboBox *>(&widget)) {
-      for (int i = 0; i < combo->count(); ++i)
-        Add(where + ".item", combo->itemText(i));
+      for (int i = 0; i < combo->count(); ++i) Add(where + ".item", combo->itemText(i));
     }
-    if (auto *table = qobject_cast<QTableWidget *>(&widget))
-      AddTable(where, *table);
-    if (auto *text = qobject_cast<QPlainTextEdit *>(&widget))
-      AddTextLines(where, text->toPlainText());
-    if (auto *text = qobject_cast<QTextEdit *>(&widget))
-      AddTextLines(where, text->toPlainText());
+    if (auto *table = qobject_cast<QTableWidget *>(&widget)) AddTable(where, *table);
+    if (auto *text = qobject_cast<QPlainTextEdit *>(&widget)) AddTextLines(where, text->toPlainText());
+    if (auto *text = qobject_cast<QTextEdit *>(&widget)) AddTextLines(where, text->toPlainText());
     std::set<const QMenu *> seen;
-    for (QAction *action : widget.actions())
-      AddAction(window_name, where, *action, seen);
+    for (QAction *action : widget.actions()) AddAction(window_name, where, *action, seen);
   }
 
-  void AddAction(const std::string &window_name, const std::string &owner,
-                 QAction &action, std::set<const QMenu *> &seen) {
-    if (action.isSeparator())
-      return;
-    const std::string where = action.objectName().isEmpty()
-                                  ? owner + "/action"
-                                  : window_name + "/" + NameOf(action);
+  void AddAction(const std::string &window_name, const std::string &owner, QAction &action,
+                 std::set<const QMenu *> &seen) {
+    if (action.isSeparator()) return;
+    const std::string where = action.objectName().isEmpty() ? owner + "/action" : window_name + "/" + NameOf(action);
     Add(where + ".text", action.text());
-    if (action.toolTip() != QString(action.text()).remove('&'))
-      Add(where + ".toolTip", action.toolTip());
+    if (action.toolTip() != QString(action.text()).remove('&')) Add(where + ".toolTip", action.toolTip());
     QMenu *menu = action.menu();
-    if (menu == nullptr || !seen.insert(menu).second)
-      return;
-    for (QAction *item : menu->actions())
-      AddAction(window_name, where, *item, seen);
+    if (menu == nullptr || !seen.insert(menu).second) return;
+    for (QAction *item : menu->actions()) AddAction(window_name, where, *item, seen);
   }
 
   // Headers, and the cells where they are no data: the station lists' cells are
   // the station tables.
   void AddTable(const std::string &where, QTableWidget &table) {
     for (int c = 0; c < table.columnCount(); ++c) {
-      if (const QTableWidgetItem *item = table.horizontalHeaderItem(c))
-        Add(where + ".header", item->text());
+      if (const QTableWidgetItem *item = table.horizontalHeaderItem(c)) Add(where + ".header", item->text());
     }
     for (int r = 0; r < table.rowCount(); ++r) {
-      if (const QTableWidgetItem *item = table.verticalHeaderItem(r))
-        Add(where + ".rowHeader", item->text());
+      if (const QTableWidgetItem *item = table.verticalHeaderItem(r)) Add(where + ".rowHeader", item->text());
     }
-    if (dynamic_cast<StationGrid *>(&table) != nullptr)
-      return;
+    if (dynamic_cast<StationGrid *>(&table) != nullptr) return;
     for (int r = 0; r < table.rowCount(); ++r) {
       for (int c = 0; c < table.columnCount(); ++c) {
-        if (const QTableWidgetItem *item = table.item(r, c))
-          Add(where + ".cell", item->text());
+        if (const QTableWidgetItem *item = table.item(r, c)) Add(where + ".cell", item->text());
       }
     }
   }
 
   void AddTextLines(const std::string &where, const QString &text) {
-    for (const QString &line : text.split('\n'))
-      Add(where + ".text", line);
+    for (const QString &line : text.split('\n')) Add(where + ".text", line);
   }
 
   std::vector<std::pair<std::string, std::string>> replacements_;
@@ -248,9 +201,8 @@ private:
 // punctuation, and the full- and half-width forms.
 inline bool HasJapanese(const std::string &text) {
   for (const char32_t c : QString::fromStdString(text).toStdU32String()) {
-    if ((c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
-        (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
-        (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF9F)) {
+    if ((c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) || (c >= 0x3400 && c <= 0x4DBF) ||
+        (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF01 && c <= 0xFF9F)) {
       return true;
     }
   }
@@ -263,60 +215,41 @@ inline bool HasJapanese(const std::string &text) {
 // "Window/objectName: text (needs N px, has M)".
 inline std::vector<std::string> CutCaptions(QWidget &window) {
   std::vector<std::string> cut;
-  const auto check = [&](QWidget &widget, const QString &text, int indent,
-                         int room) {
+  const auto check = [&](QWidget &widget, const QString &text, int indent, int room) {
     const QFontMetrics metrics(widget.font());
     int needed = 0;
     for (const QString &line : text.split('\n')) {
-      needed =
-          std::max(needed, metrics.size(Qt::TextShowMnemonic, line).width());
+      needed = std::max(needed, metrics.size(Qt::TextShowMnemonic, line).width());
     }
     const QWidget *parent = widget.parentWidget();
-    const int parent_room = parent == nullptr || widget.isWindow()
-                                ? room
-                                : parent->width() - widget.x() - indent;
+    const int parent_room = parent == nullptr || widget.isWindow() ? room : parent->width() - widget.x() - indent;
     const int has = std::min(room, parent_room);
     if (needed > has) {
-      cut.push_back(WindowName(window) + "/" +
-                    widget.objectName().toStdString() + ": " +
-                    text.toStdString() + " (needs " + std::to_string(needed) +
-                    " px, has " + std::to_string(has) + ")");
+      cut.push_back(WindowName(window) + "/" + widget.objectName().toStdString() + ": " + text.toStdString() +
+                    " (needs " + std::to_string(needed) + " px, has " + std::to_string(has) + ")");
     }
   };
   for (QWidget *widget : window.findChildren<QWidget *>()) {
-    if (!widget->isVisibleTo(&window) || widget->window() != &window)
-      continue;
+    if (!widget->isVisibleTo(&window) || widget->window() != &window) continue;
     QStyle &style = *widget->style();
     if (auto *label = qobject_cast<QLabel *>(widget);
         label != nullptr && !label->wordWrap() && !label->text().isEmpty()) {
-      const int inset = label->contentsRect().x() + label->margin() +
-                        std::max(label->indent(), 0);
-      check(*label, label->text(), inset,
-            label->contentsRect().width() - 2 * label->margin());
+      const int inset = label->contentsRect().x() + label->margin() + std::max(label->indent(), 0);
+      check(*label, label->text(), inset, label->contentsRect().width() - 2 * label->margin());
     } else if (auto *check_box = qobject_cast<QCheckBox *>(widget)) {
-      const int indicator =
-          style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget) +
-          style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget);
-      check(*check_box, check_box->text(), indicator,
-            check_box->width() - indicator);
+      const int indicator = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget) +
+                            style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget);
+      check(*check_box, check_box->text(), indicator, check_box->width() - indicator);
     } else if (auto *radio = qobject_cast<QRadioButton *>(widget)) {
-      const int indicator =
-          style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr,
-                            widget) +
-          style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr,
-                            widget);
+      const int indicator = style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
+                            style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
       check(*radio, radio->text(), indicator, radio->width() - indicator);
-    } else if (auto *button = qobject_cast<QPushButton *>(widget);
-               button != nullptr && !button->text().isEmpty()) {
-      const int margin =
-          style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
+    } else if (auto *button = qobject_cast<QPushButton *>(widget); button != nullptr && !button->text().isEmpty()) {
+      const int margin = style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
       check(*button, button->text(), margin, button->width() - 2 * margin);
-    } else if (auto *group = qobject_cast<QGroupBox *>(widget);
-               group != nullptr && !group->title().isEmpty()) {
-      constexpr int kTitleInsets =
-          2 * 8; // the frame's corner on either side of the title
-      check(*group, group->title(), kTitleInsets / 2,
-            group->width() - kTitleInsets);
+    } else if (auto *group = qobject_cast<QGroupBox *>(widget); group != nullptr && !group->title().isEmpty()) {
+      constexpr int kTitleInsets = 2 * 8;  // the frame's corner on either side of the title
+      check(*group, group->title(), kTitleInsets / 2, group->width() - kTitleInsets);
     }
   }
   return cut;
@@ -325,26 +258,22 @@ inline std::vector<std::string> CutCaptions(QWidget &window) {
 // Installs its picture text watch before the program draws its first picture: a
 // base class listed before the program's fixture.
 class PictureTextWatch {
-protected:
+ protected:
   PictureTextWatch() {
-    Canvas::WatchTexts([this](const std::string &text) {
-      shown.Add(picture_owner + "/picture.text", text);
-    });
+    Canvas::WatchTexts([this](const std::string &text) { shown.Add(picture_owner + "/picture.text", text); });
   }
   ~PictureTextWatch() { Canvas::WatchTexts(nullptr); }
   PictureTextWatch(const PictureTextWatch &) = delete;
   PictureTextWatch &operator=(const PictureTextWatch &) = delete;
 
   ShownTexts shown;
-  std::string picture_owner =
-      "Form1"; // the window whose pictures the tour is drawing
+  std::string picture_owner = "Form1";  // the window whose pictures the tour is drawing
 };
 
 // The tour: every window of the program opened with the K-NET sample record,
 // and commands that answer with a message.
-class TextWalkFixture : protected PictureTextWatch,
-                        public SpectrumWindowFixture {
-protected:
+class TextWalkFixture : protected PictureTextWatch, public SpectrumWindowFixture {
+ protected:
   TextWalkFixture() { NameFolders(shown); }
 
   // The folders of this machine in texts are named as on every machine.
@@ -360,12 +289,11 @@ protected:
     // Open windows follow every load; a walk starts with the main window alone,
     // as the program does.
     for (QWidget *window : Windows()) {
-      if (window != &form)
-        window->hide();
+      if (window != &form) window->hide();
     }
     platform.messages.clear();
     platform.standard_errors.clear();
-    RedrawMainPlot(); // the guidance before a load
+    RedrawMainPlot();  // the guidance before a load
     MessagesWithoutARecord();
     MessagesOfAJmaRecord();
     OpenABundle();
@@ -374,17 +302,15 @@ protected:
     form.KNET->trigger();
     Load(kThreeChannelRecord);
     NoteRecordTexts();
-    shown.AddWindow(application.Wait()); // as it was during the load
-    for (int i = form.RGWave->Count() - 1; i >= 0; --i)
-      form.RGWave->SetItemIndex(i);
+    shown.AddWindow(application.Wait());  // as it was during the load
+    for (int i = form.RGWave->Count() - 1; i >= 0; --i) form.RGWave->SetItemIndex(i);
     OpenSpectrumWindowInEveryMode();
     OpenEnlargedGraphAndOverlay();
     OpenAnalysisWindows();
     OpenListsAndHelp();
     MessagesWithAKnetRecord();
 
-    for (QWidget *window : Windows())
-      shown.AddWindow(*window);
+    for (QWidget *window : Windows()) shown.AddWindow(*window);
     shown.AddMessages(platform);
     return shown.Texts();
   }
@@ -403,11 +329,9 @@ protected:
                                    &application.Synthe(),
                                    &application.HRSMList(),
                                    &application.Metrics()};
-    for (QWidget *made : std::initializer_list<QWidget *>{
-             form.Fourier.get(), form.LongPeriod.get(), form.RotD.get(),
-             form.BundleChooser()}) {
-      if (made != nullptr)
-        windows.push_back(made);
+    for (QWidget *made : std::initializer_list<QWidget *>{form.Fourier.get(), form.LongPeriod.get(), form.RotD.get(),
+                                                          form.BundleChooser()}) {
+      if (made != nullptr) windows.push_back(made);
     }
     return windows;
   }
@@ -417,16 +341,14 @@ protected:
   std::set<std::string> record_texts;
   ScratchFolder scratch;
 
-private:
+ private:
   void NoteRecordTexts() {
     const RecordSet &record = form.Record;
     for (const std::string &text :
-         {record.CurrentStation.Name, record.CurrentStation.Extra1,
-          record.CurrentStation.Address, record.CurrentStation.Extra2,
-          record.Header.EventName}) {
+         {record.CurrentStation.Name, record.CurrentStation.Extra1, record.CurrentStation.Address,
+          record.CurrentStation.Extra2, record.Header.EventName}) {
       const QString trimmed = QString::fromStdString(text).trimmed();
-      if (!trimmed.isEmpty())
-        record_texts.insert(trimmed.toStdString());
+      if (!trimmed.isEmpty()) record_texts.insert(trimmed.toStdString());
     }
   }
 
@@ -438,10 +360,9 @@ private:
 
   void MessagesWithoutARecord() {
     picture_owner = "Form1";
-    form.OpenRecordFile(std::string(TREMORA_RECORDS_DIR) +
-                        "/../README.md"); // no record of any format
+    form.OpenRecordFile(std::string(TREMORA_RECORDS_DIR) + "/../README.md");  // no record of any format
     platform.answers.push_back(MessageAnswer::No);
-    form.Button1->click(); // the exit's question
+    form.Button1->click();  // the exit's question
     platform.browser_works = false;
     form.Label21Click();
     platform.browser_works = true;
@@ -450,7 +371,7 @@ private:
   void MessagesOfAJmaRecord() {
     ASSERT_TRUE(form.OpenRecordFile(SamplePath("jma/Q416EED018.csv")));
     NoteRecordTexts();
-    form.Button3->click(); // synthesis and named copies need a K-NET record
+    form.Button3->click();  // synthesis and named copies need a K-NET record
     form.N8->trigger();
   }
 
@@ -466,7 +387,7 @@ private:
   void OpenSpectrumWindowInEveryMode() {
     picture_owner = "Spect";
     form.BtnSpect->click();
-    shown.AddWindow(application.Wait()); // as it was during the calculation
+    shown.AddWindow(application.Wait());  // as it was during the calculation
     spect.RGSpect->SetItemIndex(1);
     spect.RGXScale->SetItemIndex(0);
     spect.RGYScale->SetItemIndex(0);
@@ -500,7 +421,7 @@ private:
     picture_owner = "SiteList";
     form.Button2->click();
     application.SiteList().Edit1->SetText("zzz9999");
-    application.SiteList().Button2->click(); // no such station
+    application.SiteList().Button2->click();  // no such station
     form.HiroshimaClick();
     form.Button2->click();
     form.KNET->trigger();
@@ -512,7 +433,7 @@ private:
   void MessagesWithAKnetRecord() {
     picture_owner = "Synthe";
     form.Button3->click();
-    platform.save_paths.push_back(scratch / "a.b.045"); // two extensions
+    platform.save_paths.push_back(scratch / "a.b.045");  // two extensions
     application.Synthe().Button3->click();
 
     picture_owner = "Form1";
@@ -523,10 +444,10 @@ private:
     form.CBAutoStart->SetChecked(false);
     const std::string start = form.EdStart->Text();
     form.EdStart->setText("abc");
-    form.BtnWave->click(); // a start that is no number
+    form.BtnWave->click();  // a start that is no number
     form.EdStart->setText(QString::fromStdString(start));
     form.CBAutoStart->SetChecked(true);
   }
 };
 
-} // namespace tremora::testing
+}  // namespace tremora::testing
