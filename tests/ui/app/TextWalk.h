@@ -1,8 +1,9 @@
 #pragma once
 // Every text a person reads in the program, gathered from a tour through all its windows with a
-// real record: captions, hints, menus, table headers, the help text, what the pictures draw and the
-// messages the tour provokes. Each text is one line "Window/objectName.property: text"; the lines
-// are sorted and each appears once, so two walks compare line by line.
+// real record: captions, hints, menus, table headers, the help text, what the pictures draw, what
+// the plots' read-outs say and the messages the tour provokes. Each text is one line
+// "Window/objectName.property: text"; the lines are sorted and each appears once, so two walks
+// compare line by line.
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -68,7 +70,7 @@ struct ShownText {
 inline std::string LineOf(const ShownText& shown) { return shown.where + ": " + shown.text; }
 
 // The texts of windows, pictures and messages, with the folders of the test machine replaced by
-// names that are the same everywhere.
+// names that are the same everywhere and decimals by "#".
 class ShownTexts {
  public:
   void Replace(const std::string& folder, const std::string& name) {
@@ -86,6 +88,9 @@ class ShownTexts {
         text.replace(at, folder.size(), name);
       }
     }
+    // Decimals are computed values, whose last digits may differ between machines' arithmetic.
+    static const QRegularExpression decimal("\\d+\\.\\d+");
+    text = QString::fromStdString(text).replace(decimal, "#").toStdString();
     std::string one_line;  // a line break would split the line
     for (char c : text) one_line += c == '\n' ? std::string("\\n") : std::string(1, c);
     texts_.insert({where, one_line});
@@ -298,6 +303,7 @@ class TextWalkFixture : protected PictureTextWatch, public SpectrumWindowFixture
     NoteRecordTexts();
     shown.AddWindow(application.Wait());  // as it was during the load
     for (int i = form.RGWave->Count() - 1; i >= 0; --i) form.RGWave->SetItemIndex(i);
+    ReadPlot("Form1", *form.MyWave1);
     OpenSpectrumWindowInEveryMode();
     OpenEnlargedGraphAndOverlay();
     OpenAnalysisWindows();
@@ -345,6 +351,19 @@ class TextWalkFixture : protected PictureTextWatch, public SpectrumWindowFixture
     }
   }
 
+  // What the read-out says across plot, as the mouse finds it there.
+  void ReadPlot(const std::string& window, ReadablePicture& plot) {
+    const QSize size = plot.Picture().size();
+    for (const double across : {0.2, 0.5, 0.8}) {
+      plot.HoverAt(static_cast<int>(size.width() * across), size.height() / 2);
+      if (!plot.Hovered()) continue;
+      for (const ReadoutLine& line : plot.Hovered()->lines) {
+        shown.Add(window + "/" + plot.objectName().toStdString() + ".readout", line.text);
+      }
+    }
+    plot.LeaveReadout();
+  }
+
   void RedrawMainPlot() {
     const QSize size = form.size();
     form.resize(size + QSize(1, 1));
@@ -389,6 +408,7 @@ class TextWalkFixture : protected PictureTextWatch, public SpectrumWindowFixture
     spect.RGXScale->SetItemIndex(1);
     spect.RGYScale->SetItemIndex(1);
     spect.RGXUnit->SetItemIndex(0);
+    ReadPlot("Spect", *spect.MyGraph1);
   }
 
   // Three steps of the stepping window: a new overlay, one more curve on it, the end.
@@ -396,17 +416,22 @@ class TextWalkFixture : protected PictureTextWatch, public SpectrumWindowFixture
     picture_owner = "Large";
     platform.modal_presses = {"Button5", "Button6", "Button3"};
     spect.CBLarge->SetChecked(true);
+    ReadPlot("Large", *application.Large().MyGraph1);
+    ReadPlot("Super", *application.Super().MyGraph1);
   }
 
   void OpenAnalysisWindows() {
     picture_owner = "Fourier";
     form.Fourier1->trigger();
+    ReadPlot("Fourier", *form.Fourier->MyGraph1);
     picture_owner = "Metrics";
     form.findChild<QAction*>("Indices1")->trigger();
     picture_owner = "LongPeriod";
     form.LongPeriod1->trigger();
+    ReadPlot("LongPeriod", *form.LongPeriod->MyGraph1);
     picture_owner = "RotD";
     form.RotD1->trigger();
+    ReadPlot("RotD", *form.RotD->MyGraph1);
   }
 
   void OpenListsAndHelp() {
