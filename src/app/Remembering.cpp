@@ -46,12 +46,22 @@ std::vector<QWidget*> PlacedWindows(const Application& application) {
           &application.HRSMList(), &application.Metrics()};
 }
 
+constexpr const char* kLanguageKey = "language";
+
 bool IsFolder(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_directory(path, error);
 }
 
 }  // namespace
+
+Language StartupLanguage(const std::string& requested) {
+  if (const std::optional<Language> chosen = LanguageFromCode(requested)) return *chosen;
+  const std::optional<SettingsMap> stored = CurrentSettingsStore().Load();
+  if (!stored) return Language::Japanese;
+  const auto found = stored->find(kLanguageKey);
+  return found == stored->end() ? Language::Japanese : LanguageFromCode(found->second).value_or(Language::Japanese);
+}
 
 void RestoreRemembered(Application& application) {
   const std::optional<SettingsMap> stored = CurrentSettingsStore().Load();
@@ -93,7 +103,9 @@ bool StoreRemembered(const Application& application) {
     if (window->windowHandle() == nullptr) continue;
     state.windows[window->objectName().toStdString()] = {window->x(), window->y(), window->width(), window->height()};
   }
-  return CurrentSettingsStore().Save(WriteRemembered(state));
+  SettingsMap values = WriteRemembered(state);
+  values[kLanguageKey] = LanguageCode(CurrentLanguage());
+  return CurrentSettingsStore().Save(values);
 }
 
 }  // namespace tremora

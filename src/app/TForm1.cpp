@@ -4,12 +4,14 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <initializer_list>
 
 #include "app/Application.h"
+#include "app/Language.h"
 #include "app/SecondaryWindows.h"
 #include "app/TAboutBox.h"
 #include "app/THRSMList.h"
@@ -20,6 +22,7 @@
 #include "analysis/TRotD.h"
 #include "app/TSynthe.h"
 #include "app/WebLink.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/StretchLayout.h"
@@ -32,19 +35,35 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kKnetFormatText = "K-NET/KiK-net データファイル";
-constexpr const char* kHiroshimaFormatText = "広島市消防局データファイル";
+constexpr TrText kKnetFormatText = Tr("TForm1", "K-NET/KiK-net データファイル");
+constexpr TrText kHiroshimaFormatText = Tr("TForm1", "広島市消防局データファイル");
 
 struct GuidanceLine {
   int x;
   int y;
-  const char* text;
+  TrText text;
 };
 constexpr GuidanceLine kGuidance[] = {
-    {150, 150, "ファイルボタンをクリックしてファイルを指定してください"},
-    {150, 200, "広島市地震情報ネットワークシステムのファイルはメニューバーの"},
-    {150, 220, "「ファイル」でファイル形式を選択してください"},
+    {150, 150, Tr("TForm1", "ファイルボタンをクリックしてファイルを指定してください")},
+    {150, 200, Tr("TForm1", "広島市地震情報ネットワークシステムのファイルはメニューバーの")},
+    {150, 220, Tr("TForm1", "「ファイル」でファイル形式を選択してください")},
 };
+
+// One entry of a file dialog's filter: its name in the current language and its patterns.
+struct FilterEntry {
+  TrText name;
+  const char* patterns;
+};
+
+// "name|patterns|name|patterns..." as the dialogs take it.
+std::string DialogFilter(std::initializer_list<FilterEntry> entries) {
+  std::string filter;
+  for (const FilterEntry& entry : entries) {
+    if (!filter.empty()) filter += '|';
+    filter += Translated(entry.name).toStdString() + '|' + entry.patterns;
+  }
+  return filter;
+}
 
 // Checks chosen and unchecks the other items of its group.
 void CheckOnly(QAction* chosen, std::initializer_list<QAction*> group) {
@@ -66,14 +85,9 @@ TForm1::TForm1(Application& application, std::string data_folder)
   // pictures keep the layout's size.
   MyWave1->KeepPictureSize([this] { RedrawAtNewSize(); });
   new StretchLayout(*this, *centralWidget(), {{MyWave1, 1.0, 1.0}});
-  OpenDialog1.filter =
-      "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*|"
-      "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)|*.tar;*.tar.gz;*.tgz|"
-      "気象庁 強震波形 (*.csv)|*.csv|PEER (*.at2)|*.at2";
+  WriteDialogFilters();
   OpenDialog1.filter_index = 1;
-  SaveDialog1.filter = "GIFﾌｧｲﾙ (*.gif)|*.gif|すべて (*.*)|*.*";
   SaveDialog1.overwrite_prompt = true;
-  SaveDialog2.filter = "PELTIX CSV ﾌｧｲﾙ (*.csv)|*.csv";
   SaveDialog2.overwrite_prompt = true;
 
   ConnectClick(*BtnFile, [this] { BtnFileClick(); });
@@ -106,6 +120,9 @@ TForm1::TForm1(Application& application, std::string data_folder)
   ConnectTriggered(*Tutorial1, [this] { Tutorial1Click(); });
   ConnectTriggered(*About1, [this] { About1Click(); });
   ConnectTriggered(*RotD1, [this] { RotD1Click(); });
+  ConnectTriggered(*Japanese1, [] { ApplyLanguage(*qApp, Language::Japanese); });
+  ConnectTriggered(*English1, [] { ApplyLanguage(*qApp, Language::English); });
+  CheckLanguageInUse();
 
   FillRecentMenu();
   setAcceptDrops(true);
@@ -121,7 +138,7 @@ void TForm1::FormCreate() {
                            Label25, Label28, Label30}) {
     value->SetCaption(std::string());
   }
-  Label14->SetCaption(kKnetFormatText);
+  ShowFormatCaption();
   WriteGuidance();
 
   Record.ComponentNames = {"NS", "EW", "UD"};
@@ -146,7 +163,7 @@ void TForm1::FormCreate() {
 void TForm1::WriteGuidance() {
   MyWave1->Clear(kWhite);
   Canvas& canvas = MyWave1->GetCanvas();
-  for (const GuidanceLine& line : kGuidance) canvas.TextOut(line.x, line.y, line.text);
+  for (const GuidanceLine& line : kGuidance) canvas.TextOut(line.x, line.y, Translated(line.text).toStdString());
   MyWave1->update();
 }
 
@@ -159,8 +176,8 @@ void TForm1::EnableRecordControls(bool enabled) {
 }
 
 void TForm1::ConfirmExit() {
-  const MessageAnswer answer = CurrentPlatform().ShowMessage("プログラムを終了します．よろしいですか？",
-                                                             "プログラム終了", MessageButtons::YesNo,
+  const MessageAnswer answer = CurrentPlatform().ShowMessage(Translate("TForm1", "プログラムを終了します．よろしいですか？"),
+                                                             Translate("TForm1", "プログラム終了"), MessageButtons::YesNo,
                                                              MessageIcon::None);
   if (answer == MessageAnswer::Yes) close();
 }
@@ -179,12 +196,57 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::KNETClick() {
   CheckOnly(KNET, {KNET, Hiroshima});
-  Label14->SetCaption(kKnetFormatText);
+  ShowFormatCaption();
 }
 
 void TForm1::HiroshimaClick() {
   CheckOnly(Hiroshima, {KNET, Hiroshima});
-  Label14->SetCaption(kHiroshimaFormatText);
+  ShowFormatCaption();
+}
+
+void TForm1::ShowFormatCaption() {
+  format_caption_ = Translated(Hiroshima->isChecked() ? kHiroshimaFormatText : kKnetFormatText).toStdString();
+  Label14->SetCaption(format_caption_);
+}
+
+void TForm1::WriteDialogFilters() {
+  OpenDialog1.filter = DialogFilter({{Tr("TForm1", "地震ﾌｧｲﾙ(.*.ns*)"), "*.ns*"},
+                                     {Tr("TForm1", "地震ﾌｧｲﾙ(*.ew*)"), "*.ew*"},
+                                     {Tr("TForm1", "地震ﾌｧｲﾙ(,*.ud*)"), "*.ud*"},
+                                     {Tr("TForm1", "すべて(*.*)"), "*.*"},
+                                     {Tr("TForm1", "NIED 配布ファイル (*.tar;*.tar.gz;*.tgz)"), "*.tar;*.tar.gz;*.tgz"},
+                                     {Tr("TForm1", "気象庁 強震波形 (*.csv)"), "*.csv"},
+                                     {Tr("TForm1", "PEER (*.at2)"), "*.at2"}});
+  SaveDialog1.filter = DialogFilter({{Tr("TForm1", "GIFﾌｧｲﾙ (*.gif)"), "*.gif"}, {Tr("TForm1", "すべて (*.*)"), "*.*"}});
+  SaveDialog2.filter = DialogFilter({{Tr("TForm1", "PELTIX CSV ﾌｧｲﾙ (*.csv)"), "*.csv"}});
+}
+
+void TForm1::CheckLanguageInUse() {
+  Japanese1->setChecked(CurrentLanguage() == Language::Japanese);
+  English1->setChecked(CurrentLanguage() == Language::English);
+}
+
+void TForm1::changeEvent(QEvent* event) {
+  RunGuarded([this, event] {
+    if (event->type() == QEvent::LanguageChange) FollowLanguage();
+    QMainWindow::changeEvent(event);
+  });
+}
+
+void TForm1::FollowLanguage() {
+  CheckLanguageInUse();
+  // Check boxes are as wide as their captions: a longer word would be cut.
+  for (CheckBox* box : Panel1->findChildren<CheckBox*>()) box->adjustSize();
+  WriteDialogFilters();
+  // A loaded record's file name stays; the chosen format's name is written again.
+  if (Label14->Caption() == format_caption_) ShowFormatCaption();
+  FillRecentMenu();
+  if (Record.RecordLoaded) {
+    MyWave1->Clear(kWhite);
+    DrawRecordStrips();
+  } else {
+    WriteGuidance();
+  }
 }
 
 void TForm1::OpenLink(const std::string& address) { OpenWebPage(address); }

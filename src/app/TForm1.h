@@ -17,6 +17,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +33,7 @@
 
 class QAction;
 class QDragEnterEvent;
+class QEvent;
 class QDropEvent;
 class QGroupBox;
 class QLabel;
@@ -205,6 +207,9 @@ class TForm1 : public QMainWindow {
   QAction *N4 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
   QAction *Tutorial1 = nullptr, *About1 = nullptr;
   QMenu* Analysis1 = nullptr;
+  // 言語 / Language: titled in both languages, each item in its own language.
+  QMenu* Language1 = nullptr;
+  QAction *Japanese1 = nullptr, *English1 = nullptr;
   QAction* Fourier1 = nullptr;
   std::shared_ptr<TFourier> Fourier;  // made when first asked for
   void Fourier1Click();
@@ -225,6 +230,7 @@ class TForm1 : public QMainWindow {
   FileDialogOptions SaveDialog2;  // waveform CSV
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -237,14 +243,27 @@ class TForm1 : public QMainWindow {
   void CreateWaveControls();
   void CreateReadoutLine();
   void WriteGuidance();
+  // The file label's text for the format the menu names, in the current language.
+  void ShowFormatCaption();
+  void WriteDialogFilters();
+  // The language menu's check on the language in use.
+  void CheckLanguageInUse();
+  // After a change of language: captions set with SetText have followed by themselves; what this
+  // window composes is written again and the plot drawn again from what it showed, without
+  // reading or processing the record.
+  void FollowLanguage();
+  // The texts and strips of the displayed section, processed as the redraw left it, onto the plot
+  // as it is; after a clear, the plot drawn again without processing (in a new language).
+  void DrawRecordStrips();
   // The plot at a new size: the guidance before a load, the record's strips after one.
   void RedrawAtNewSize();
   // One strip of the waveform plot (see the redraw).
   struct Strip;
   void DrawStrip(const Strip& strip, int strip_height);
   void WriteTitle(bool component_mode, int strip_height);
-  // False when a typed amplitude the redraw would use is 0 or less.
-  bool ManualAmplitudesArePositive() const;
+  // The full scale of each strip as typed in the amplitude boxes; nullopt when one the redraw
+  // would use is 0 or less.
+  std::optional<std::array<float, kMaxChannels>> ManualStripScales() const;
   void OpenLink(const std::string& address);
   void ConfirmExit();
   // Enables or disables the controls that need a loaded record.
@@ -256,6 +275,10 @@ class TForm1 : public QMainWindow {
 
   Application& application_;
   std::string data_folder_;
+  // The format's name as last written into the file label.
+  std::string format_caption_;
+  // Each strip's manual full scale as the last redraw read it from the amplitude boxes.
+  std::array<float, kMaxChannels> strip_scales_{};
   // Where bundles are unpacked, made when the first opens and removed with everything in it when
   // the program ends.
   std::unique_ptr<PrivateFolder> bundle_folder_;

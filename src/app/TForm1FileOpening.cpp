@@ -12,6 +12,7 @@
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/HandlerGuard.h"
 #include "platform/RememberedState.h"
@@ -23,14 +24,6 @@
 namespace tremora {
 
 namespace {
-
-constexpr const char* kUnreadableFileMessage = "データファイル %s を開けません";
-constexpr const char* kUnknownFormatMessage =
-    "%s は K-NET/KiK-net のファイルでも広島市消防局のファイルでもありません\n\nデータを読み込みませんでした";
-constexpr const char* kUnknownFormatCaption = "ファイル形式エラー";
-constexpr const char* kOtherFormatMessage = "%s は%sのファイルです\n\n%sとして開きますか？";
-constexpr const char* kOtherFormatCaption = "ファイル形式の確認";
-constexpr const char* kNoRecentFiles = "（なし）";
 
 // A path as a menu item's text: an ampersand would mark a shortcut.
 QString MenuText(const std::string& path) { return QString::fromStdString(path).replace('&', "&&"); }
@@ -51,7 +44,7 @@ QString FirstLocalFile(const QMimeData& data) {
 
 bool TForm1::OpenRecordFile(const std::string& path) {
   if (!FileExists(path) || !std::ifstream(path)) {
-    ShowWarning(FormatC(kUnreadableFileMessage, path.c_str()), kDataFileCaption);
+    ShowWarning(FormatC(Translate("TForm1", "データファイル %s を開けません").c_str(), path.c_str()), kDataFileCaption);
     return false;
   }
   if (IsBundleName(path)) return OpenBundleFile(path);
@@ -73,7 +66,11 @@ bool TForm1::OpenRecordFile(const std::string& path) {
       return true;
     case RecordFormat::Unknown: break;
   }
-  ShowWarning(FormatC(kUnknownFormatMessage, path.c_str()), kUnknownFormatCaption);
+  ShowWarning(FormatC(Translate("TForm1", "%s は K-NET/KiK-net のファイルでも広島市消防局のファイルでもありません\n\n"
+                                          "データを読み込みませんでした")
+                          .c_str(),
+                      path.c_str()),
+              Translate("TForm1", "ファイル形式エラー"));
   return false;
 }
 
@@ -84,11 +81,12 @@ bool TForm1::OfferDetectedFormat(const std::string& picked) {
   const bool other = hiroshima_chosen ? found == RecordFormat::Knet : found == RecordFormat::Hiroshima;
   if (!other) return false;
   // The format as a sentence names it, and as its menu item does.
-  const char* name = hiroshima_chosen ? " K-NET/KiK-net " : "広島市消防局";
+  const std::string name = hiroshima_chosen ? Translate("TForm1", " K-NET/KiK-net ") : Translate("TForm1", "広島市消防局");
   const std::string item = (hiroshima_chosen ? KNET : Hiroshima)->text().toStdString();
-  const std::string text = FormatC(kOtherFormatMessage, picked.c_str(), name, item.c_str());
-  const MessageAnswer answer =
-      CurrentPlatform().ShowMessage(text, kOtherFormatCaption, MessageButtons::YesNo, MessageIcon::Question);
+  const std::string text = FormatC(Translate("TForm1", "%s は%sのファイルです\n\n%sとして開きますか？").c_str(),
+                                   picked.c_str(), name.c_str(), item.c_str());
+  const MessageAnswer answer = CurrentPlatform().ShowMessage(text, Translate("TForm1", "ファイル形式の確認"),
+                                                             MessageButtons::YesNo, MessageIcon::Question);
   // No: nothing is loaded; read as the other format it would only be refused.
   if (answer != MessageAnswer::Yes) return true;
   if (hiroshima_chosen) {
@@ -112,7 +110,7 @@ void TForm1::FillRecentMenu() {
     Recent1->removeAction(item);
     item->deleteLater();
   }
-  if (RecentFiles.empty()) Recent1->addAction(QString::fromUtf8(kNoRecentFiles))->setEnabled(false);
+  if (RecentFiles.empty()) Recent1->addAction(Translated(Tr("TForm1", "（なし）")))->setEnabled(false);
   for (size_t i = 0; i < RecentFiles.size(); ++i) {
     const std::string path = RecentFiles[i];
     QAction* item = Recent1->addAction(QString("&%1 ").arg((i + 1) % 10) + MenuText(path));

@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "app/ProgramIcon.h"
 #include "app/QuitOnSignal.h"
+#include "app/Remembering.h"
 #include "app/StartupArguments.h"
 #include "app/TForm1.h"
 #include "app/Language.h"
@@ -42,7 +43,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  tremora::ApplyLanguage(application, tremora::LanguageFromCode(startup.language).value_or(tremora::Language::Japanese));
+  tremora::ApplyLanguage(application, tremora::StartupLanguage(startup.language));
   QApplication::setWindowIcon(tremora::ProgramWindowIcon());
   try {
     tremora::Application program(tremora::FindDataFolder(QApplication::applicationDirPath().toStdString()));

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "spectrum/TSpect.h"
@@ -19,28 +20,17 @@ namespace {
 // (500 for 5 s ... 3000 for 250 s), whatever the sampling rate.
 constexpr int kStartMarginPerTimeItem = 500;
 
-constexpr const char* kStartTooLargeMessage = "開始点番号が大きすぎます";
-constexpr const char* kStartErrorCaption = "開始点番号エラー";
-constexpr const char* kRereadCaption = "ファイル再読込";
-constexpr const char* kRereadToRemoveDc = "DC成分を除去するためには，ファイルデータの再読込が必要です";
-constexpr const char* kRereadToKeepDc = "DC成分を除去しないためには，ファイルデータの再読込が必要です";
-
-QStringList Items(std::initializer_list<const char*> texts) {
-  QStringList items;
-  for (const char* text : texts) items << QString::fromUtf8(text);
-  return items;
-}
-
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption, QRect geometry, const char* hint) {
-  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+QGroupBox* MakeGroup(QWidget* parent, const char* name, TrText caption, QRect geometry, TrText hint) {
+  auto* group = new QGroupBox(parent);
+  SetText(*group, caption);
   group->setObjectName(name);
   group->setGeometry(geometry);
-  group->setToolTip(QString::fromUtf8(hint));
+  SetHint(*group, hint);
   return group;
 }
 
-CheckBox* MakeCheck(QWidget* parent, const char* name, const char* caption, int x, int y, bool checked) {
-  auto* box = new CheckBox(parent, name, QString::fromUtf8(caption), checked);
+CheckBox* MakeCheck(QWidget* parent, const char* name, TrText caption, int x, int y, bool checked) {
+  auto* box = new CheckBox(parent, name, caption, checked);
   box->move(x, y);
   box->adjustSize();
   return box;
@@ -56,22 +46,23 @@ EditBox* MakeEdit(QWidget* parent, const char* name, const char* text, QRect geo
 
 void TForm1::CreateWaveControls() {
   QWidget* panel = Panel1;
-  GroupBox1 = MakeGroup(panel, "GroupBox1", "波形表示開始点", {2, 24, 203, 78}, "波形表示開始点設定");
-  CBAutoStart = MakeCheck(GroupBox1, "CBAutoStart", "自動", 10, 20, true);
+  GroupBox1 = MakeGroup(panel, "GroupBox1", Tr("TForm1", "波形表示開始点"), {2, 24, 203, 78}, Tr("TForm1", "波形表示開始点設定"));
+  CBAutoStart = MakeCheck(GroupBox1, "CBAutoStart", Tr("TForm1", "自動"), 10, 20, true);
   EdStart = MakeEdit(GroupBox1, "EdStart", "1400", {80, 18, 70, 21});
   EdStart->setEnabled(false);
   TrackBar1 = new TrackBar(GroupBox1, "TrackBar1", 0, 10000, 1000);
   TrackBar1->setGeometry(6, 44, 191, 28);
   TrackBar1->setEnabled(false);
 
-  RGTime = new RadioGroup(panel, "RGTime", QString::fromUtf8("時間軸目盛"),
-                          Items({"  5 s", " 10 s", " 25 s", " 50 s", "100 s", "250 s"}), 3, 3);
+  // The widths are numbers and units, the same in every language.
+  RGTime = new RadioGroup(panel, "RGTime", QString(), {"  5 s", " 10 s", " 25 s", " 50 s", "100 s", "250 s"}, 3, 3);
+  SetText(*RGTime, Tr("TForm1", "時間軸目盛"));
   RGTime->setGeometry(2, 104, 203, 60);
-  RGTime->setToolTip(QString::fromUtf8("波形表示時間幅"));
+  SetHint(*RGTime, Tr("TForm1", "波形表示時間幅"));
 
-  GroupBox2 = MakeGroup(panel, "GroupBox2", "振幅軸目盛", {2, 166, 203, 68}, "振幅軸目盛りの設定");
-  CBAmp = MakeCheck(GroupBox2, "CBAmp", "自動", 10, 18, true);
-  CB1ch = MakeCheck(GroupBox2, "CB1ch", "1ch指定", 80, 18, false);
+  GroupBox2 = MakeGroup(panel, "GroupBox2", Tr("TForm1", "振幅軸目盛"), {2, 166, 203, 68}, Tr("TForm1", "振幅軸目盛りの設定"));
+  CBAmp = MakeCheck(GroupBox2, "CBAmp", Tr("TForm1", "自動"), 10, 18, true);
+  CB1ch = MakeCheck(GroupBox2, "CB1ch", Tr("TForm1", "1ch指定"), 80, 18, false);
   CB1ch->setEnabled(false);
   Label17 = new TextLabel(GroupBox2, "Label17", "1", 8, 44);
   EdAmp0 = MakeEdit(GroupBox2, "EdAmp0", "400", {20, 41, 42, 21});
@@ -80,20 +71,22 @@ void TForm1::CreateWaveControls() {
   Label19 = new TextLabel(GroupBox2, "Label19", "3", 136, 44);
   EdAmp2 = MakeEdit(GroupBox2, "EdAmp2", "400", {148, 41, 42, 21});
 
-  RGWave = new RadioGroup(panel, "RGWave", QString::fromUtf8("波形"), Items({"加速度", "速　 度", "変　 位"}), 1, 0);
+  RGWave = new RadioGroup(panel, "RGWave", Tr("TForm1", "波形"),
+                          {Tr("TForm1", "加速度"), Tr("TForm1", "速　 度"), Tr("TForm1", "変　 位")}, 1, 0);
   RGWave->setGeometry(2, 236, 100, 72);
-  RGCompo = new RadioGroup(panel, "RGCompo", QString::fromUtf8("成分"), Items({" ＮＳ", " ＥＷ", " ＵＤ"}), 1, 0);
+  RGCompo = new RadioGroup(panel, "RGCompo", Tr("TForm1", "成分"),
+                           {Tr("TForm1", " ＮＳ"), Tr("TForm1", " ＥＷ"), Tr("TForm1", " ＵＤ")}, 1, 0);
   RGCompo->setGeometry(105, 236, 100, 72);
   RGCompo->setEnabled(false);
 
-  CBWave = MakeCheck(panel, "CBWave", "波形/成分", 8, 312, true);
+  CBWave = MakeCheck(panel, "CBWave", Tr("TForm1", "波形/成分"), 8, 312, true);
   CBWave->setEnabled(false);
-  CBWave->setToolTip(QString::fromUtf8("波形/成分表示の選択"));
-  CBTitle = MakeCheck(panel, "CBTitle", "タイトル", 8, 332, true);
-  CBMax = MakeCheck(panel, "CBMax", "最大値", 105, 332, true);
-  CBDataCount = MakeCheck(panel, "CBDataCount", "ﾃﾞｰﾀｶｳﾝﾄ", 8, 352, true);
-  CBMaxPnt = MakeCheck(panel, "CBMaxPnt", "最大位置", 105, 352, true);
-  CBDC = MakeCheck(panel, "CBDC", "DC除去", 8, 372, true);
+  SetHint(*CBWave, Tr("TForm1", "波形/成分表示の選択"));
+  CBTitle = MakeCheck(panel, "CBTitle", Tr("TForm1", "タイトル"), 8, 332, true);
+  CBMax = MakeCheck(panel, "CBMax", Tr("TForm1", "最大値"), 105, 332, true);
+  CBDataCount = MakeCheck(panel, "CBDataCount", Tr("TForm1", "ﾃﾞｰﾀｶｳﾝﾄ"), 8, 352, true);
+  CBMaxPnt = MakeCheck(panel, "CBMaxPnt", Tr("TForm1", "最大位置"), 105, 352, true);
+  CBDC = MakeCheck(panel, "CBDC", Tr("TForm1", "DC除去"), 8, 372, true);
 
   RGTime->OnClick = [this] { RGTimeClick(); };
   CBAmp->OnClick = [this] { CBAmpClick(); };
@@ -129,7 +122,7 @@ void TForm1::EdStartChange() {
   const int start = EdStart->IntValue();
   const int limit = Record.SampleCount - (RGTime->ItemIndex() + 1) * kStartMarginPerTimeItem;
   if (start > limit) {
-    ShowWarning(kStartTooLargeMessage, kStartErrorCaption);
+    ShowWarning(Translate("TForm1", "開始点番号が大きすぎます"), Translate("TForm1", "開始点番号エラー"));
     return;
   }
   // A new position copies itself back into EdStart and redraws (TrackBar1Change).
@@ -156,7 +149,9 @@ void TForm1::CBMaxPntClick() { BtnWaveClick(); }
 
 void TForm1::CBDCClick() {
   // The mean is removed while the file is read, so a change needs the record read again.
-  ShowWarning(CBDC->Checked() ? kRereadToRemoveDc : kRereadToKeepDc, kRereadCaption);
+  ShowWarning(CBDC->Checked() ? Translate("TForm1", "DC成分を除去するためには，ファイルデータの再読込が必要です")
+                              : Translate("TForm1", "DC成分を除去しないためには，ファイルデータの再読込が必要です"),
+              Translate("TForm1", "ファイル再読込"));
   BtnFileClick();
 }
 

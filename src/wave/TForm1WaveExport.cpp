@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/PictureFiles.h"
@@ -13,12 +14,6 @@
 
 namespace tremora {
 
-namespace {
-constexpr const char* kWriteFailedCaption = "ファイル書込みエラー";
-constexpr const char* kClipboardFailedMessage = "クリップボードに図をコピーできませんでした";
-constexpr const char* kClipboardFailedCaption = "コピーエラー";
-}  // namespace
-
 std::string TForm1::LastGifFolder() const { return application_.Spect().LastGifFolder; }
 
 void TForm1::BtnCsvClick() {
@@ -26,7 +21,7 @@ void TForm1::BtnCsvClick() {
       ChooseExportFile(SaveDialog2, Record.RecordBaseName + ".csv", ".csv", LastWaveCsvFolder, Record);
   if (!path) return;
   if (WriteExport([&] { WriteWaveCsv(*path, Record, Displayed(), static_cast<WaveQuantity>(RGWave->ItemIndex())); },
-                  kWriteFailedCaption)) {
+                  Translate("TForm1", "ファイル書込みエラー").c_str())) {
     LastWaveCsvFolder = FolderOf(*path);
   }
 }
@@ -37,11 +32,13 @@ void TForm1::BtnGifClick() {
   if (!path) return;
   // Both GIF dialogs open where the last GIF of either went.
   application_.Spect().LastGifFolder = path->substr(0, path->size() - FileNameOf(*path).size());
-  WriteExport([&] { WriteGif(MyWave1->Picture(), *path); }, kWriteFailedCaption);
+  WriteExport([&] { WriteGif(MyWave1->Picture(), *path); }, Translate("TForm1", "ファイル書込みエラー").c_str());
 }
 
 void TForm1::BtnCopyClick() {
-  if (!MyWave1->Copy()) ShowWarning(kClipboardFailedMessage, kClipboardFailedCaption);
+  if (!MyWave1->Copy()) {
+    ShowWarning(Translate("TForm1", "クリップボードに図をコピーできませんでした"), Translate("TForm1", "コピーエラー"));
+  }
 }
 
 }  // namespace tremora

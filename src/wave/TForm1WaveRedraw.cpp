@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "record/RecordClock.h"
@@ -21,11 +22,17 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kProcessingMessage = "地震波形データを処理しています・・・・";
 constexpr const char* kTimeUnit = "sec";
 constexpr Colour kPeakMarkColour = kRed;
-constexpr const char* kBadAmplitudeMessage = "振幅の値が正しくありません !\n0 より大きい数値を入力してください";
-constexpr const char* kAmplitudeErrorCaption = "振幅エラー";
+
+// The quantity names records carry (RecordSet::WaveNames), marked here for translation: a strip
+// shows its record's name in the current language, a name without a translation as it is.
+[[maybe_unused]] constexpr TrText kQuantityNames[] = {Tr("TForm1", "加速度"), Tr("TForm1", "速　度"),
+                                                      Tr("TForm1", "変　位")};
+
+std::string QuantityName(const RecordSet& record, int quantity) {
+  return Translated(TrText{"TForm1", record.WaveNames[quantity].c_str()}).toStdString();
+}
 
 // Units of the read-out, in the words of today's plotting programs rather than the strips' labels.
 const char* ReadoutUnitOf(WaveQuantity quantity) {
@@ -41,7 +48,7 @@ const char* ReadoutUnitOf(WaveQuantity quantity) {
 class WaitWindowScope {
  public:
   WaitWindowScope(TWait& wait, bool show) : wait_(wait), shown_(show) {
-    if (shown_) wait_.ShowWith(kProcessingMessage);
+    if (shown_) wait_.ShowWith(Translate("TForm1", "地震波形データを処理しています・・・・"));
   }
   ~WaitWindowScope() {
     if (shown_) wait_.Close();
@@ -60,7 +67,7 @@ struct TForm1::Strip {
   int index;             // 0, 1, 2 from the top
   int channel;
   WaveQuantity quantity;
-  const EditBox* manual_scale;
+  float manual_scale;  // full half-height when the scale is not automatic
 };
 
 DisplayedSection TForm1::Displayed() const {
@@ -71,28 +78,34 @@ DisplayedSection TForm1::Displayed() const {
   return section;
 }
 
-bool TForm1::ManualAmplitudesArePositive() const {
-  if (CBAmp->Checked()) return true;
+std::optional<std::array<float, kMaxChannels>> TForm1::ManualStripScales() const {
   const bool component_mode = CBWave->Checked();
   const EditBox* amplitudes[kMaxChannels] = {EdAmp0, EdAmp1, EdAmp2};
   const int strips = component_mode ? Record.ChannelCount : 3;
+  std::array<float, kMaxChannels> scales{};
   for (int s = 0; s < strips; ++s) {
     const EditBox* edit = component_mode && CB1ch->Checked() ? EdAmp0 : amplitudes[s];
     // A text that is no number stops here with its conversion error, before anything is drawn.
-    const float amplitude = edit->FloatValue();
-    if (!(amplitude > 0) || !std::isfinite(amplitude)) return false;
+    scales[s] = edit->FloatValue();
+    if (!(scales[s] > 0) || !std::isfinite(scales[s])) return std::nullopt;
   }
-  return true;
+  return scales;
 }
 
 void TForm1::BtnWaveClick() {
   // Before a record is loaded there is nothing to draw; the plot keeps what it shows.
   if (!Record.RecordLoaded) return;
-  // 0 would fill the strip, a negative value turn its axis over: refused, the plot stays.
-  if (!ManualAmplitudesArePositive()) {
-    StartControlBusy = false;
-    ShowWarning(kBadAmplitudeMessage, kAmplitudeErrorCaption);
-    return;
+  if (!CBAmp->Checked()) {
+    // 0 would fill the strip, a negative value turn its axis over: refused, the plot stays.
+    const auto scales = ManualStripScales();
+    if (!scales) {
+      StartControlBusy = false;
+      ShowWarning(Translate("TForm1", "振幅の値が正しくありません !\n0 より大きい数値を入力してください"),
+                  Translate("TForm1", "振幅エラー"));
+      return;
+    }
+    // Kept for a redraw in another language, which reads no box.
+    strip_scales_ = *scales;
   }
   WaitWindowScope wait(application_.Wait(), !StartControlBusy);
 
@@ -122,28 +135,8 @@ void TForm1::BtnWaveClick() {
   MyWave1->SubX = section.SubTicks;
   MyWave1->VValueX = section.SecondsPerDivision;
 
-  const bool component_mode = CBWave->Checked();
-  const int strip_height = MyWave1->PictureHeight() / (component_mode ? Record.ChannelCount : 3);
-  Canvas& canvas = MyWave1->GetCanvas();
-  if (CBDataCount->Checked()) {
-    canvas.TextOut(420, strip_height / 2 - 65,
-                   FormatC("ﾃﾞｰﾀ %d - %d", StartIndex, StartIndex + DisplayCount - 1));
-  }
-
   ProcessDisplayedSection(Record, section, CBDC->Checked());
-
-  if (CBTitle->Checked()) WriteTitle(component_mode, strip_height);
-  const EditBox* amplitudes[kMaxChannels] = {EdAmp0, EdAmp1, EdAmp2};
-  if (component_mode) {
-    const auto quantity = static_cast<WaveQuantity>(RGWave->ItemIndex());
-    for (int ch = 0; ch < Record.ChannelCount; ++ch) {
-      DrawStrip({ch, ch, quantity, CB1ch->Checked() ? EdAmp0 : amplitudes[ch]}, strip_height);
-    }
-  } else {
-    const int channel = RGCompo->ItemIndex() < Record.ChannelCount ? RGCompo->ItemIndex() : 0;
-    for (int s = 0; s < 3; ++s) DrawStrip({s, channel, static_cast<WaveQuantity>(s), amplitudes[s]}, strip_height);
-  }
-  MyWave1->update();
+  DrawRecordStrips();
   // The Fourier spectra follow every load and every change of the section.
   if (Fourier && Fourier->isVisible()) Fourier->ShowSection(Record, section);
   // The long-period spectrum is of the whole record: computed again only after a load.
@@ -152,6 +145,25 @@ void TForm1::BtnWaveClick() {
 
   if (StartControlBusy) wait.Release();
   StartControlBusy = false;
+}
+
+void TForm1::DrawRecordStrips() {
+  const bool component_mode = CBWave->Checked();
+  const int strip_height = MyWave1->PictureHeight() / (component_mode ? Record.ChannelCount : 3);
+  Canvas& canvas = MyWave1->GetCanvas();
+  if (CBDataCount->Checked()) {
+    canvas.TextOut(420, strip_height / 2 - 65,
+                   FormatC(Translate("TForm1", "ﾃﾞｰﾀ %d - %d").c_str(), StartIndex, StartIndex + DisplayCount - 1));
+  }
+  if (CBTitle->Checked()) WriteTitle(component_mode, strip_height);
+  if (component_mode) {
+    const auto quantity = static_cast<WaveQuantity>(RGWave->ItemIndex());
+    for (int ch = 0; ch < Record.ChannelCount; ++ch) DrawStrip({ch, ch, quantity, strip_scales_[ch]}, strip_height);
+  } else {
+    const int channel = RGCompo->ItemIndex() < Record.ChannelCount ? RGCompo->ItemIndex() : 0;
+    for (int s = 0; s < 3; ++s) DrawStrip({s, channel, static_cast<WaveQuantity>(s), strip_scales_[s]}, strip_height);
+  }
+  MyWave1->update();
 }
 
 void TForm1::RedrawAtNewSize() {
@@ -168,7 +180,8 @@ void TForm1::DrawStrip(const Strip& strip, int strip_height) {
   plot.OriginY = static_cast<int>(strip_height / 2 + (strip.index * strip_height) * 0.95L);
   plot.UnitY = unit;
   plot.UnitX = kTimeUnit;
-  canvas.TextOut(plot.OriginX + 4, plot.OriginY - 67, Record.WaveNames[quantity]);
+  const std::string quantity_name = QuantityName(Record, quantity);
+  canvas.TextOut(plot.OriginX + 4, plot.OriginY - 67, quantity_name);
 
   // The acceleration as stored (without the section's mean removal); velocity and displacement
   // as the processing left them, from index 0.
@@ -182,11 +195,11 @@ void TForm1::DrawStrip(const Strip& strip, int strip_height) {
   const float peak = PeakAbs(DisplayCount, trace, position);
 
   const std::string name = ChannelTitle(Record, strip.channel);
-  plot.TraceLabel.name = Record.ComponentNames[strip.channel] + " " + Record.WaveNames[quantity];
+  plot.TraceLabel.name = Record.ComponentNames[strip.channel] + " " + quantity_name;
   plot.TraceLabel.unit = ReadoutUnitOf(strip.quantity);
   plot.Title = CBMax->Checked() ? FormatC("%s  max%6.1f %s", name.c_str(), peak, unit) : name;
   // A typed number is the strip's full half-height: two divisions.
-  plot.VValueY = CBAmp->Checked() ? AutoScale(2, peak) : static_cast<float>(strip.manual_scale->FloatValue() * 0.5L);
+  plot.VValueY = CBAmp->Checked() ? AutoScale(2, peak) : static_cast<float>(strip.manual_scale * 0.5L);
   plot.DrawScale();
   plot.DrawWave1(DisplayCount, trace, SampleInterval(Record));
 

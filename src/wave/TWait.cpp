@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "platform/Controls.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
@@ -15,12 +16,13 @@ constexpr int kExposeWaitMs = 500;
 
 TWait::TWait() {
   setObjectName("Wait");
-  setWindowTitle("　　お待ちください");
+  SetTitle(*this, Tr("TWait", "　　お待ちください"));
   setGeometry(339, 218, 360, 132);
   SetBackground(*this, ColorFromBgr(9008635));
   setFont(JapaneseFont(FontFace::ProportionalGothic, 13, true));
   SetTextColour(*this, ColorFromBgr(colours::kBlue));
-  Label1 = new TextLabel(this, "Label1", "応答スペクトルを計算しています・・・・", 32, 40);
+  // Each showing brings its own text, so this one is not set again in another language.
+  Label1 = new TextLabel(this, "Label1", Translated(Tr("TWait", "応答スペクトルを計算しています・・・・")), 32, 40);
 }
 
 void TWait::ShowWith(const std::string& text) {

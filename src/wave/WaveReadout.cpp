@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "record/RecordClock.h"
 
 namespace tremora {
@@ -88,10 +89,11 @@ PlotReading DescribeWaveReading(const std::vector<WaveStripShown>& strips, const
   const std::string value_text = ReadoutNumber(strip.samples[reading.sample]) + " " + label.unit;
   PlotReading described;
   described.lines.push_back({label.name, std::nullopt});
-  described.lines.push_back({"記録開始から " + time_text, std::nullopt});
-  described.lines.push_back({"値 " + value_text, std::nullopt});
+  described.lines.push_back({FormatC(Translate("WaveReadout", "記録開始から %s").c_str(), time_text.c_str()), std::nullopt});
+  described.lines.push_back({FormatC(Translate("WaveReadout", "値 %s").c_str(), value_text.c_str()), std::nullopt});
   if (label.start_clock) {
-    described.lines.push_back({"時刻 " + ClockText(*label.start_clock + time, label.decimals), std::nullopt});
+    const std::string clock = ClockText(*label.start_clock + time, label.decimals);
+    described.lines.push_back({FormatC(Translate("WaveReadout", "時刻 %s").c_str(), clock.c_str()), std::nullopt});
   }
   described.pin = reading.point;
   described.pin_text = value_text + " (" + time_text + ")";
