@@ -1,6 +1,9 @@
 #include "analysis/GraphExportWindow.h"
 
+#include <QEvent>
+
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "graph/TMyGraph.h"
 #include "platform/Controls.h"
 #include "platform/HandlerGuard.h"
@@ -10,29 +13,43 @@
 
 namespace tremora {
 
-namespace {
-constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
-constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
-}  // namespace
-
-GraphExportWindow::GraphExportWindow(const QString& name, const QString& caption, std::string csv_ending,
+GraphExportWindow::GraphExportWindow(const QString& name, TrText caption, std::string csv_ending,
                                      std::string gif_ending, int extra_height)
-    : SecondaryWindow(name, caption, 640, 560 + extra_height, ColorFromBgr(0xF0F0F0)),
+    : SecondaryWindow(name, QString(), 640, 560 + extra_height, ColorFromBgr(0xF0F0F0)),
       csv_ending_(std::move(csv_ending)),
       gif_ending_(std::move(gif_ending)) {
+  SetTitle(*this, caption);
   MyGraph1 = new TMyGraph(this);
   MyGraph1->setGeometry(8, 8, 624, 480);
   MyGraph1->setObjectName("MyGraph1");
-  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {240, 498 + extra_height, 90, 27});
-  BtnGIF = MakeButton(this, "BtnGIF", "GIF保存", {336, 498 + extra_height, 90, 27});
-  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {432, 498 + extra_height, 90, 27});
-  BtnClose = MakeButton(this, "BtnClose", "閉じる", {540, 498 + extra_height, 90, 27});
-  CsvDialog = {"CSVファイルに保存", "CSVファイル (*.csv)|*.csv", 1, "", "csv", "", true};
-  GifDialog = {"GIFファイルに保存", "GIFファイル (*.gif)|*.gif", 1, "", "gif", "", true};
+  BtnCSV = MakeButton(this, "BtnCSV", Tr("GraphExportWindow", "CSV保存"), {240, 498 + extra_height, 90, 27});
+  BtnGIF = MakeButton(this, "BtnGIF", Tr("GraphExportWindow", "GIF保存"), {336, 498 + extra_height, 90, 27});
+  BtnCopy = MakeButton(this, "BtnCopy", Tr("GraphExportWindow", "コピー"), {432, 498 + extra_height, 90, 27});
+  BtnClose = MakeButton(this, "BtnClose", Tr("GraphExportWindow", "閉じる"), {540, 498 + extra_height, 90, 27});
+  CsvDialog = {"", "", 1, "", "csv", "", true};
+  GifDialog = {"", "", 1, "", "gif", "", true};
+  ComposeDialogTexts();
   ConnectClick(*BtnCSV, [this] { SaveCsv(); });
   ConnectClick(*BtnGIF, [this] { SaveGif(); });
   ConnectClick(*BtnCopy, [this] { MyGraph1->Copy(); });
   ConnectClick(*BtnClose, [this] { close(); });
+}
+
+void GraphExportWindow::ComposeDialogTexts() {
+  CsvDialog.title = Translate("GraphExportWindow", "CSVファイルに保存");
+  CsvDialog.filter = Translate("GraphExportWindow", "CSVファイル (*.csv)|*.csv");
+  GifDialog.title = Translate("GraphExportWindow", "GIFファイルに保存");
+  GifDialog.filter = Translate("GraphExportWindow", "GIFファイル (*.gif)|*.gif");
+}
+
+void GraphExportWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    RunGuarded([this] {
+      ComposeDialogTexts();
+      LanguageChanged();
+    });
+  }
+  SecondaryWindow::changeEvent(event);
 }
 
 void GraphExportWindow::SaveCsv() {
@@ -42,7 +59,7 @@ void GraphExportWindow::SaveCsv() {
   const std::optional<std::string> path =
       ChooseExportFile(CsvDialog, record->RecordBaseName + csv_ending_, ".csv", last_csv_folder_, *record);
   if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, *text); }, kCsvFailedCaption)) last_csv_folder_ = FolderOf(*path);
+  if (WriteExport([&] { WriteWholeFile(*path, *text); }, Translate("GraphExportWindow", "CSVファイル保存エラー").c_str())) last_csv_folder_ = FolderOf(*path);
 }
 
 void GraphExportWindow::SaveGif() {
@@ -51,7 +68,7 @@ void GraphExportWindow::SaveGif() {
   const std::optional<std::string> path =
       ChooseExportFile(GifDialog, record->RecordBaseName + gif_ending_, ".gif", last_gif_folder_, *record);
   if (!path) return;
-  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, kGifFailedCaption)) last_gif_folder_ = FolderOf(*path);
+  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, Translate("GraphExportWindow", "GIFファイル保存エラー").c_str())) last_gif_folder_ = FolderOf(*path);
 }
 
 }  // namespace tremora

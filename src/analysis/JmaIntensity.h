@@ -47,6 +47,8 @@ struct JmaIntensity {
 double ReportedIntensity(double unrounded);
 // The class of a reported intensity.
 std::string IntensityClass(double reported);
+// A class as a window shows it, in the current language (files keep IntensityClass's text).
+std::string ShownIntensityClass(const std::string& intensity_class);
 
 // The intensity of three components of count samples each (gal) at interval dt (s).
 JmaIntensity ComputeJmaIntensity(const float* ns, const float* ew, const float* ud, int count, double dt);

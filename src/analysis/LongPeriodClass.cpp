@@ -5,11 +5,16 @@
 #include <utility>
 
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "spectrum/ExactResponse.h"
 
 namespace tremora {
 
 namespace {
+
+// Marks a text for the translation tools (lupdate reads Tr(context, text) as Qt's
+// QT_TRANSLATE_NOOP) without translating it: files keep the text as written.
+constexpr const char* Tr(const char*, const char* source) { return source; }
 
 // The agency's constants at 100 Hz.
 constexpr double kPublishedB1 = -1.995438545842;
@@ -166,7 +171,10 @@ void ClassifySva(SvaSpectrum& spectrum) {
   spectrum.Class = LongPeriodClassOf(spectrum.PeakSva());
 }
 
-std::string LongPeriodClassName(int long_period_class) { return FormatC("長周期地震動階級%d", long_period_class); }
+std::string LongPeriodClassName(int long_period_class, bool translated) {
+  constexpr const char* kName = Tr("LongPeriodClass", "長周期地震動階級%d");
+  return FormatC(translated ? Translate("LongPeriodClass", kName).c_str() : kName, long_period_class);
+}
 
 std::string RederivedFilterNote(double dt) {
   return FormatC("high-pass re-derived for %g Hz (JMA's constants are for 100 Hz)", 1 / dt);

@@ -76,8 +76,9 @@ void ClassifySva(SvaSpectrum& spectrum);
 // "Period(s),Sva(cm/s),NS(cm/s),EW(cm/s),Band,Class" and one line a period, "%.6g", CR LF; a
 // spectrum made with a re-derived filter begins with a line that says so.
 std::string FormatSvaCsv(const SvaSpectrum& spectrum, double dt);
-// The agency's name of a class: "長周期地震動階級3".
-std::string LongPeriodClassName(int long_period_class);
+// The agency's name of a class: "長周期地震動階級3"; translated, in the windows' language (files
+// keep the agency's name).
+std::string LongPeriodClassName(int long_period_class, bool translated);
 // What the window and the CSVs say of a filter designed for another rate than 100 Hz.
 std::string RederivedFilterNote(double dt);
 

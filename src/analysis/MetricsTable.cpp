@@ -5,10 +5,19 @@
 #include <string_view>
 
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
 namespace {
+
+// Marks a text for the translation tools (lupdate reads Tr(context, text) as Qt's
+// QT_TRANSLATE_NOOP) without translating it: Label translates the shown table's texts only.
+constexpr const char* Tr(const char*, const char* source) { return source; }
+
+std::string Label(TableTexts texts, const char* source) {
+  return texts == TableTexts::Shown ? Translate("MetricsTable", source) : source;
+}
 
 std::string Number(double value) {
   char text[48];
@@ -134,7 +143,8 @@ std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& in
   return Join(cells, ',');
 }
 
-TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indices) {
+TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indices, TableTexts texts) {
+  const bool shown = texts == TableTexts::Shown;
   TextTable table;
   table.push_back({"", "PGA (gal)", "PGV (cm/s)", "PGD (cm)", "Ia (m/s)", "D5-95 (s)", "CAV (cm/s)"});
   for (int ch = 0; ch < indices.ChannelCount; ++ch) {
@@ -146,26 +156,30 @@ TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indic
     table.push_back(row);
   }
   if (indices.Intensity) {
-    table.push_back({"水平合成", Number(indices.HorizontalPga)});
-    table.push_back({"3成分合成", Number(indices.VectorPga)});
+    table.push_back({Label(texts, Tr("MetricsTable", "水平合成")), Number(indices.HorizontalPga)});
+    table.push_back({Label(texts, Tr("MetricsTable", "3成分合成")), Number(indices.VectorPga)});
     char reported[16];
     std::snprintf(reported, sizeof reported, "%.1f", indices.Intensity->Reported);
-    table.push_back({"計測震度", reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
-    table.push_back({"震度階級", indices.Intensity->Class});
+    table.push_back({Label(texts, Tr("MetricsTable", "計測震度")), reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
+    table.push_back({Label(texts, Tr("MetricsTable", "震度階級")),
+                     shown ? ShownIntensityClass(indices.Intensity->Class) : indices.Intensity->Class});
   }
   if (indices.LongPeriod && indices.Si) {
     const SvaSpectrum& sva = *indices.LongPeriod;
-    std::vector<std::string> class_row = {"長周期地震動階級", LongPeriodClassName(sva.Class)};
-    if (sva.RederivedFilter) class_row.push_back(FormatC("高域フィルタを%g Hz用に再設計", 1 / SampleInterval(record)));
+    std::vector<std::string> class_row = {Label(texts, Tr("MetricsTable", "長周期地震動階級")),
+                                          LongPeriodClassName(sva.Class, shown)};
+    if (sva.RederivedFilter) class_row.push_back(
+          FormatC(Label(texts, Tr("MetricsTable", "高域フィルタを%g Hz用に再設計")).c_str(), 1 / SampleInterval(record)));
     table.push_back(class_row);
-    table.push_back({"Sva最大 (cm/s)", Number(sva.PeakSva()), FormatC("周期 %.1f s", SvaPeriod(sva.PeakIndex))});
-    std::vector<std::string> bands = {"周期帯別階級"};
+    table.push_back({Label(texts, Tr("MetricsTable", "Sva最大 (cm/s)")), Number(sva.PeakSva()),
+                     FormatC(Label(texts, Tr("MetricsTable", "周期 %.1f s")).c_str(), SvaPeriod(sva.PeakIndex))});
+    std::vector<std::string> bands = {Label(texts, Tr("MetricsTable", "周期帯別階級"))};
     for (int band = 1; band <= kLongPeriodBandCount; ++band) {
-      bands.push_back(FormatC("%d秒台 %d", band, sva.BandClasses[band - 1]));
+      bands.push_back(FormatC(Label(texts, Tr("MetricsTable", "%d秒台 %d")).c_str(), band, sva.BandClasses[band - 1]));
     }
     table.push_back(bands);
     table.push_back({"SI値 (cm/s)", "NS " + Number(indices.Si->Ns), "EW " + Number(indices.Si->Ew),
-                     "水平 " + Number(indices.Si->Horizontal())});
+                     Label(texts, Tr("MetricsTable", "水平 ")) + Number(indices.Si->Horizontal())});
   }
   return table;
 }

@@ -18,8 +18,12 @@ std::string MetricsCsvHeader();
 std::string MetricsCsvRow(const RecordSet& record, const StrongMotionIndices& indices);
 
 // The window's table: a header row, one row per component, then the vector and intensity rows.
+// Its texts as written (the CSV and the clipboard copy keep them in the first language, which
+// other programs read) or as shown, in the windows' language.
 using TextTable = std::vector<std::vector<std::string>>;
-TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indices);
+enum class TableTexts { Written, Shown };
+TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indices,
+                       TableTexts texts = TableTexts::Written);
 // The record's identification above the table: station code and name, origin time.
 std::string RecordIdentification(const RecordSet& record);
 

@@ -10,16 +10,22 @@
 
 namespace tremora {
 
-TFourier::TFourier() : GraphExportWindow("Fourier", "フーリエスペクトル", "fas.csv", "fas.gif") {
+TFourier::TFourier() : GraphExportWindow("Fourier", Tr("TFourier", "フーリエスペクトル"), "fas.csv", "fas.gif") {
   CBSmooth = new QComboBox(this);
   CBSmooth->setObjectName("CBSmooth");
-  CBSmooth->addItem(QString::fromUtf8("平滑化なし"));
+  CBSmooth->addItem(Translated(Tr("TFourier", "平滑化なし")));
   for (const double width : kFourierBandWidths) CBSmooth->addItem(QString::fromStdString(FormatC("Parzen %g Hz", width)));
   CBSmooth->setGeometry(8, 500, 130, 24);
-  CBPeriod = new CheckBox(this, "CBPeriod", QString::fromUtf8("周期軸"), false);
+  CBPeriod = new CheckBox(this, "CBPeriod", Tr("TFourier", "周期軸"), false);
   CBPeriod->setGeometry(148, 500, 80, 24);
   ConnectGuarded(CBSmooth, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
   CBPeriod->OnClick = [this] { Draw(); };
+}
+
+void TFourier::LanguageChanged() {
+  // A combo box item is no remembered caption; setting it emits no change of choice.
+  CBSmooth->setItemText(0, Translated(Tr("TFourier", "平滑化なし")));
+  if (!spectra_.Frequencies.empty()) Draw();
 }
 
 void TFourier::ShowSection(const RecordSet& record, const DisplayedSection& section) {

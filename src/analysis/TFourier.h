@@ -26,6 +26,7 @@ class TFourier : public GraphExportWindow {
  protected:
   const RecordSet* ExportedRecord() const override { return record_; }
   std::optional<std::string> CsvText() const override;
+  void LanguageChanged() override;
 
  private:
   void Recalculate();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "graph/TMyGraph.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
@@ -11,15 +12,14 @@
 namespace tremora {
 
 namespace {
-constexpr const char* kWholeRecord = "記録全体から計算 (表示区間によらない)";
-constexpr const char* kNeedsThreeComponents = "水平2成分のある3成分記録が必要です";
 constexpr Colour kSvaColour = 0xFF0000;        // blue
 constexpr Colour kThresholdColour = 0x808080;  // grey
 }  // namespace
 
-TLongPeriod::TLongPeriod() : GraphExportWindow("LongPeriod", "長周期地震動", "sva.csv", "sva.gif", 50) {
+TLongPeriod::TLongPeriod() : GraphExportWindow("LongPeriod", Tr("TLongPeriod", "長周期地震動"), "sva.csv", "sva.gif", 50) {
   LabelClass = new TextLabel(this, "LabelClass", QString(), 8, 496);
-  LabelNote = new TextLabel(this, "LabelNote", QString::fromUtf8(kWholeRecord), 8, 518);
+  LabelNote = new TextLabel(this, "LabelNote", QString(), 8, 518);
+  ShowClass();
 }
 
 void TLongPeriod::ShowRecord(const RecordSet& record) {
@@ -28,23 +28,39 @@ void TLongPeriod::ShowRecord(const RecordSet& record) {
   stale_ = false;
   spectrum_ = SvaSpectrum();
   dt_ = SampleInterval(record);
-  const bool usable = record.RecordLoaded && record.ChannelCount == 3 && record.SampleCount > 0;
-  if (usable) {
+  usable_ = record.RecordLoaded && record.ChannelCount == 3 && record.SampleCount > 0;
+  if (usable_) {
     spectrum_ = ComputeSvaSpectrum(record.Acceleration[0].data(), record.Acceleration[1].data(), record.SampleCount,
                                    dt_);
-    LabelClass->SetCaption(FormatC("%s   Sva最大 %.4g cm/s (周期 %.1f s)   周期帯別 1〜7秒台: %d %d %d %d %d %d %d",
-                                   LongPeriodClassName(spectrum_.Class).c_str(), spectrum_.PeakSva(),
-                                   SvaPeriod(spectrum_.PeakIndex), spectrum_.BandClasses[0], spectrum_.BandClasses[1],
-                                   spectrum_.BandClasses[2], spectrum_.BandClasses[3], spectrum_.BandClasses[4],
-                                   spectrum_.BandClasses[5], spectrum_.BandClasses[6]));
-  } else {
-    LabelClass->SetCaption(record.RecordLoaded ? kNeedsThreeComponents : "");
   }
-  std::string note = kWholeRecord;
-  if (usable && spectrum_.RederivedFilter) note += FormatC("   高域フィルタを%g Hz用に再設計", 1 / dt_);
-  LabelNote->SetCaption(note);
-  BtnCSV->setEnabled(usable);
+  ShowClass();
+  BtnCSV->setEnabled(usable_);
   Draw();
+}
+
+void TLongPeriod::ShowClass() {
+  if (usable_) {
+    LabelClass->SetCaption(
+        FormatC(Translate("TLongPeriod", "%s   Sva最大 %.4g cm/s (周期 %.1f s)   周期帯別 1〜7秒台: %d %d %d %d %d %d %d")
+                    .c_str(),
+                LongPeriodClassName(spectrum_.Class, true).c_str(), spectrum_.PeakSva(),
+                SvaPeriod(spectrum_.PeakIndex), spectrum_.BandClasses[0], spectrum_.BandClasses[1],
+                spectrum_.BandClasses[2], spectrum_.BandClasses[3], spectrum_.BandClasses[4],
+                spectrum_.BandClasses[5], spectrum_.BandClasses[6]));
+  } else {
+    const bool loaded = record_ != nullptr && record_->RecordLoaded;
+    LabelClass->SetCaption(loaded ? Translate("TLongPeriod", "水平2成分のある3成分記録が必要です") : "");
+  }
+  std::string note = Translate("TLongPeriod", "記録全体から計算 (表示区間によらない)");
+  if (usable_ && spectrum_.RederivedFilter) {
+    note += FormatC(Translate("TLongPeriod", "   高域フィルタを%g Hz用に再設計").c_str(), 1 / dt_);
+  }
+  LabelNote->SetCaption(note);
+}
+
+void TLongPeriod::LanguageChanged() {
+  ShowClass();
+  if (record_ != nullptr) Draw();
 }
 
 void TLongPeriod::Draw() {
@@ -77,7 +93,7 @@ void TLongPeriod::Draw() {
     canvas.MoveTo(graph.OriginX, row);
     canvas.LineTo(graph.OriginX + graph.WidthX, row);
     canvas.SetPenStyle(PenStyle::Solid);
-    canvas.TextOut(graph.OriginX + graph.WidthX + 4, row - 14, FormatC("階級%d", c + 1));
+    canvas.TextOut(graph.OriginX + graph.WidthX + 4, row - 14, FormatC(Translate("TLongPeriod", "階級%d").c_str(), c + 1));
   }
   if (spectrum_.PeakSva() > 0) {
     std::vector<float> periods(kSvaPeriodCount);

@@ -30,10 +30,14 @@ class TLongPeriod : public GraphExportWindow {
  private:
   const RecordSet* ExportedRecord() const override { return record_; }
   std::optional<std::string> CsvText() const override;
+  void LanguageChanged() override;
+  // The class line and the note of the spectrum held, in the current language.
+  void ShowClass();
   void Draw();
   const RecordSet* record_ = nullptr;
   bool stale_ = true;
   double dt_ = 0;
+  bool usable_ = false;  // a three-component record: the spectrum was computed
   SvaSpectrum spectrum_;
 };
 

@@ -1,5 +1,6 @@
 #include "analysis/TMetrics.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -9,6 +10,7 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
 #include "spectrum/TSpect.h"
@@ -17,13 +19,13 @@
 namespace tremora {
 
 namespace {
-constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
-constexpr const char* kNoRecord = "波形ファイルが読み込まれていません";
+constexpr TrText kNoRecord = Tr("TMetrics", "波形ファイルが読み込まれていません");
 }  // namespace
 
 TMetrics::TMetrics(Application& application)
-    : SecondaryWindow("Metrics", "強震動指標", 720, 426, ColorFromBgr(0xE0E0E0)), application_(application) {
-  Identification = new TextLabel(this, "Identification", QString::fromUtf8(kNoRecord), 16, 12);
+    : SecondaryWindow("Metrics", QString(), 720, 426, ColorFromBgr(0xE0E0E0)), application_(application) {
+  SetTitle(*this, Tr("TMetrics", "強震動指標"));
+  Identification = new TextLabel(this, "Identification", Translated(kNoRecord), 16, 12);
   Table = new QTableWidget(this);
   Table->setObjectName("Table");
   Table->setGeometry(16, 36, 688, 336);
@@ -32,15 +34,31 @@ TMetrics::TMetrics(Application& application)
   Table->verticalHeader()->setDefaultSectionSize(24);  // all twelve lines without scrolling
   Table->horizontalHeader()->hide();
   Table->setFont(JapaneseFont(FontFace::ProportionalGothic, 12, false));
-  BtnCopy = MakeButton(this, "BtnCopy", "コピー", {16, 386, 100, 27}, "表をテキストとしてクリップボードにコピー");
-  BtnCSV = MakeButton(this, "BtnCSV", "CSV保存", {130, 386, 100, 27}, "表をCSVファイルに保存");
-  BtnClose = MakeButton(this, "BtnClose", "閉じる", {604, 386, 100, 27});
+  BtnCopy = MakeButton(this, "BtnCopy", Tr("TMetrics", "コピー"), {16, 386, 100, 27},
+                       Tr("TMetrics", "表をテキストとしてクリップボードにコピー"));
+  BtnCSV = MakeButton(this, "BtnCSV", Tr("TMetrics", "CSV保存"), {130, 386, 100, 27}, Tr("TMetrics", "表をCSVファイルに保存"));
+  BtnClose = MakeButton(this, "BtnClose", Tr("TMetrics", "閉じる"), {604, 386, 100, 27});
   ConnectClick(*BtnCopy, [this] { CopyClick(); });
   ConnectClick(*BtnCSV, [this] { CsvClick(); });
   ConnectClick(*BtnClose, [this] { close(); });
-  SaveDialog.title = "強震動指標のCSV保存";
-  SaveDialog.filter = "CSVファイル (*.csv)|*.csv|すべてのファイル|*.*";
   SaveDialog.overwrite_prompt = true;
+  ComposeDialogTexts();
+}
+
+void TMetrics::ComposeDialogTexts() {
+  SaveDialog.title = Translate("TMetrics", "強震動指標のCSV保存");
+  SaveDialog.filter = Translate("TMetrics", "CSVファイル (*.csv)|*.csv|すべてのファイル|*.*");
+}
+
+void TMetrics::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    RunGuarded([this] {
+      ComposeDialogTexts();
+      // A window left behind by a load shows the new record when it is next opened.
+      if (!stale_) ShowTable();
+    });
+  }
+  SecondaryWindow::changeEvent(event);
 }
 
 void TMetrics::ShowForRecord() {
@@ -59,21 +77,32 @@ void TMetrics::Refresh() {
   const TForm1& form = application_.Form1();
   const RecordSet& record = form.Record;
   table_.clear();
-  if (!record.RecordLoaded) {
-    Identification->SetCaption(kNoRecord);
-  } else {
+  indices_.reset();
+  if (record.RecordLoaded) {
     // SI by the spectrum window's 計算法.
-    table_ = MetricsTable(record, ComputeStrongMotionIndices(record, form.CBDC->Checked(), application_.Spect().Method));
+    indices_ = ComputeStrongMotionIndices(record, form.CBDC->Checked(), application_.Spect().Method);
+    table_ = MetricsTable(record, *indices_);
+  }
+  ShowTable();
+}
+
+void TMetrics::ShowTable() {
+  const RecordSet& record = application_.Form1().Record;
+  // Until the next Refresh the indices held are those of the record on screen.
+  if (!indices_) {
+    Identification->SetCaption(Translated(kNoRecord));
+  } else {
     Identification->SetCaption(RecordIdentification(record));
   }
+  const TextTable shown = indices_ ? MetricsTable(record, *indices_, TableTexts::Shown) : TextTable();
   Table->clear();
-  Table->setRowCount(static_cast<int>(table_.size()));
+  Table->setRowCount(static_cast<int>(shown.size()));
   size_t columns = 7;
-  for (const auto& row : table_) columns = std::max(columns, row.size());
+  for (const auto& row : shown) columns = std::max(columns, row.size());
   Table->setColumnCount(static_cast<int>(columns));
-  for (int r = 0; r < static_cast<int>(table_.size()); ++r) {
-    for (int c = 0; c < static_cast<int>(table_[r].size()); ++c) {
-      auto* item = new QTableWidgetItem(QString::fromStdString(table_[r][c]));
+  for (int r = 0; r < static_cast<int>(shown.size()); ++r) {
+    for (int c = 0; c < static_cast<int>(shown[r].size()); ++c) {
+      auto* item = new QTableWidgetItem(QString::fromStdString(shown[r][c]));
       if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       Table->setItem(r, c, item);
     }
@@ -94,7 +123,7 @@ void TMetrics::CsvClick() {
   const std::optional<std::string> path =
       ChooseExportFile(SaveDialog, record.RecordBaseName + "idx.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); }, kCsvFailedCaption)) {
+  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); }, Translate("TMetrics", "CSVファイル保存エラー").c_str())) {
     LastCsvFolder = FolderOf(*path);
   }
 }

@@ -10,6 +10,7 @@
 #include "app/SecondaryWindows.h"
 #include "platform/Platform.h"
 
+class QEvent;
 class QPushButton;
 class QTableWidget;
 
@@ -38,11 +39,20 @@ class TMetrics : public SecondaryWindow {
   FileDialogOptions SaveDialog;
   std::string LastCsvFolder;
 
+ protected:
+  // A new language: the table, the identification and the dialog are shown again from the
+  // indices held; nothing is computed again.
+  void changeEvent(QEvent* event) override;
+
  private:
   void Refresh();
+  // The table of the indices held, in the current language.
+  void ShowTable();
+  void ComposeDialogTexts();
 
   Application& application_;
-  TextTable table_;
+  std::optional<StrongMotionIndices> indices_;
+  TextTable table_;  // as written to the CSV and the clipboard
   bool stale_ = true;
 };
 

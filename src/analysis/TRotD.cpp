@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "graph/TMyGraph.h"
 #include "platform/HandlerGuard.h"
 #include "spectrum/SpectrumView.h"
@@ -12,18 +13,21 @@
 namespace tremora {
 
 namespace {
-constexpr const char* kNeedsHorizontalPair = "方位別スペクトルには水平2成分（NS・EW）の記録が必要です";
 constexpr int kDefaultDamping = 3;  // 5 % of the ×1 set
 }  // namespace
 
-TRotD::TRotD() : GraphExportWindow("RotD", "方位別スペクトル", "rotd.csv", "rotd.gif") {
+TRotD::TRotD() : GraphExportWindow("RotD", Tr("TRotD", "方位別スペクトル"), "rotd.csv", "rotd.gif") {
   CBDamping = new QComboBox(this);
   CBDamping->setObjectName("CBDamping");
   CBDamping->setGeometry(8, 500, 110, 24);
-  CBFrequency = new CheckBox(this, "CBFrequency", QString::fromUtf8("周波数軸"), false);
+  CBFrequency = new CheckBox(this, "CBFrequency", Tr("TRotD", "周波数軸"), false);
   CBFrequency->setGeometry(128, 500, 90, 24);
   ConnectGuarded(CBDamping, &QComboBox::currentIndexChanged, this, [this] { Recalculate(); });
   CBFrequency->OnClick = [this] { Draw(); };
+}
+
+void TRotD::LanguageChanged() {
+  if (record_ != nullptr && record_->RecordLoaded) Draw();
 }
 
 void TRotD::ShowSection(const RecordSet& record, const DisplayedSection& section, const DampingRatios& ratios,
@@ -60,7 +64,7 @@ void TRotD::Draw() {
   Canvas& canvas = graph.GetCanvas();
   if (!spectrum_) {
     canvas.SetFontColour(kBlack);
-    canvas.TextOut(60, 220, kNeedsHorizontalPair);
+    canvas.TextOut(60, 220, Translate("TRotD", "方位別スペクトルには水平2成分（NS・EW）の記録が必要です"));
     graph.update();
     return;
   }

@@ -28,6 +28,7 @@ class TRotD : public GraphExportWindow {
 
  protected:
   const RecordSet* ExportedRecord() const override { return record_; }
+  void LanguageChanged() override;
   std::optional<std::string> CsvText() const override;
 
  private:

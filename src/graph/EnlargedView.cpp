@@ -44,10 +44,11 @@ void TSpect::RunEnlargedView(bool per_component) {
   const int kind = std::clamp(RGResp->ItemIndex(), 0, kResponseKinds - 1);
   const int step_count = EnlargedStepCount(per_component, channels);
 
-  EnlargedCurves curves;
+  EnlargedCurves& curves = enlarged_curves_;
   int step = 0;
   while (step < step_count) {
     const EnlargedStep shown = EnlargedStepAt(per_component, step, channel, kind);
+    enlarged_step_ = EnlargedStepShown{per_component, shown.kind, shown.channel};
     DrawEnlargedStep(per_component, shown.kind, shown.channel, curves);
     large.show();
     large.MyGraph1->update();
@@ -60,7 +61,7 @@ void TSpect::RunEnlargedView(bool per_component) {
     switch (static_cast<tremora::StepCommand>(StepCommand)) {
       case tremora::StepCommand::EnlargedGif: large.BtnLGGIFClick(); break;
       case tremora::StepCommand::NewOverlay: NewOverlay(shown.kind, curves); break;
-      case tremora::StepCommand::AddToOverlay: AddToOverlay(curves); break;
+      case tremora::StepCommand::AddToOverlay: AddToOverlay(shown.kind, curves); break;
       case tremora::StepCommand::OverlayGif: application_.Super().BtnSPGIFClick(); break;
       default: break;
     }
@@ -68,6 +69,7 @@ void TSpect::RunEnlargedView(bool per_component) {
     step = move.step;
   }
 
+  enlarged_step_.reset();
   large.hide();
   // Unticking runs CBLargeClick, which clears the flag and draws the three panels again.
   if (CBLarge->Checked()) {
@@ -110,25 +112,65 @@ void TSpect::DrawEnlargedStep(bool per_component, int kind, int channel, Enlarge
   }
 }
 
-void TSpect::DrawOverlayCurves(int k, const EnlargedCurves& curves, bool legend_first) {
+TSpect::OverlaySpectrum TSpect::OverlaySpectrumNow(int k, bool starts, int kind,
+                                                   const EnlargedCurves& curves) const {
+  OverlaySpectrum spectrum;
+  spectrum.k = k;
+  spectrum.starts = starts;
+  spectrum.kind = kind;
+  spectrum.frequency = RGXUnit->ItemIndex() == 1;
+  spectrum.curves = curves;
+  spectrum.axes = *application_.Super().MyGraph1;
+  spectrum.shown = DampingShown;
+  spectrum.ratios = Source.Ratios;
+  return spectrum;
+}
+
+void TSpect::DrawOverlayCurves(const OverlaySpectrum& spectrum, bool legend_first) {
   TMyGraph& graph = *application_.Super().MyGraph1;
   Canvas& canvas = graph.GetCanvas();
-  const LegendRow row = OverlayLegendRow(k);
+  const LegendRow row = OverlayLegendRow(spectrum.k);
   const auto legend_line = [&] {
     canvas.MoveTo(row.line_left, row.line_y);
     canvas.LineTo(row.line_right, row.line_y);
   };
   canvas.SetPenWidth(kEnlargedPenWidth);
   // Every overlay curve takes the overlay colour, colour coding or not.
-  canvas.SetPenColour(OverlayColours[OverlayColourIndex(k)]);
+  canvas.SetPenColour(OverlayColours[OverlayColourIndex(spectrum.k)]);
   if (legend_first) legend_line();
   for (int d = 0; d < kDampingCount; ++d) {
-    if (!DampingShown[d]) continue;
+    if (!spectrum.shown[d]) continue;
     // Named by the legend row of its spectrum.
-    const std::string name = FormatC("%d %s", k + 1, DampingName(Source.Ratios[d]).c_str());
-    graph.DrawGraph(curves.count, curves.x, curves.y[d].data(), name);
+    const std::string name = FormatC("%d %s", spectrum.k + 1, DampingName(spectrum.ratios[d]).c_str());
+    graph.DrawGraph(spectrum.curves.count, spectrum.curves.x, spectrum.curves.y[d].data(), name);
   }
   if (!legend_first) legend_line();
+}
+
+void TSpect::DrawOverlaySpectrum(const OverlaySpectrum& spectrum) {
+  TMyGraph& graph = *application_.Super().MyGraph1;
+  static_cast<GraphAxes&>(graph) = spectrum.axes;
+  graph.TitleX = SpectrumAxisTitle(spectrum.frequency);
+  const LegendRow row = OverlayLegendRow(spectrum.k);
+  if (spectrum.starts) {
+    graph.ReadoutUnit = ResponseUnit(spectrum.kind);
+    graph.DrawWaku();
+    graph.GetCanvas().TextOut(row.text_x, row.text_y, spectrum.curves.title);
+    WriteUnitLabel(graph, spectrum.kind);
+    DrawOverlayCurves(spectrum, true);
+  } else {
+    DrawOverlayCurves(spectrum, false);
+    graph.GetCanvas().TextOut(row.text_x, row.text_y, spectrum.curves.title);
+  }
+}
+
+void TSpect::RedrawOverlay() {
+  if (overlay_.empty()) return;
+  TMyGraph& graph = *application_.Super().MyGraph1;
+  // Left with the axes of its last spectrum, as drawing it left them.
+  graph.Clear(kWhite);
+  for (const OverlaySpectrum& spectrum : overlay_) DrawOverlaySpectrum(spectrum);
+  graph.update();
 }
 
 void TSpect::NewOverlay(int kind, const EnlargedCurves& curves) {
@@ -139,22 +181,18 @@ void TSpect::NewOverlay(int kind, const EnlargedCurves& curves) {
   super.BaseName = Source.RecordBaseName;
   // The scale fits the first spectrum; later ones are drawn on it.
   graph.YScaleUnit(curves.count, curves.y[ReferenceDampingIndex].data());
-  graph.ReadoutUnit = ResponseUnit(kind);
-  graph.DrawWaku();
-  const LegendRow row = OverlayLegendRow(0);
-  graph.GetCanvas().TextOut(row.text_x, row.text_y, curves.title);
-  WriteUnitLabel(graph, kind);
-  DrawOverlayCurves(0, curves, true);
+  overlay_.clear();
+  overlay_.push_back(OverlaySpectrumNow(0, true, kind, curves));
+  DrawOverlaySpectrum(overlay_.back());
   application_.NextStep().Button3Click();
   super.show();
   graph.update();
 }
 
-void TSpect::AddToOverlay(const EnlargedCurves& curves) {
+void TSpect::AddToOverlay(int kind, const EnlargedCurves& curves) {
   TSuper& super = application_.Super();
-  DrawOverlayCurves(OverlayCount, curves, false);
-  const LegendRow row = OverlayLegendRow(OverlayCount);
-  super.MyGraph1->GetCanvas().TextOut(row.text_x, row.text_y, curves.title);
+  overlay_.push_back(OverlaySpectrumNow(OverlayCount, false, kind, curves));
+  DrawOverlaySpectrum(overlay_.back());
   application_.NextStep().Button3Click();
   // Shown again only by a new overlay.
   super.MyGraph1->update();

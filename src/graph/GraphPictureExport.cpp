@@ -4,19 +4,16 @@
 #include <QWidget>
 
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "graph/TMyGraph.h"
 #include "platform/PictureFiles.h"
 #include "record/SaveTargetCheck.h"
 
 namespace tremora {
 
-namespace {
-constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
-}
-
 FileDialogOptions GraphGifDialog() {
   FileDialogOptions dialog;
-  dialog.filter = "GIFﾌｧｲﾙ(*.gif)|*.gif|すべて(*.*)|*.*";
+  dialog.filter = Translate("GraphPictureExport", "GIFﾌｧｲﾙ(*.gif)|*.gif|すべて(*.*)|*.*");
   dialog.overwrite_prompt = true;
   return dialog;
 }
@@ -29,7 +26,7 @@ void SaveGraphGif(TMyGraph& graph, FileDialogOptions& dialog, const std::string&
   // The next dialog of this graph opens where this GIF went.
   dialog.initial_folder = path->substr(0, path->size() - FileNameOf(*path).size());
   graph.GetCanvas();  // a graph never drawn on saves as white
-  WriteExport([&] { WriteGif(graph.Picture(), *path); }, kGifFailedCaption);
+  WriteExport([&] { WriteGif(graph.Picture(), *path); }, Translate("GraphPictureExport", "GIFファイル保存エラー").c_str());
 }
 
 void CopyGraphClientArea(TMyGraph& graph, const QWidget& window) {

@@ -14,8 +14,8 @@ constexpr std::uint32_t kBackground = 12425183;
 }
 
 TLarge::TLarge(Application& application)
-    : SecondaryWindow("Large", "地震応答スペクトラム", 520, 534, ColorFromBgr(kBackground)),
-      application_(application) {
+    : SecondaryWindow("Large", "", 520, 534, ColorFromBgr(kBackground)), application_(application) {
+  SetTitle(*this, Tr("TLarge", "地震応答スペクトラム"));
   MyGraph1 = new TMyGraph(this);
   MyGraph1->setObjectName("MyGraph1");
   MyGraph1->setGeometry(16, 16, 481, 481);
@@ -27,9 +27,9 @@ TLarge::TLarge(Application& application)
   MyGraph1->VValueY = 10.0f;
 
   // The stepping window offers both commands; these two buttons stay hidden.
-  Button2 = MakeButton(this, "Button2", "閉じる", {424, 500, 75, 25});
+  Button2 = MakeButton(this, "Button2", Tr("TLarge", "閉じる"), {424, 500, 75, 25});
   Button2->setVisible(false);
-  BtnLGGIF = MakeButton(this, "BtnLGGIF", "GIFﾌｧｲﾙ", {336, 500, 75, 25});
+  BtnLGGIF = MakeButton(this, "BtnLGGIF", Tr("TLarge", "GIFﾌｧｲﾙ"), {336, 500, 75, 25});
   BtnLGGIF->setVisible(false);
   ConnectClick(*Button2, [this] { Button2Click(); });
   ConnectClick(*BtnLGGIF, [this] { BtnLGGIFClick(); });

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 
+#include "base/Translation.h"
 #include "platform/PictureFiles.h"
 #include "platform/Platform.h"
 
@@ -84,7 +85,8 @@ void TMyGraph::ApplyScale(int count, const float* values, bool symmetric, bool f
   if (symmetric) {
     const Magnitude data = LargestMagnitude(count, values);
     if (!linear && data.negative) {
-      CurrentPlatform().ShowMessage("負のデータを対数目盛りでは表せません", "目盛り設定エラー", MessageButtons::Ok,
+      CurrentPlatform().ShowMessage(Translate("TMyGraph", "負のデータを対数目盛りでは表せません"),
+                                    Translate("TMyGraph", "目盛り設定エラー"), MessageButtons::Ok,
                                     MessageIcon::Exclamation);
       CurrentPlatform().RequestTerminate();
     }

@@ -21,18 +21,18 @@ constexpr std::uint32_t kBackground = 12425183;
 }  // namespace
 
 TNextStep::TNextStep(Application& application)
-    : SecondaryWindow("NextStep", "地震応答スペクトラム", 428, 232, ColorFromBgr(kBackground)),
-      application_(application) {
+    : SecondaryWindow("NextStep", "", 428, 232, ColorFromBgr(kBackground)), application_(application) {
+  SetTitle(*this, Tr("TNextStep", "地震応答スペクトラム"));
   move(484, 309);
   // Above the overlay window, which stays on top of the others and would cover the lower row.
   setWindowFlag(Qt::WindowStaysOnTopHint);
   // The enlarged view.
-  Label1 = new TextLabel(this, "Label1", QString::fromUtf8("地震応答スペクトラム拡大図"), 32, 16);
-  Button4 = MakeButton(this, "Button4", "GIFﾌｧｲﾙ", {312, 16, 75, 25}, "現在の拡大図をGIFﾌｧｲﾙで保存");
-  Button1 = MakeButton(this, "Button1", "次　へ", {24, 56, 75, 25}, "次の拡大図");
-  Button2 = MakeButton(this, "Button2", "戻　る", {120, 56, 75, 25}, "前の拡大図");
-  Button8 = MakeButton(this, "Button8", "コピー", {216, 56, 75, 25}, "ｸﾘｯﾌﾟボードへｺﾋﾟｰ");
-  Button3 = MakeButton(this, "Button3", "閉じる", {312, 56, 75, 25}, "拡大図を終了");
+  Label1 = new TextLabel(this, "Label1", Tr("TNextStep", "地震応答スペクトラム拡大図"), 32, 16);
+  Button4 = MakeButton(this, "Button4", Tr("TNextStep", "GIFﾌｧｲﾙ"), {312, 16, 75, 25}, Tr("TNextStep", "現在の拡大図をGIFﾌｧｲﾙで保存"));
+  Button1 = MakeButton(this, "Button1", Tr("TNextStep", "次　へ"), {24, 56, 75, 25}, Tr("TNextStep", "次の拡大図"));
+  Button2 = MakeButton(this, "Button2", Tr("TNextStep", "戻　る"), {120, 56, 75, 25}, Tr("TNextStep", "前の拡大図"));
+  Button8 = MakeButton(this, "Button8", Tr("TNextStep", "コピー"), {216, 56, 75, 25}, Tr("TNextStep", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ"));
+  Button3 = MakeButton(this, "Button3", Tr("TNextStep", "閉じる"), {312, 56, 75, 25}, Tr("TNextStep", "拡大図を終了"));
   Panel1 = new QFrame(this);
   Panel1->setObjectName("Panel1");
   Panel1->setFrameShape(QFrame::HLine);
@@ -40,12 +40,12 @@ TNextStep::TNextStep(Application& application)
   Panel1->setLineWidth(1);
   Panel1->setGeometry(8, 98, 393, 3);
   // The overlay.
-  Label2 = new TextLabel(this, "Label2", QString::fromUtf8("地震応答スペクトラムの重ね合わせ図"), 32, 120);
-  Button7 = MakeButton(this, "Button7", "GIFﾌｧｲﾙ", {312, 112, 75, 25}, "重ね合わせｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存");
-  Button5 = MakeButton(this, "Button5", "新規作図", {24, 152, 75, 25}, "現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成");
-  Button6 = MakeButton(this, "Button6", "重ね合わせ", {120, 152, 75, 25}, "現在の拡大図を追加する");
-  Button9 = MakeButton(this, "Button9", "コピー", {216, 152, 75, 25}, "ｸﾘｯﾌﾟボードへｺﾋﾟｰ");
-  Button10 = MakeButton(this, "Button10", "閉じる", {312, 152, 75, 25}, nullptr);
+  Label2 = new TextLabel(this, "Label2", Tr("TNextStep", "地震応答スペクトラムの重ね合わせ図"), 32, 120);
+  Button7 = MakeButton(this, "Button7", Tr("TNextStep", "GIFﾌｧｲﾙ"), {312, 112, 75, 25}, Tr("TNextStep", "重ね合わせｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存"));
+  Button5 = MakeButton(this, "Button5", Tr("TNextStep", "新規作図"), {24, 152, 75, 25}, Tr("TNextStep", "現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成"));
+  Button6 = MakeButton(this, "Button6", Tr("TNextStep", "重ね合わせ"), {120, 152, 75, 25}, Tr("TNextStep", "現在の拡大図を追加する"));
+  Button9 = MakeButton(this, "Button9", Tr("TNextStep", "コピー"), {216, 152, 75, 25}, Tr("TNextStep", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ"));
+  Button10 = MakeButton(this, "Button10", Tr("TNextStep", "閉じる"), {312, 152, 75, 25});
 
   ConnectClick(*Button1, [this] { Button1Click(); });
   ConnectClick(*Button2, [this] { Button2Click(); });

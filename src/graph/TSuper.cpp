@@ -16,7 +16,8 @@ QRect ButtonPlace(int left) { return {left, 472, 75, 25}; }
 }  // namespace
 
 TSuper::TSuper(Application& application)
-    : SecondaryWindow("Super", "地震応答ｽﾍﾟｸﾄﾗﾑ", 415, 523, ColorFromBgr(kBackground)), application_(application) {
+    : SecondaryWindow("Super", "", 415, 523, ColorFromBgr(kBackground)), application_(application) {
+  SetTitle(*this, Tr("TSuper", "地震応答ｽﾍﾟｸﾄﾗﾑ"));
   move(318, 427);
   setWindowFlag(Qt::WindowStaysOnTopHint);
   MyGraph1 = new TMyGraph(this);
@@ -29,9 +30,9 @@ TSuper::TSuper(Application& application)
   MyGraph1->VValueX = 5.0f;
   MyGraph1->VValueY = 10.0f;
 
-  BtnSPGIF = MakeButton(this, "BtnSPGIF", "GIFﾌｧｲﾙ", ButtonPlace(32));
-  Button2 = MakeButton(this, "Button2", "コピー", ButtonPlace(167));
-  Button1 = MakeButton(this, "Button1", "閉じる", ButtonPlace(302));
+  BtnSPGIF = MakeButton(this, "BtnSPGIF", Tr("TSuper", "GIFﾌｧｲﾙ"), ButtonPlace(32));
+  Button2 = MakeButton(this, "Button2", Tr("TSuper", "コピー"), ButtonPlace(167));
+  Button1 = MakeButton(this, "Button1", Tr("TSuper", "閉じる"), ButtonPlace(302));
   // Enabled once the first overlay has been drawn.
   BtnSPGIF->setEnabled(false);
   Button1->setEnabled(false);

@@ -4,15 +4,18 @@
 #include <cmath>
 
 #include "base/CNumbers.h"
+#include "base/Translation.h"
 #include "spectrum/SpectrumCsv.h"
 
 namespace tremora {
 
 namespace {
 constexpr float kLinearFrequencyEnd = 10.0f;  // Hz
-constexpr const char* kPeriodTitle = "周　期 [s]";
-constexpr const char* kFrequencyTitle = "振動数 [Hz]";
 }  // namespace
+
+std::string SpectrumAxisTitle(bool frequency) {
+  return frequency ? Translate("SpectrumView", "振動数 [Hz]") : Translate("SpectrumView", "周　期 [s]");
+}
 
 int LinearPeriodCount(const PeriodGrid& grid, float max_period) {
   const long double steps = (logl(max_period) - logl(grid.MinPeriod)) / grid.LogStep + 1.0L;
@@ -86,7 +89,7 @@ SpectrumAxisSettings SpectrumAxes(SpectrumGraph graph, const SpectrumAxisChoice&
   }
 
   if (!choice.frequency) {
-    axes.TitleX = kPeriodTitle;
+    axes.TitleX = SpectrumAxisTitle(false);
     if (axes.LinearX) {
       axes.VValueX = linear_period_step;
       axes.NGridX = choice.linear_grid_count;
@@ -95,7 +98,7 @@ SpectrumAxisSettings SpectrumAxes(SpectrumGraph graph, const SpectrumAxisChoice&
       axes.VValueX = 10.0f;
     }
   } else {
-    axes.TitleX = kFrequencyTitle;
+    axes.TitleX = SpectrumAxisTitle(true);
     if (axes.LinearX) {
       axes.VValueX = 5.0f;  // the divisions stay as the scale row left them
     } else {

@@ -74,6 +74,9 @@ struct SpectrumAxisSettings {
   std::string TitleX;
 };
 
+// The horizontal axis's title, period or frequency, in the current language.
+std::string SpectrumAxisTitle(bool frequency);
+
 SpectrumAxisSettings SpectrumAxes(SpectrumGraph graph, const SpectrumAxisChoice& choice);
 
 }  // namespace tremora

@@ -26,7 +26,9 @@
 // of what was computed), spectrum/SpectrumCsv (the CSV).
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/SecondaryWindows.h"
 #include "graph/TMyGraph.h"
@@ -39,6 +41,7 @@
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
+class QEvent;
 class QShowEvent;
 
 namespace tremora {
@@ -156,6 +159,10 @@ class TSpect : public SecondaryWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // A new language: the composed texts, the three panels, the enlarged step on show and the
+  // overlay are drawn again from what the window holds (the enlarged and overlay windows' pictures
+  // are this window's drawings).
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();
@@ -183,10 +190,36 @@ class TSpect : public SecondaryWindow {
     std::array<std::array<float, kPeriodCount>, kDampingCount> y{};
   };
   void DrawEnlargedStep(bool per_component, int kind, int channel, EnlargedCurves& curves);
+  // The step the enlarged window shows while the view runs, and the curves it was drawn from.
+  struct EnlargedStepShown {
+    bool per_component = true;
+    int kind = 0;
+    int channel = 0;
+  };
+  std::optional<EnlargedStepShown> enlarged_step_;
+  EnlargedCurves enlarged_curves_;
+  // One spectrum of the overlay with everything it was drawn with, so that the overlay can be
+  // drawn again as it was (a new language) whatever the window's settings are by then.
+  struct OverlaySpectrum {
+    int k = 0;            // its colour and legend row
+    bool starts = false;  // the first: the frame, its title and unit come with it
+    int kind = 0;
+    bool frequency = false;
+    EnlargedCurves curves;
+    GraphAxes axes;  // the overlay graph's as the spectrum was drawn
+    std::array<bool, kDampingCount> shown{};
+    DampingRatios ratios{};
+  };
+  std::vector<OverlaySpectrum> overlay_;
+  OverlaySpectrum OverlaySpectrumNow(int k, bool starts, int kind, const EnlargedCurves& curves) const;
   void NewOverlay(int kind, const EnlargedCurves& curves);
-  void AddToOverlay(const EnlargedCurves& curves);
-  // The shown damping ratios' curves on the overlay in its k-th colour, with the legend line.
-  void DrawOverlayCurves(int k, const EnlargedCurves& curves, bool legend_first);
+  void AddToOverlay(int kind, const EnlargedCurves& curves);
+  void DrawOverlaySpectrum(const OverlaySpectrum& spectrum);
+  void RedrawOverlay();
+  // The shown damping ratios' curves on the overlay in its colour, with the legend line.
+  void DrawOverlayCurves(const OverlaySpectrum& spectrum, bool legend_first);
+  // Dialog filters and default component items in the current language.
+  void ComposeTexts();
 
   // The station labels and the component choices of the spectra shown.
   void ShowSource();

@@ -9,6 +9,7 @@
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/HandlerGuard.h"
 #include "spectrum/TSpect.h"
@@ -17,7 +18,6 @@
 namespace tremora {
 
 namespace {
-constexpr const char* kCalculatingMessage = "応答スペクトルを計算しています・・・・";
 // How soon a calculation held back by work under way tries again.
 constexpr int kBusyRetryMs = 50;
 
@@ -30,7 +30,7 @@ void ShowProgress(QProgressBar& bar, int position) {
 void TSpect::BtnCalcClick() {
   follow_pending_ = false;
   TWait& wait = application_.Wait();
-  wait.ShowWith(kCalculatingMessage);
+  wait.ShowWith(Translate("TSpect", "応答スペクトルを計算しています・・・・"));
   MyGraph1->Clear(kWhite);
   MyGraph1->repaint();
 

@@ -1,6 +1,7 @@
 // Drawing of the spectrum window: the three panels of MyGraph1, per component or per response.
 // Every redraw starts from a white picture and the stored spectrum set.
 
+#include <QEvent>
 #include <algorithm>
 
 #include "app/Application.h"
@@ -8,6 +9,7 @@
 #include "graph/TLarge.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
 #include "spectrum/TSpect.h"
 #include "spectrum/UpDown.h"
 
@@ -34,6 +36,26 @@ void ApplyAxes(TMyGraph& graph, const SpectrumAxisSettings& axes) {
 }
 
 }  // namespace
+
+void TSpect::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    RunGuarded([this] {
+      ComposeTexts();
+      // The enlarged view draws into its own window while the three panels stay cleared; an
+      // empty graph (nothing calculated yet) stays empty.
+      if (enlarged_step_) {
+        DrawEnlargedStep(enlarged_step_->per_component, enlarged_step_->kind, enlarged_step_->channel,
+                         enlarged_curves_);
+        application_.Large().MyGraph1->update();
+      } else if (!EnlargedView && !MyGraph1->Contents().Frames().empty()) {
+        RedrawSpectra();
+        MyGraph1->update();
+      }
+      RedrawOverlay();
+    });
+  }
+  SecondaryWindow::changeEvent(event);
+}
 
 void TSpect::RedrawSpectra() {
   if (RGSpect->ItemIndex() == 0) {

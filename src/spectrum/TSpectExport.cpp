@@ -3,17 +3,13 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/PictureFiles.h"
 #include "record/SaveTargetCheck.h"
 #include "spectrum/SpectrumCsv.h"
 #include "spectrum/TSpect.h"
 
 namespace tremora {
-
-namespace {
-constexpr const char* kCsvFailedCaption = "CSVファイル保存エラー";
-constexpr const char* kGifFailedCaption = "GIFファイル保存エラー";
-}  // namespace
 
 // The names come from the spectra's own source; the record on screen only decides where the
 // dialog opens and which files may not be replaced.
@@ -23,7 +19,7 @@ void TSpect::BtnCSVClick() {
       ChooseExportFile(SaveDialog2, Source.RecordBaseName + "rsp.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
   // All channels computed, all five ratios and all three kinds, whatever the graph shows.
-  if (WriteExport([&] { WriteSpectrumCsv(*path, Source, Grid, Spectra); }, kCsvFailedCaption)) {
+  if (WriteExport([&] { WriteSpectrumCsv(*path, Source, Grid, Spectra); }, Translate("TSpect", "CSVファイル保存エラー").c_str())) {
     LastCsvFolder = FolderOf(*path);
   }
 }
@@ -35,7 +31,7 @@ void TSpect::BtnGIFClick() {
   if (!path) return;
   // The folder with its trailing separator: the next GIF dialog opens there.
   LastGifFolder = path->substr(0, path->size() - FileNameOf(*path).size());
-  WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, kGifFailedCaption);
+  WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, Translate("TSpect", "GIFファイル保存エラー").c_str());
 }
 
 void TSpect::Button2Click() { MyGraph1->Copy(); }

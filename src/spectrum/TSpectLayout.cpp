@@ -6,12 +6,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <initializer_list>
+#include <array>
 
 #include <QAction>
 
 #include "app/Application.h"
 #include "app/TForm1.h"
+#include "base/Translation.h"
 #include "graph/TSuper.h"
 #include "platform/Controls.h"
 #include "platform/WindowStyle.h"
@@ -26,22 +27,27 @@ constexpr std::uint32_t kBackground = 9008635;
 constexpr std::uint32_t kAqua = 0xFFFF00;
 constexpr std::uint32_t kGreen = 0x008000;
 
-QStringList Items(std::initializer_list<const char*> texts) {
+// RGCompo's items until the first calculation names the record's components.
+constexpr std::array<TrText, kMaxChannels> kComponentItems = {Tr("TSpect", "１ (NS)"), Tr("TSpect", "２ (EW)"),
+                                                              Tr("TSpect", "３ (UD)")};
+
+QStringList DefaultComponentItems() {
   QStringList items;
-  for (const char* text : texts) items << QString::fromUtf8(text);
+  for (const TrText item : kComponentItems) items << Translated(item);
   return items;
 }
 
-QGroupBox* AddGroupBox(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+QGroupBox* AddGroupBox(QWidget* parent, const char* name, TrText caption, QRect geometry) {
+  auto* group = new QGroupBox(parent);
+  SetText(*group, caption);
   group->setObjectName(name);
   group->setGeometry(geometry);
   return group;
 }
 
-RadioGroup* AddRadioGroup(QWidget* parent, const char* name, const char* caption, const QStringList& items,
+RadioGroup* AddRadioGroup(QWidget* parent, const char* name, TrText caption, const std::vector<TrText>& items,
                           QRect geometry, int item_index) {
-  auto* group = new RadioGroup(parent, name, QString::fromUtf8(caption), items, 1, item_index);
+  auto* group = new RadioGroup(parent, name, caption, items, 1, item_index);
   group->setGeometry(geometry);
   return group;
 }
@@ -54,8 +60,10 @@ void SetCaptionColour(QWidget& box, std::uint32_t colour) {
   box.setPalette(palette);
 }
 
-CheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption, QRect geometry, bool checked) {
-  auto* box = new CheckBox(parent, name, QString::fromUtf8(caption), checked);
+// Damping boxes take the multiplier's captions, numbers that read alike in every language.
+template <typename Caption>
+CheckBox* AddCheckBox(QWidget* parent, const char* name, Caption caption, QRect geometry, bool checked) {
+  auto* box = new CheckBox(parent, name, caption, checked);
   box->setGeometry(geometry);
   return box;
 }
@@ -77,7 +85,7 @@ TSpect::TSpect(Application& application)
 }
 
 void TSpect::CreateControls() {
-  Label1 = new TextLabel(this, "Label1", QString::fromUtf8("地震応答スペクトラム"), 24, 8);
+  Label1 = new TextLabel(this, "Label1", Tr("TSpect", "地震応答スペクトラム"), 24, 8);
   Label1->setFont(JapaneseFont(FontFace::ProportionalGothic, 21, true));
   Label1->adjustSize();
   SetTextColour(*Label1, ColorFromBgr(kAqua));
@@ -97,19 +105,22 @@ void TSpect::CreateControls() {
   MyGraph1->VValueX = 5.0f;
   MyGraph1->VValueY = 10.0f;
 
-  GroupBox1 = AddGroupBox(this, "GroupBox1", "横　軸", {16, 376, 169, 81});
-  RGXScale = AddRadioGroup(GroupBox1, "RGXScale", "目盛り", Items({"線形", "対数"}), {8, 16, 73, 57}, 1);
-  RGXUnit = AddRadioGroup(GroupBox1, "RGXUnit", "単位", Items({"s", "Hz"}), {88, 16, 73, 57}, 0);
-  GroupBox2 = AddGroupBox(this, "GroupBox2", "縦　軸", {200, 376, 89, 81});
-  RGYScale = AddRadioGroup(GroupBox2, "RGYScale", "目盛り", Items({"線形", "対数"}), {8, 16, 73, 57}, 1);
-  GroupBox3 = AddGroupBox(this, "GroupBox3", "地震応答ｽﾍﾟｸﾄﾗﾑ", {304, 368, 281, 97});
-  RGSpect = AddRadioGroup(GroupBox3, "RGSpect", "", Items({"成分ごと", "応答ごと"}), {8, 16, 89, 73}, 0);
-  RGCompo = AddRadioGroup(GroupBox3, "RGCompo", "成分", Items({"１ (NS)", "２ (EW)", "３ (UD)"}), {104, 16, 81, 73}, 0);
-  RGResp = AddRadioGroup(GroupBox3, "RGResp", "応答", Items({"加速度", "速　度", "変　位"}), {192, 16, 81, 73}, 1);
+  GroupBox1 = AddGroupBox(this, "GroupBox1", Tr("TSpect", "横　軸"), {16, 376, 169, 81});
+  RGXScale = AddRadioGroup(GroupBox1, "RGXScale", Tr("TSpect", "目盛り"), {Tr("TSpect", "線形"), Tr("TSpect", "対数")}, {8, 16, 73, 57}, 1);
+  RGXUnit = AddRadioGroup(GroupBox1, "RGXUnit", Tr("TSpect", "単位"), {Tr("TSpect", "s"), Tr("TSpect", "Hz")}, {88, 16, 73, 57}, 0);
+  GroupBox2 = AddGroupBox(this, "GroupBox2", Tr("TSpect", "縦　軸"), {200, 376, 89, 81});
+  RGYScale = AddRadioGroup(GroupBox2, "RGYScale", Tr("TSpect", "目盛り"), {Tr("TSpect", "線形"), Tr("TSpect", "対数")}, {8, 16, 73, 57}, 1);
+  GroupBox3 = AddGroupBox(this, "GroupBox3", Tr("TSpect", "地震応答ｽﾍﾟｸﾄﾗﾑ"), {304, 368, 281, 97});
+  RGSpect = AddRadioGroup(GroupBox3, "RGSpect", TrText{}, {Tr("TSpect", "成分ごと"), Tr("TSpect", "応答ごと")}, {8, 16, 89, 73}, 0);
+  // Its items are composed (the record's component names), so only its caption is remembered.
+  RGCompo = new RadioGroup(GroupBox3, "RGCompo", QString(), DefaultComponentItems(), 1, 0);
+  RGCompo->setGeometry(104, 16, 81, 73);
+  SetText(*RGCompo, Tr("TSpect", "成分"));
+  RGResp = AddRadioGroup(GroupBox3, "RGResp", Tr("TSpect", "応答"), {Tr("TSpect", "加速度"), Tr("TSpect", "速　度"), Tr("TSpect", "変　位")}, {192, 16, 81, 73}, 1);
   RGResp->setEnabled(false);
 
-  GroupBox4 = AddGroupBox(this, "GroupBox4", "減衰比", {598, 365, 83, 105});
-  GroupBox4->setToolTip(QString::fromUtf8("減衰比設定"));
+  GroupBox4 = AddGroupBox(this, "GroupBox4", Tr("TSpect", "減衰比"), {598, 365, 83, 105});
+  SetHint(*GroupBox4, Tr("TSpect", "減衰比設定"));
   D00 = AddCheckBox(GroupBox4, "D00", " 0 %", {16, 12, 60, 17}, true);
   D01 = AddCheckBox(GroupBox4, "D01", " 1 %", {16, 26, 60, 17}, true);
   D02 = AddCheckBox(GroupBox4, "D02", " 2 %", {16, 48, 60, 17}, true);
@@ -122,7 +133,7 @@ void TSpect::CreateControls() {
   SetCaptionColour(*D02, colours::kPurple);
   SetCaptionColour(*D10, kGreen);
 
-  BtnCalc = MakeButton(this, "BtnCalc", "計　算", {600, 24, 75, 25});
+  BtnCalc = MakeButton(this, "BtnCalc", Tr("TSpect", "計　算"), {600, 24, 75, 25});
   ProgressBar1 = new QProgressBar(this);
   ProgressBar1->setObjectName("ProgressBar1");
   ProgressBar1->setGeometry(688, 32, 65, 16);
@@ -135,34 +146,40 @@ void TSpect::CreateControls() {
     bar->setValue(0);
   }
 
-  CBColor = AddCheckBox(this, "CBColor", "色分け", {696, 368, 70, 17}, true);
-  CBColor->setToolTip(QString::fromUtf8("減衰比による色分け"));
-  CBLarge = AddCheckBox(this, "CBLarge", "拡大図", {696, 392, 97, 17}, false);
-  CBLarge->setToolTip(QString::fromUtf8("拡大ｽﾍﾟｸﾄﾗﾑ"));
+  CBColor = AddCheckBox(this, "CBColor", Tr("TSpect", "色分け"), {696, 368, 70, 17}, true);
+  SetHint(*CBColor, Tr("TSpect", "減衰比による色分け"));
+  CBLarge = AddCheckBox(this, "CBLarge", Tr("TSpect", "拡大図"), {696, 392, 97, 17}, false);
+  SetHint(*CBLarge, Tr("TSpect", "拡大ｽﾍﾟｸﾄﾗﾑ"));
   // Below the damping ratios it explains; off, the panels and pictures are as they always were.
-  CBLegend = AddCheckBox(this, "CBLegend", "凡例", {614, 476, 60, 17}, false);
-  CBLegend->setToolTip(QString::fromUtf8("減衰比の色の凡例"));
-  Label6 = new TextLabel(this, "Label6", QString::fromUtf8("線サイズ"), 816, 368);
+  CBLegend = AddCheckBox(this, "CBLegend", Tr("TSpect", "凡例"), {614, 476, 60, 17}, false);
+  SetHint(*CBLegend, Tr("TSpect", "減衰比の色の凡例"));
+  Label6 = new TextLabel(this, "Label6", Tr("TSpect", "線サイズ"), 816, 368);
   Edit1 = new EditBox(this, "Edit1", "1");
   Edit1->setGeometry(768, 368, 25, 21);
   UpDown1 = new UpDown(this, "UpDown1", *Edit1, 1, 10, 1);
   UpDown1->setGeometry(793, 368, 16, 21);
 
-  Button3 = MakeButton(this, "Button3", "グラフ", {696, 416, 75, 25});
-  Button2 = MakeButton(this, "Button2", "コピー", {696, 448, 75, 25}, "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ");
-  BtnGIF = MakeButton(this, "BtnGIF", "GIFﾌｧｲﾙ", {840, 384, 75, 25}, "ｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存");
-  BtnCSV = MakeButton(this, "BtnCSV", "CSVﾌｧｲﾙ", {840, 416, 75, 25}, "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存");
-  Button1 = MakeButton(this, "Button1", "閉じる", {840, 448, 75, 25}, "閉じる");
+  Button3 = MakeButton(this, "Button3", Tr("TSpect", "グラフ"), {696, 416, 75, 25});
+  Button2 = MakeButton(this, "Button2", Tr("TSpect", "コピー"), {696, 448, 75, 25}, Tr("TSpect", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
+  BtnGIF = MakeButton(this, "BtnGIF", Tr("TSpect", "GIFﾌｧｲﾙ"), {840, 384, 75, 25}, Tr("TSpect", "ｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存"));
+  BtnCSV = MakeButton(this, "BtnCSV", Tr("TSpect", "CSVﾌｧｲﾙ"), {840, 416, 75, 25}, Tr("TSpect", "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存"));
+  Button1 = MakeButton(this, "Button1", Tr("TSpect", "閉じる"), {840, 448, 75, 25}, Tr("TSpect", "閉じる"));
   // Never shown: their handlers are the two drawing operations.
-  BtnSpectrum1 = MakeButton(this, "BtnSpectrum1", "波形成分消去不可", {648, 200, 137, 25});
-  BtnSpectrum2 = MakeButton(this, "BtnSpectrum2", "応答成分消去不可", {648, 256, 137, 25});
+  BtnSpectrum1 = MakeButton(this, "BtnSpectrum1", Tr("TSpect", "波形成分消去不可"), {648, 200, 137, 25});
+  BtnSpectrum2 = MakeButton(this, "BtnSpectrum2", Tr("TSpect", "応答成分消去不可"), {648, 256, 137, 25});
   BtnSpectrum1->setVisible(false);
   BtnSpectrum2->setVisible(false);
 
-  SaveDialog1.filter = "GIFﾌｧｲﾙ (*,gif)|*.gif|すべて (*.*)|*.*";
   SaveDialog1.overwrite_prompt = true;
-  SaveDialog2.filter = "CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*";
   SaveDialog2.overwrite_prompt = true;
+  ComposeTexts();
+}
+
+void TSpect::ComposeTexts() {
+  SaveDialog1.filter = Translate("TSpect", "GIFﾌｧｲﾙ (*,gif)|*.gif|すべて (*.*)|*.*");
+  SaveDialog2.filter = Translate("TSpect", "CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*");
+  // Before the first calculation RGCompo shows its own items; afterwards the record's names.
+  if (Source.ChannelCount == 0) RGCompo->SetItems(DefaultComponentItems());
 }
 
 void TSpect::ConnectHandlers() {

@@ -72,7 +72,7 @@ TEST(LongPeriodClass, ClassesAndBandsChangeExactlyAtTheirBounds) {
   EXPECT_EQ(spectrum.BandClasses, (std::array<int, 7>{1, 2, 1, 0, 0, 0, 1}));
   EXPECT_EQ(spectrum.Class, 2);
   EXPECT_DOUBLE_EQ(SvaPeriod(spectrum.PeakIndex), 2.8);
-  EXPECT_EQ(LongPeriodClassName(spectrum.Class), "長周期地震動階級2");
+  EXPECT_EQ(LongPeriodClassName(spectrum.Class, false), "長周期地震動階級2");
 }
 
 // A three-second sine burst (Hann envelope, 12 cycles) on NS and a weaker one on EW.

@@ -62,7 +62,7 @@ TEST_F(LongPeriodWindow, ShowsTheWholeRecordFollowsLoadsAndSavesTheCommandLinesC
     return item == nullptr ? std::string() : item->text().toStdString();
   };
   EXPECT_EQ(cell(8, 0), "長周期地震動階級");
-  EXPECT_EQ(cell(8, 1), LongPeriodClassName(window.Spectrum().Class));
+  EXPECT_EQ(cell(8, 1), LongPeriodClassName(window.Spectrum().Class, false));
   EXPECT_EQ(cell(9, 2), FormatC("周期 %.1f s", SvaPeriod(window.Spectrum().PeakIndex)));
   EXPECT_EQ(cell(10, 7), FormatC("7秒台 %d", window.Spectrum().BandClasses[6]));
   EXPECT_EQ(cell(11, 0), "SI値 (cm/s)");

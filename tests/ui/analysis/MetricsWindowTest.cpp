@@ -1,9 +1,11 @@
 // The strong-motion indices window: opened from its menu item, following loads, copy and CSV.
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QTableWidget>
 
 #include "analysis/TMetrics.h"
+#include "app/Language.h"
 #include "base/TextFile.h"
 #include "ui/app/ApplicationFixture.h"
 
@@ -48,6 +50,32 @@ TEST_F(MetricsWindow, ShowsTheRecordFollowsLoadsCopiesAndSaves) {
     for (char& c : csv) c = c == '\t' ? ',' : c;
     return csv;
   }());
+}
+
+// Other programs read the CSV and the copied table: their texts stay as written whatever the
+// window shows.
+TEST_F(MetricsWindow, CsvAndCopyAreTheSameInEveryLanguage) {
+  PickThroughFileButton(SamplePath("AOM0011801241951.NS"));
+  form.findChild<QAction*>("Indices1")->trigger();
+  const auto save = [&](const std::string& name) {
+    platform.save_paths.push_back(scratch / name);
+    metrics.BtnCSV->click();
+    metrics.BtnCopy->click();
+    return ReadWholeFile(scratch / name + ".csv") + platform.clipboard_text;
+  };
+  const std::string japanese = save("ja");
+
+  ASSERT_TRUE(ApplyLanguage(*qApp, Language::English));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Cell(6, 0), "JMA intensity");
+  EXPECT_EQ(Cell(1, 1), "4.95437");
+  const std::string english = save("en");
+  RemoveLanguage();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Cell(6, 0), "計測震度");
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_NE(japanese.find("計測震度"), std::string::npos);
+  EXPECT_EQ(english, japanese);
 }
 
 }  // namespace
