@@ -5,10 +5,10 @@
 
 namespace tremora {
 
-// The release shown in the help and version windows.
-inline constexpr const char* kReleaseDate = "2026年12月8日";
+// The release shown in the help and version windows, in the current language.
+std::string ReleaseDate();
 
-// The whole help text, lines separated by line feeds.
+// The whole help text in the current language, lines separated by line feeds.
 std::string HelpText();
 
 }  // namespace tremora

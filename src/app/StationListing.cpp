@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "base/Ascii.h"
+#include "base/CNumbers.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
@@ -26,7 +28,9 @@ std::array<std::string, 6> HrsmListCells(int index, const StationRecord& station
           station.Address,                ThreeDecimals(station.Longitude), ThreeDecimals(station.Latitude)};
 }
 
-std::string StationCountText(std::size_t count) { return std::to_string(count) + " 地点"; }
+std::string StationCountText(std::size_t count) {
+  return FormatC(Translate("StationListing", "%zu 地点").c_str(), count);
+}
 
 std::optional<int> FindStationRow(const std::vector<StationRecord>& table, std::string_view typed) {
   // Only the typed text is upper-cased: the codes are compared as stored.

@@ -20,7 +20,7 @@ std::array<std::string, 5> SiteListCells(const StationRecord& station);
 // address, longitude and latitude with three decimals.
 std::array<std::string, 6> HrsmListCells(int index, const StationRecord& station);
 
-// "1047 地点".
+// "1047 地点", in the current language.
 std::string StationCountText(std::size_t count);
 
 // The row the search for typed lands on in a table sorted by code, or nullopt when nothing fits.

@@ -6,6 +6,7 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/KnetFormat.h"
 
 namespace tremora {
@@ -56,7 +57,7 @@ void WriteSynthesis(const RecordSet& record, int azimuth, const std::string& out
   } catch (const RecordFormatError& error) {
     // A Hiroshima City record has no K-NET header to copy.
     throw RecordFormatError(template_path, error.line(),
-                            std::string("合成波形の見出しにする EW ファイルが使えません\n\n") + error.what());
+                            Translate("Synthesis", "合成波形の見出しにする EW ファイルが使えません\n\n") + error.what());
   }
   const std::vector<float> values =
       SynthesiseHorizontal(record.Acceleration[0].data(), record.Acceleration[1].data(), record.SampleCount, azimuth);

@@ -33,6 +33,13 @@ class TAboutBox : public QWidget {
   TextLabel *ProductName = nullptr, *Version = nullptr, *ReleaseDate = nullptr;
   TextLabel *Comments = nullptr, *Label2 = nullptr, *Label3 = nullptr;
   TextLabel *Label1 = nullptr, *Label4 = nullptr;
+
+ protected:
+  // The release date is written again in the new language.
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void WriteReleaseDate();
 };
 
 }  // namespace tremora

@@ -1,5 +1,6 @@
 #include "app/THRSMList.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
@@ -8,7 +9,9 @@
 #include "app/StationGrid.h"
 #include "app/StationListing.h"
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
 #include "platform/StretchLayout.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
@@ -20,20 +23,21 @@ constexpr int kRowHeight = 20;
 constexpr int kInitialStationRows = 19;
 constexpr int kGridColumns = 6;
 constexpr int kColumnWidths[kGridColumns] = {31, 48, 196, 248, 55, 54};
-constexpr const char* kHeader[kGridColumns] = {" No",      "コード", "　　観測点名称", "　　　　観測点所在地",
-                                               "　経度", "　緯度"};
+constexpr TrText kHeader[kGridColumns] = {
+    Tr("THRSMList", " No"),   Tr("THRSMList", "コード"), Tr("THRSMList", "　　観測点名称"), Tr("THRSMList", "　　　　観測点所在地"),
+    Tr("THRSMList", "　経度"), Tr("THRSMList", "　緯度")};
 
 }  // namespace
 
 THRSMList::THRSMList() {
   setObjectName("HRSMList");
-  setWindowTitle("広島市地震情報ネットワークシステム　");
+  SetTitle(*this, Tr("THRSMList", "広島市地震情報ネットワークシステム　"));
   resize(712, 339);
   SetBackground(*this, QColor(196, 255, 255));
   setFont(JapaneseFont(FontFace::ProportionalGothic, 13, true));
   SetTextColour(*this, ColorFromBgr(colours::kNavy));
 
-  Label1 = new TextLabel(this, "Label1", "広島市地震情報ネットワークシステム　観測点リスト", 24, 10);
+  Label1 = new TextLabel(this, "Label1", Tr("THRSMList", "広島市地震情報ネットワークシステム　観測点リスト"), 24, 10);
   Label1->setFont(JapaneseFont(FontFace::ProportionalGothic, 19, true));
   Label1->adjustSize();
 
@@ -51,7 +55,7 @@ THRSMList::THRSMList() {
   for (int width : kColumnWidths) grid_width += width;
   StringGrid1->setGeometry(24, 44, grid_width, 246);
 
-  Button1 = MakeButton(this, "Button1", "閉じる", {24 + grid_width - 90, 298, 90, 28});
+  Button1 = MakeButton(this, "Button1", Tr("THRSMList", "閉じる"), {24 + grid_width - 90, 298, 90, 28});
   ConnectClick(*Button1, [this] { Button1Click(); });
   // The columns have their widths: a taller window shows more stations.
   new StretchLayout(*this, *this, {{StringGrid1, 0.0, 1.0}});
@@ -62,7 +66,7 @@ THRSMList::THRSMList() {
 
 void THRSMList::FormCreate() {
   QStringList header;
-  for (const char* text : kHeader) header << QString::fromUtf8(text);
+  for (TrText text : kHeader) header << Translated(text);
   StringGrid1->setHorizontalHeaderLabels(header);
 }
 
@@ -83,5 +87,12 @@ void THRSMList::WriteStations(const std::vector<StationRecord>& stations) {
 }
 
 void THRSMList::Button1Click() { close(); }
+
+void THRSMList::changeEvent(QEvent* event) {
+  RunGuarded([&] {
+    if (event->type() == QEvent::LanguageChange) FormCreate();
+    QWidget::changeEvent(event);
+  });
+}
 
 }  // namespace tremora

@@ -19,6 +19,7 @@ class THRSMList : public QWidget {
  public:
   THRSMList();
 
+  // Writes the column header in the current language.
   void FormCreate();
   // Writes a row for each station, growing the grid when the table has more rows than it.
   void WriteStations(const std::vector<StationRecord>& stations);
@@ -28,6 +29,10 @@ class THRSMList : public QWidget {
   // The header row is the grid's column header; row 0 of the grid is the first station.
   StationGrid* StringGrid1 = nullptr;
   QPushButton* Button1 = nullptr;
+
+ protected:
+  // The column header is written again in the new language.
+  void changeEvent(QEvent* event) override;
 };
 
 }  // namespace tremora

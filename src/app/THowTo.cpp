@@ -1,17 +1,20 @@
 #include "app/THowTo.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 
 #include "app/HelpText.h"
 #include "app/ProgramIcon.h"
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
 
 THowTo::THowTo() {
   setObjectName("HowTo");
-  setWindowTitle("使い方");
+  SetTitle(*this, Tr("THowTo", "使い方"));
   // A fixed border with a title but no title-bar buttons. A window manager that adds a close box
   // anyway only hides the window: it is never destroyed before the program ends.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -21,7 +24,7 @@ THowTo::THowTo() {
   SetTextColour(*this, ColorFromBgr(colours::kNavy));
 
   Image1 = MakeClickablePicture(this, "Image1", ProgramPicture(32), {16, 8, 32, 32}, [this] { Image1Click(); });
-  Image1->setToolTip("クリックすると閉じます");
+  SetHint(*Image1, Tr("THowTo", "クリックすると閉じます"));
 
   Label1 = new TextLabel(this, "Label1", "K-NET / KiK-net TREMORA", 64, 12);
   Label1->setFont(JapaneseFont(FontFace::ProportionalGothic, 21, true));
@@ -42,5 +45,12 @@ THowTo::THowTo() {
 }
 
 void THowTo::Image1Click() { close(); }
+
+void THowTo::changeEvent(QEvent* event) {
+  RunGuarded([&] {
+    if (event->type() == QEvent::LanguageChange) Memo1->setPlainText(QString::fromStdString(HelpText()));
+    QWidget::changeEvent(event);
+  });
+}
 
 }  // namespace tremora

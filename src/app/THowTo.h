@@ -21,6 +21,10 @@ class THowTo : public QWidget {
   TextLabel* Image1 = nullptr;
   TextLabel* Label1 = nullptr;
   QPlainTextEdit* Memo1 = nullptr;
+
+ protected:
+  // The help text is written again in the new language.
+  void changeEvent(QEvent* event) override;
 };
 
 }  // namespace tremora

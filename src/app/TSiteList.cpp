@@ -1,12 +1,16 @@
 #include "app/TSiteList.h"
 
+#include <QEvent>
 #include <QPushButton>
 
 #include "app/StationGrid.h"
 #include "app/StationListing.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Platform.h"
 #include "platform/StretchLayout.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
@@ -34,7 +38,7 @@ void WriteGrid(StationGrid& grid, const std::vector<StationRecord>& table) {
 
 TSiteList::TSiteList() {
   setObjectName("SiteList");
-  setWindowTitle("K-NET / KiK-net 観測点リスト");
+  SetTitle(*this, Tr("TSiteList", "K-NET / KiK-net 観測点リスト"));
   resize(881, 528);
   SetBackground(*this, QColor(196, 255, 255));
   setFont(JapaneseFont(FontFace::FixedGothic, 12, true));
@@ -55,13 +59,15 @@ TSiteList::TSiteList() {
   const int search_y = caption_y + 24;
   Edit1 = new EditBox(this, "Edit1", "AIC001");
   Edit1->setGeometry(kLeftX, search_y, 100, 24);
-  Edit1->setToolTip("K-netコード");
-  Button2 = MakeButton(this, "Button2", "検索", {kLeftX + 108, search_y - 1, 64, 26}, "K-NETコード検索");
+  SetHint(*Edit1, Tr("TSiteList", "K-netコード"));
+  Button2 = MakeButton(this, "Button2", Tr("TSiteList", "検索"), {kLeftX + 108, search_y - 1, 64, 26},
+                       Tr("TSiteList", "K-NETコード検索"));
   Edit2 = new EditBox(this, "Edit2", "ABSB01");
   Edit2->setGeometry(kRightX, search_y, 100, 24);
-  Edit2->setToolTip("KiK-netコード");
-  Button3 = MakeButton(this, "Button3", "検索", {kRightX + 108, search_y - 1, 64, 26}, "KiK-netコード検索");
-  Button1 = MakeButton(this, "Button1", "閉じる", {kRightX + kGridWidth - 90, search_y - 1, 90, 26}, nullptr);
+  SetHint(*Edit2, Tr("TSiteList", "KiK-netコード"));
+  Button3 = MakeButton(this, "Button3", Tr("TSiteList", "検索"), {kRightX + 108, search_y - 1, 64, 26},
+                       Tr("TSiteList", "KiK-netコード検索"));
+  Button1 = MakeButton(this, "Button1", Tr("TSiteList", "閉じる"), {kRightX + kGridWidth - 90, search_y - 1, 90, 26});
 
   ConnectClick(*Button1, [this] { Button1Click(); });
   ConnectClick(*Button2, [this] { Button2Click(); });
@@ -79,8 +85,20 @@ void TSiteList::WriteStations(const StationTables& tables) {
   tables_ = &tables;
   WriteGrid(*StringGrid1, tables.KnetStations);
   WriteGrid(*StringGrid2, tables.KikStations);
-  Label3->SetCaption(StationCountText(tables.KnetStations.size()));
-  Label4->SetCaption(StationCountText(tables.KikStations.size()));
+  WriteCounts();
+}
+
+void TSiteList::WriteCounts() {
+  if (tables_ == nullptr) return;
+  Label3->SetCaption(StationCountText(tables_->KnetStations.size()));
+  Label4->SetCaption(StationCountText(tables_->KikStations.size()));
+}
+
+void TSiteList::changeEvent(QEvent* event) {
+  RunGuarded([&] {
+    if (event->type() == QEvent::LanguageChange) WriteCounts();
+    QWidget::changeEvent(event);
+  });
 }
 
 void TSiteList::Button1Click() { close(); }
@@ -93,8 +111,8 @@ void TSiteList::Search(const EditBox& edit, StationGrid& grid, const std::vector
   if (const std::optional<int> row = FindStationRow(table, edit.Text())) {
     grid.SelectRow(*row);
   } else {
-    CurrentPlatform().ShowMessage("そのような観測点コードはありません", "観測点コードエラー", MessageButtons::Ok,
-                                  MessageIcon::None);
+    CurrentPlatform().ShowMessage(Translate("TSiteList", "そのような観測点コードはありません"),
+                                  Translate("TSiteList", "観測点コードエラー"), MessageButtons::Ok, MessageIcon::None);
   }
 }
 

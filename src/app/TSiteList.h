@@ -33,7 +33,12 @@ class TSiteList : public QWidget {
   EditBox *Edit1 = nullptr, *Edit2 = nullptr;
   QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr;
 
+ protected:
+  // The counts are written again in the new language.
+  void changeEvent(QEvent* event) override;
+
  private:
+  void WriteCounts();
   void Search(const EditBox& edit, StationGrid& grid, const std::vector<StationRecord>& table);
 
   const StationTables* tables_ = nullptr;

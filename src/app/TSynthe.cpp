@@ -8,8 +8,10 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
 #include "record/SaveFolder.h"
 #include "record/SaveTargetCheck.h"
@@ -18,19 +20,16 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kChoosePrompt = "出力ファイルボタンを押してファイル名を設定してください";
-constexpr const char* kExecutePrompt = "実行ボタンを押してください";
-constexpr const char* kWrittenStatus = "ファイルに出力しました";
-constexpr const char* kWriteFailedCaption = "ファイル書込みエラー";
-
-TextLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int x, int y) {
-  return new TextLabel(parent, name, QString::fromUtf8(caption), x, y);
-}
+// The status line is remembered with its caption, so a change of language rewrites it.
+constexpr TrText kChoosePrompt = Tr("TSynthe", "出力ファイルボタンを押してファイル名を設定してください");
+constexpr TrText kExecutePrompt = Tr("TSynthe", "実行ボタンを押してください");
+constexpr TrText kWrittenStatus = Tr("TSynthe", "ファイルに出力しました");
 
 }  // namespace
 
 TSynthe::TSynthe(Application& application)
     : SecondaryWindow("Synthe", kSynthesisCaption, 560, 300, ColorFromBgr(9008635)), application_(application) {
+  SetTitle(*this, kSynthesisTitle);
   CreateControls();
   SaveDialog1.overwrite_prompt = true;
   Edit1->OnChange = [this] { Edit1Change(); };
@@ -42,20 +41,23 @@ TSynthe::TSynthe(Application& application)
 }
 
 void TSynthe::CreateControls() {
-  Label1 = AddLabel(this, "Label1", "ＮＳおよびEWの２成分を合成します", 24, 16);
-  Label2 = AddLabel(this, "Label2", "合成波の方位角を，北を０度，東を９０度とし０～３６０度の範囲で指定してください", 16, 44);
-  Label3 = AddLabel(this, "Label3", "方位角", 40, 78);
+  Label1 = new TextLabel(this, "Label1", Tr("TSynthe", "ＮＳおよびEWの２成分を合成します"), 24, 16);
+  Label2 = new TextLabel(this, "Label2",
+                    Tr("TSynthe", "合成波の方位角を，北を０度，東を９０度とし０～３６０度の範囲で指定してください"), 16,
+                    44);
+  Label3 = new TextLabel(this, "Label3", Tr("TSynthe", "方位角"), 40, 78);
   Edit1 = new EditBox(this, "Edit1", "45");
   Edit1->setGeometry(96, 74, 57, 22);
-  Label4 = AddLabel(this, "Label4", "度", 160, 78);
-  Label7 = AddLabel(this, "Label7", "（拡張子を指定しなければ，設定された方位角が拡張子となります）", 24, 112);
-  Label5 = AddLabel(this, "Label5", "出力ファイル名", 24, 144);
-  Label6 = AddLabel(this, "Label6", "", 128, 144);
-  Label8 = AddLabel(this, "Label8", "", 24, 180);
+  Label4 = new TextLabel(this, "Label4", Tr("TSynthe", "度"), 160, 78);
+  Label7 = new TextLabel(this, "Label7", Tr("TSynthe", "（拡張子を指定しなければ，設定された方位角が拡張子となります）"), 24,
+                    112);
+  Label5 = new TextLabel(this, "Label5", Tr("TSynthe", "出力ファイル名"), 24, 144);
+  Label6 = new TextLabel(this, "Label6", "", 128, 144);
+  Label8 = new TextLabel(this, "Label8", "", 24, 180);
   SetTextColour(*Label8, ColorFromBgr(colours::kRed));
-  Button3 = MakeButton(this, "Button3", "出力ファイル", {40, 228, 120, 27});
-  Button1 = MakeButton(this, "Button1", "実行", {220, 228, 90, 27});
-  Button2 = MakeButton(this, "Button2", "閉じる", {370, 228, 90, 27});
+  Button3 = MakeButton(this, "Button3", Tr("TSynthe", "出力ファイル"), {40, 228, 120, 27});
+  Button1 = MakeButton(this, "Button1", Tr("TSynthe", "実行"), {220, 228, 90, 27});
+  Button2 = MakeButton(this, "Button2", Tr("TSynthe", "閉じる"), {370, 228, 90, 27});
 }
 
 void TSynthe::SetDefaultName() {
@@ -69,7 +71,7 @@ void TSynthe::SetDefaultName() {
 
 void TSynthe::PrepareForRecord() {
   SetDefaultName();
-  Label8->SetCaption(kChoosePrompt);
+  SetText(*Label8, kChoosePrompt);
 }
 
 void TSynthe::Edit1Change() { SaveDialog1.default_extension = AzimuthExtension(Edit1->IntValue()); }
@@ -77,18 +79,22 @@ void TSynthe::Edit1Change() { SaveDialog1.default_extension = AzimuthExtension(E
 bool TSynthe::RefusedName(const std::string& path, int azimuth) {
   switch (CheckSynthesisName(path, azimuth)) {
     case SynthesisNameCheck::TooLong:
-      ShowWarning(FormatC("出力ファイル名が長すぎます（%d 文字）\n\n"
-                          "フォルダーを含めて %d 文字以内のファイル名を指定してください",
+      ShowWarning(FormatC(Translate("TSynthe",
+                                    "出力ファイル名が長すぎます（%d 文字）\n\n"
+                                    "フォルダーを含めて %d 文字以内のファイル名を指定してください")
+                              .c_str(),
                           PathCharacters(path), kSynthesisPathLimit),
-                  "ファイル名エラー");
+                  Translate("TSynthe", "ファイル名エラー"));
       return true;
     case SynthesisNameCheck::BadExtension:
-      CurrentPlatform().ShowMessage("ファイル名に付けられた拡張子が不正です", "ファイル拡張子エラー", MessageButtons::Ok,
+      CurrentPlatform().ShowMessage(Translate("TSynthe", "ファイル名に付けられた拡張子が不正です"),
+                                    Translate("TSynthe", "ファイル拡張子エラー"), MessageButtons::Ok,
                                     MessageIcon::Exclamation);
       return true;
     case SynthesisNameCheck::ExtensionDiffers:
-      if (CurrentPlatform().ShowMessage("拡張子が方位角を表していませんが，この名前でよろしいですか？", "ファイル拡張子",
-                                        MessageButtons::OkCancel, MessageIcon::Question) != MessageAnswer::Ok) {
+      if (CurrentPlatform().ShowMessage(Translate("TSynthe", "拡張子が方位角を表していませんが，この名前でよろしいですか？"),
+                                        Translate("TSynthe", "ファイル拡張子"), MessageButtons::OkCancel,
+                                        MessageIcon::Question) != MessageAnswer::Ok) {
         return true;
       }
       break;
@@ -110,7 +116,7 @@ void TSynthe::Button3Click() {
   if (RefusedName(path, Edit1->IntValue())) return;
   Button1->setEnabled(true);
   Button3->setEnabled(false);
-  Label8->SetCaption(kExecutePrompt);
+  SetText(*Label8, kExecutePrompt);
 }
 
 void TSynthe::Button1Click() {
@@ -118,7 +124,8 @@ void TSynthe::Button1Click() {
   const int azimuth = Edit1->IntValue();
   // The main window may have loaded another record since the choice, perhaps of one component.
   if (!record.RecordLoaded || record.ChannelCount != 3) {
-    ShowWarning("合成には NS・EW・UD の３成分を読み込んだデータが必要です", "データファイルエラー");
+    ShowWarning(Translate("TSynthe", "合成には NS・EW・UD の３成分を読み込んだデータが必要です"),
+                Translate("TSynthe", "データファイルエラー"));
     return;
   }
   if (RefusedAsRecordFile(record, OutputPath)) return;
@@ -132,13 +139,13 @@ void TSynthe::Button1Click() {
     return;
   }
   LastOutputFolder = FolderOf(OutputPath);
-  Label8->SetCaption(kWrittenStatus);
+  SetText(*Label8, kWrittenStatus);
   Button1->setEnabled(false);
   Button3->setEnabled(true);
 }
 
 void TSynthe::FailedWrite(const std::string& message) {
-  ShowWarning(message, kWriteFailedCaption);
+  ShowWarning(message, Translate("TSynthe", "ファイル書込みエラー"));
   // Another file may be chosen, or the same written again once the cause is gone.
   Button3->setEnabled(true);
 }

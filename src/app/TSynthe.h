@@ -7,12 +7,15 @@
 
 #include "app/SecondaryWindows.h"
 #include "platform/Platform.h"
+#include "platform/Translated.h"
 
 class QPushButton;
 
 namespace tremora {
 
-inline constexpr const char* kSynthesisCaption = "水平成分波形の合成";
+inline constexpr TrText kSynthesisTitle = Tr("TSynthe", "水平成分波形の合成");
+// The Japanese title, for callers that look its translation up themselves.
+inline constexpr const char* kSynthesisCaption = kSynthesisTitle.source;
 
 class Application;
 class EditBox;
