@@ -56,6 +56,165 @@
     </message>
 </context>
 <context>
+    <name>HelpText</name>
+    <message>
+        <source>2026年12月8日</source>
+        <translation>8 December 2026</translation>
+    </message>
+    <message>
+        <source>K-NET/KiK-net 観測波形解析  TREMORA Ver 3.0
+  Linux版  </source>
+        <translation>K-NET/KiK-net Record Analysis  TREMORA Ver 3.0
+  Linux edition  </translation>
+    </message>
+    <message>
+        <source>  制作: TREMORA 開発プロジェクト
+  ご意見・不具合の連絡: プロジェクトの課題管理へお寄せください
+</source>
+        <translation>  By: the TREMORA development project
+  Comments and bug reports: please use the project&apos;s issue tracker
+</translation>
+    </message>
+    <message>
+        <source>【このプログラムについて】
+  防災科学技術研究所の強震観測網 K-NET と KiK-net が公開している強震記録(加速度波形)を読み込み、観測波形を表示して地震応答スペクトルを計算します。また、水平2成分(NS, EW)を合成して任意の方向の加速度波形を作り、そのスペクトルを計算することもできます。
+  K-NET と KiK-net のデータは、防災科学技術研究所の強震観測網のページからダウンロードできます。
+</source>
+        <translation>[About this program]
+  The program reads the strong-motion records (acceleration waveforms) published by K-NET and KiK-net, the strong-motion networks of NIED (National Research Institute for Earth Science and Disaster Resilience), shows the waveforms and computes earthquake response spectra. It can also combine the two horizontal components (NS, EW) into the acceleration along any azimuth and compute its spectra.
+  K-NET and KiK-net data can be downloaded from the pages of NIED&apos;s strong-motion networks.
+</translation>
+    </message>
+    <message>
+        <source>【広島市の観測記録】
+  広島市は市内8か所で地震を観測し、広島市地震情報ネットワークシステムで公開しています。そのファイルは、ひとつの地震について複数の地点の3成分加速度をひとつの特別なファイルにまとめたものです。成分ごとのファイルに変換すると、K-NET や KiK-net のデータと同じように読み込めます。
+  ファイルの形式はメニューの「ファイル」で選びます。
+  「HRSM」をクリックするとネットワークのホームページが開きます。
+</source>
+        <translation>[Hiroshima City records]
+  Hiroshima City observes earthquakes at 8 sites in the city and publishes the records through its seismic information network system (HRSM). Its file holds the three-component accelerations of several sites for one earthquake in one special file. Converted into one file per component, they read like K-NET and KiK-net data.
+  The file format is chosen in the &quot;File&quot; menu.
+  Clicking &quot;HRSM&quot; opens the network&apos;s home page.
+</translation>
+    </message>
+    <message>
+        <source>【ダウンロードページ】
+  最初の画面の K-NET、KiK-net、HRSM をクリックすると、それぞれのデータのダウンロードページがブラウザで開きます。
+</source>
+        <translation>[Download pages]
+  Clicking K-NET, KiK-net or HRSM in the main window opens the download page of that data in the web browser.
+</translation>
+    </message>
+    <message>
+        <source>【ファイル名について】
+  ひとつの記録の3成分のファイルは同じ名前で、拡張子をそれぞれ NS, EW, UD としてください。KiK-net の NS1, EW1, UD1 (地中)と NS2, EW2, UD2 (地表)もそのまま扱えますので、ダウンロードしたファイル名はそのまま使えます。名前を変えるときも拡張子は変えないでください。拡張子の大文字・小文字は区別しません。
+</source>
+        <translation>[File names]
+  The three component files of one record must have the same name, with the extensions NS, EW and UD. KiK-net&apos;s NS1, EW1, UD1 (borehole) and NS2, EW2, UD2 (surface) are handled as they are, so downloaded files can be used under their own names. When renaming a file, keep its extension. Extensions are not case-sensitive.
+</translation>
+    </message>
+    <message>
+        <source>【使い方】
+(1) ファイルの読み込み
+  「ファイル」ボタンで NS 成分のファイルを選ぶと、同じ名前の EW と UD のファイルも読み込まれます。1成分だけ読むときは「３成分読込」のチェックを外し、ファイル選択画面のファイルの種類で成分を選んでください。
+(2) 波形の表示
+  加速度・速度・変位の波形を表示します。表示の開始点と振幅の目盛りは自動でも決められます。速度と変位は、表示している加速度を積分し、周期5秒より長い成分と直流成分を取り除いて求めます。直流成分の除去の設定を変えたときは、ファイルを読み直してください。
+(3) 応答スペクトル
+  表示している区間について、0.05秒から10秒までを対数で等間隔に分けた100の周期で計算します。減衰比は 0〜10% で、メニューの「減衰比倍率」で 0〜25%、0〜100% にもできます。横軸は周期と振動数を選べ、線形目盛りの最長周期は 2秒、5秒、10秒から選べます。拡大図も表示できます。
+(4) 拡大図の重ね合わせ
+  拡大図を新規に作図し、別のスペクトルを重ねて描けます。重ねるスペクトルの次元(加速度・速度・変位)が同じかどうかは確かめませんのでご注意ください。
+(5) 観測点リスト
+  観測点の名称と所在地をコードの順に表示します。コードの最初の数文字で検索でき、大文字・小文字はどちらでもかまいません。一致するコードがないときは地点名と所在地からも探します。
+(6) 波形の合成
+  3成分を読み込んでから使います。方位は北を0°、東を90°とする 0〜360° で指定します。出力ファイルの拡張子は方位の値になり、形式は K-NET と同じですので、1成分のファイルとして読み込めます。
+(7) ダウンロードページを使うには、データ提供機関の利用者登録が必要です。
+</source>
+        <translation>[How to use]
+(1) Opening files
+  Choose the NS component file with the &quot;File&quot; button; the EW and UD files of the same name are read as well. To read a single component, clear the three-component check box and choose the component by the file type in the file dialog.
+(2) Waveforms
+  Acceleration, velocity and displacement waveforms are shown. The start of the view and the amplitude scale can also be set automatically. Velocity and displacement are integrated from the acceleration shown, with components of periods longer than 5 s and the DC offset removed. After changing the DC offset removal setting, read the file again.
+(3) Response spectra
+  Computed for the interval shown at 100 periods spaced evenly on a log scale from 0.05 s to 10 s. Damping ratios are 0-10%; the damping scale in the menu extends them to 0-25% or 0-100%. The horizontal axis can be period or frequency, and the longest period of the linear scale can be 2 s, 5 s or 10 s. An enlarged graph can be shown as well.
+(4) Overlaying enlarged graphs
+  Draw a new enlarged graph and overlay other spectra on it. Note that the program does not check that the overlaid spectra have the same quantity (acceleration, velocity or displacement).
+(5) Station list
+  Station names and locations are listed in code order. Search by the first few characters of a code, in upper or lower case. When no code matches, station names and locations are searched as well.
+(6) Waveform synthesis
+  Use it after reading three components. The azimuth is given from 0 to 360°, north 0° and east 90°. The output file&apos;s extension is the azimuth, and its format is that of K-NET, so it reads as a single-component file.
+(7) The download pages require a user registration with the data provider.
+</translation>
+    </message>
+    <message>
+        <source>【Linux版で加わった機能】
+(8) 最近使ったファイル
+  メニューの「ファイル」→「最近使ったファイル」に、最近開いた記録と配布ファイル10件が並び、選ぶとそのまま開きます。見つからなくなったファイルは灰色でパスだけを示します。ファイル選択画面と保存画面は、種類ごとに前回のフォルダで開きます。各ウィンドウの位置と大きさも次回の起動に引き継ぎます(画面の外になる位置は使いません)。ボタンやチェックなどの設定は毎回最初の状態で始まります。
+(9) ファイル形式
+  選んだファイルの形式は中身から判定します。メニューの形式と違うときは、どちらの形式かを示して、その形式で開くかを尋ねます。
+  気象庁の強震波形ファイル(CSV, 3成分で1ファイル)と PEER の .AT2 ファイル(1成分で1ファイル、加速度は g 単位を gal に換算)も読み込めます。.AT2 は同じ観測点の2〜3ファイルを選ぶと、1つの記録として扱います。これらの記録では波形の合成と地点名ファイルの作成はできません(K-NET の見出しが必要なため)。
+(10) 配布ファイルと観測点の選択
+  防災科学技術研究所の配布ファイル(.tar, .tar.gz)を選ぶと、中の記録が「観測点の選択」ウィンドウに一覧になります。観測点コードや名称で検索し、ダブルクリックまたは Enter で読み込みます。見出しをクリックすると並べ替えます。
+(11) 計算法
+  メニューの「表示単位」→「計算法」で、応答の計算を線形加速度法(従来の方法)と厳密解法(Nigam–Jennings、サンプル間の加速度を直線とみなす厳密解)から選べます。線形加速度法は 100Hz の記録で最も短い周期の加速度応答をやや大きく求めます。
+  スペクトルのグラフを右クリックすると、「減衰比倍率」「線形目盛り最長周期」「計算法」をその場で選べます。チェックはメニューと同じです。
+(12) 解析メニュー
+  「強震動指標」: 表示区間の最大加速度・速度・変位、アリアス強度、有効継続時間(D5-95)、CAV、水平合成と3成分合成の最大加速度、計測震度と震度階級を表にします。CSV 保存とコピーができます。
+  長周期地震動階級(周期 1.6〜7.8秒の絶対速度応答 Sva から気象庁の方法で求める階級と周期帯ごとの階級)と SI 値(減衰 20% の速度応答を周期 0.1〜2.5秒で平均した値)も指標に加わります。「長周期地震動」ウィンドウは Sva を周期に対して描き、階級の境(5, 15, 50, 100 cm/s)を線で示します。記録全体から計算します。
+  「フーリエスペクトル」: 表示している加速度区間のフーリエ振幅スペクトルを描きます。平滑化の幅と周期軸を選べ、CSV・GIF 保存とコピーができます。
+  「方位別スペクトル」: 水平2成分を 0〜179°の各方位に回転した応答から、方位によらない RotD00・RotD50・RotD100 の加速度応答スペクトルを NS, EW と並べて描きます。1成分の記録では使えません。
+(13) 値の読み取りと目印
+  波形の上でマウスを動かすと、主ウィンドウの下の行にその位置の時刻(記録の始めからの秒と時計の時刻)と値を示します。スペクトル、拡大図、重ね合わせ図、フーリエスペクトルのグラフでは、その位置の周期(振動数)と各曲線の値を示します。クリックするとその点に値つきの目印を置きます。目印をもう一度クリックするか Esc で消えます。目印は画面だけのもので、保存する画像やコピーには入りません。
+(14) 一括処理
+  tremora-cli で、多くの記録のスペクトル(spectra)、フーリエスペクトル(fourier)、方位別スペクトル(rotd)、長周期地震動の Sva(sva)、強震動指標(metrics)などをウィンドウなしで計算できます。使い方は tremora-cli --help をご覧ください。
+</source>
+        <translation>[Added in the Linux edition]
+(8) Recent files
+  The recent files list in the &quot;File&quot; menu shows the last 10 records and bundles opened; choosing one opens it at once. A file that can no longer be found is shown greyed, by its path only. Open and save dialogs start in the folder last used for each kind of file. The position and size of each window are kept for the next start (positions off the screen are not used). Buttons, check boxes and other settings start in their initial state every time.
+(9) File formats
+  The format of a chosen file is recognised from its contents. When it differs from the format chosen in the menu, the program names the format and asks whether to open the file in it.
+  JMA strong-motion files (CSV, three components in one file) and PEER .AT2 files (one component per file, accelerations in g converted to gal) can be read too. Two or three .AT2 files of the same station chosen together are treated as one record. Synthesis and station name files are not available for these records (they need a K-NET header).
+(10) Bundles and station choice
+  Choosing an NIED bundle (.tar, .tar.gz) lists its records in the station choice window. Search by station code or name, and open a record by double-clicking it or pressing Enter. Click a column header to sort.
+(11) Method
+  The method in the units menu chooses how responses are computed: the linear acceleration method (the traditional one) or the exact method (Nigam-Jennings, exact for acceleration linear between samples). With 100 Hz records the linear acceleration method gives slightly larger acceleration responses at the shortest periods.
+  Right-click a spectrum graph to choose the damping scale, the longest period of the linear scale and the method on the spot. The checks are the menu&apos;s.
+(12) Analysis menu
+  Strong-motion indices: a table of the peak acceleration, velocity and displacement of the interval shown, Arias intensity, significant duration (D5-95), CAV, the peak accelerations of the horizontal and three-component vector sums, the JMA instrumental intensity and its intensity class. The table can be saved as CSV and copied.
+  The long-period ground motion class (JMA&apos;s method, from the absolute velocity response Sva at periods of 1.6-7.8 s, with the class of each period band) and the SI value (the 20%-damped velocity response averaged over periods of 0.1-2.5 s) are among the indices as well. The long-period ground motion window plots Sva against period, with lines at the class limits (5, 15, 50, 100 cm/s). It is computed from the whole record.
+  Fourier spectrum: the Fourier amplitude spectrum of the acceleration interval shown. The smoothing width and the period axis can be chosen; it can be saved as CSV or GIF and copied.
+  Spectra by azimuth: from the responses of the two horizontal components rotated to each azimuth 0-179°, the azimuth-independent RotD00, RotD50 and RotD100 acceleration response spectra, drawn with NS and EW. Not available for single-component records.
+(13) Reading values and markers
+  Moving the mouse over a waveform shows the time at that point (seconds from the start of the record and the clock time) and the value, in the bottom line of the main window. Over the spectrum, enlarged, overlay and Fourier spectrum graphs it shows the period (frequency) and the value of each curve. A click places a marker with its values at that point; click the marker again or press Esc to remove it. Markers are on the screen only: saved pictures and copies do not include them.
+(14) Batch processing
+  tremora-cli computes spectra (spectra), Fourier spectra (fourier), spectra by azimuth (rotd), long-period ground motion Sva (sva), strong-motion indices (metrics) and more for many records, without windows. See tremora-cli --help.
+</translation>
+    </message>
+    <message>
+        <source>【観測点データベース】
+  DATA フォルダの観測点データベース sitename.csv は削除しないでください。観測点の名称と所在地の表示に使います。
+</source>
+        <translation>[Station database]
+  Do not delete the station database sitename.csv in the DATA folder. It provides the station names and locations shown.
+</translation>
+    </message>
+    <message>
+        <source>【改訂履歴】
+  Ver 3.0 (2026年12月)  Linux版の最初の公開
+</source>
+        <translation>[Revision history]
+  Ver 3.0 (December 2026)  First release of the Linux edition
+</translation>
+    </message>
+    <message>
+        <source>  TREMORA 開発プロジェクト
+  連絡先: プロジェクトの課題管理
+</source>
+        <translation>  TREMORA development project
+  Contact: the project&apos;s issue tracker
+</translation>
+    </message>
+</context>
+<context>
     <name>JmaIntensity</name>
     <message>
         <source>5弱</source>
@@ -137,6 +296,67 @@
     <message>
         <source>周&#x3000;期 [s]</source>
         <translation>Period [s]</translation>
+    </message>
+</context>
+<context>
+    <name>StationListing</name>
+    <message>
+        <source>%zu 地点</source>
+        <translation>%zu stations</translation>
+    </message>
+</context>
+<context>
+    <name>Synthesis</name>
+    <message>
+        <source>合成波形の見出しにする EW ファイルが使えません
+
+</source>
+        <translation>The EW file cannot be used as the header of the synthesised waveform
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>クリックすると閉じます</source>
+        <translation>Click to close</translation>
+    </message>
+    <message>
+        <source>強震記録の波形表示と応答スペクトル計算</source>
+        <translation>Waveforms and response spectra</translation>
+    </message>
+    <message>
+        <source>制作: TREMORA 開発プロジェクト</source>
+        <translation>By: TREMORA development project</translation>
+    </message>
+    <message>
+        <source>波形データ: 防災科学技術研究所</source>
+        <translation>Waveform data: NIED</translation>
+    </message>
+    <message>
+        <source>K-NET / KiK-net</source>
+        <translation>K-NET / KiK-net</translation>
+    </message>
+    <message>
+        <source>強震観測網のページへリンク</source>
+        <translation>Link to the strong-motion network pages</translation>
+    </message>
+    <message>
+        <source>防災科研</source>
+        <translation>NIED</translation>
+    </message>
+    <message>
+        <source>防災科学技術研究所のページへリンク</source>
+        <translation>Link to the NIED home page</translation>
+    </message>
+    <message>
+        <source>  Linux版</source>
+        <translation>  Linux edition</translation>
     </message>
 </context>
 <context>
@@ -625,32 +845,6 @@ Enter a number greater than 0</translation>
     </message>
 </context>
 <context>
-    <name>TWait</name>
-    <message>
-        <source>&#x3000;&#x3000;お待ちください</source>
-        <translation>Please wait</translation>
-    </message>
-    <message>
-        <source>応答スペクトルを計算しています・・・・</source>
-        <translation>Calculating the response spectra…</translation>
-    </message>
-</context>
-<context>
-    <name>WaveReadout</name>
-    <message>
-        <source>記録開始から %s</source>
-        <translation>From record start %s</translation>
-    </message>
-    <message>
-        <source>値 %s</source>
-        <translation>Value %s</translation>
-    </message>
-    <message>
-        <source>時刻 %s</source>
-        <translation>Time %s</translation>
-    </message>
-</context>
-<context>
     <name>TFourier</name>
     <message>
         <source>フーリエスペクトル</source>
@@ -663,6 +857,56 @@ Enter a number greater than 0</translation>
     <message>
         <source>周期軸</source>
         <translation>Period</translation>
+    </message>
+</context>
+<context>
+    <name>THRSMList</name>
+    <message>
+        <source> No</source>
+        <translation> No</translation>
+    </message>
+    <message>
+        <source>コード</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;観測点名称</source>
+        <translation>  Station name</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;観測点所在地</source>
+        <translation>    Location</translation>
+    </message>
+    <message>
+        <source>&#x3000;経度</source>
+        <translation> Lon.</translation>
+    </message>
+    <message>
+        <source>&#x3000;緯度</source>
+        <translation> Lat.</translation>
+    </message>
+    <message>
+        <source>広島市地震情報ネットワークシステム&#x3000;</source>
+        <translation>Hiroshima City Seismic Information Network </translation>
+    </message>
+    <message>
+        <source>広島市地震情報ネットワークシステム&#x3000;観測点リスト</source>
+        <translation>Hiroshima City Seismic Information Network  Stations</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>THowTo</name>
+    <message>
+        <source>使い方</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>クリックすると閉じます</source>
+        <translation>Click to close</translation>
     </message>
 </context>
 <context>
@@ -849,6 +1093,45 @@ Enter a number greater than 0</translation>
     <message>
         <source>方位別スペクトルには水平2成分（NS・EW）の記録が必要です</source>
         <translation>RotD spectra need a record with both horizontal components (NS, EW)</translation>
+    </message>
+</context>
+<context>
+    <name>TSiteList</name>
+    <message>
+        <source>K-NET / KiK-net 観測点リスト</source>
+        <translation>K-NET / KiK-net Stations</translation>
+    </message>
+    <message>
+        <source>K-netコード</source>
+        <translation>K-NET code</translation>
+    </message>
+    <message>
+        <source>検索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>K-NETコード検索</source>
+        <translation>Search K-NET codes</translation>
+    </message>
+    <message>
+        <source>KiK-netコード</source>
+        <translation>KiK-net code</translation>
+    </message>
+    <message>
+        <source>KiK-netコード検索</source>
+        <translation>Search KiK-net codes</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>そのような観測点コードはありません</source>
+        <translation>No station has that code</translation>
+    </message>
+    <message>
+        <source>観測点コードエラー</source>
+        <translation>Station code error</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1334,138 @@ Enter a number greater than 0</translation>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TSynthe</name>
+    <message>
+        <source>出力ファイルボタンを押してファイル名を設定してください</source>
+        <translation>Press the Output file button to set the file name</translation>
+    </message>
+    <message>
+        <source>実行ボタンを押してください</source>
+        <translation>Press the Write button</translation>
+    </message>
+    <message>
+        <source>ファイルに出力しました</source>
+        <translation>Written to the file</translation>
+    </message>
+    <message>
+        <source>ＮＳおよびEWの２成分を合成します</source>
+        <translation>Combines the two components NS and EW</translation>
+    </message>
+    <message>
+        <source>合成波の方位角を，北を０度，東を９０度とし０～３６０度の範囲で指定してください</source>
+        <translation>Azimuth of the synthesised wave: 0 to 360°, north 0°, east 90°</translation>
+    </message>
+    <message>
+        <source>方位角</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>度</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>（拡張子を指定しなければ，設定された方位角が拡張子となります）</source>
+        <translation>(Without an extension, the azimuth becomes the file&apos;s extension)</translation>
+    </message>
+    <message>
+        <source>出力ファイル名</source>
+        <translation>Output file</translation>
+    </message>
+    <message>
+        <source>出力ファイル</source>
+        <translation>Output file…</translation>
+    </message>
+    <message>
+        <source>実行</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>出力ファイル名が長すぎます（%d 文字）
+
+フォルダーを含めて %d 文字以内のファイル名を指定してください</source>
+        <translation>The output file name is too long (%d characters)
+
+Give a file name of at most %d characters, folders included</translation>
+    </message>
+    <message>
+        <source>ファイル名エラー</source>
+        <translation>File name error</translation>
+    </message>
+    <message>
+        <source>ファイル名に付けられた拡張子が不正です</source>
+        <translation>The file name&apos;s extension is not valid</translation>
+    </message>
+    <message>
+        <source>ファイル拡張子エラー</source>
+        <translation>File extension error</translation>
+    </message>
+    <message>
+        <source>拡張子が方位角を表していませんが，この名前でよろしいですか？</source>
+        <translation>The extension is not the azimuth. Use this name anyway?</translation>
+    </message>
+    <message>
+        <source>ファイル拡張子</source>
+        <translation>File extension</translation>
+    </message>
+    <message>
+        <source>合成には NS・EW・UD の３成分を読み込んだデータが必要です</source>
+        <translation>Synthesis needs a record read with its three components NS, EW and UD</translation>
+    </message>
+    <message>
+        <source>データファイルエラー</source>
+        <translation>Data file error</translation>
+    </message>
+    <message>
+        <source>ファイル書込みエラー</source>
+        <translation>File write error</translation>
+    </message>
+    <message>
+        <source>水平成分波形の合成</source>
+        <translation>Horizontal Component Synthesis</translation>
+    </message>
+</context>
+<context>
+    <name>TWait</name>
+    <message>
+        <source>&#x3000;&#x3000;お待ちください</source>
+        <translation>Please wait</translation>
+    </message>
+    <message>
+        <source>応答スペクトルを計算しています・・・・</source>
+        <translation>Calculating the response spectra…</translation>
+    </message>
+</context>
+<context>
+    <name>WaveReadout</name>
+    <message>
+        <source>記録開始から %s</source>
+        <translation>From record start %s</translation>
+    </message>
+    <message>
+        <source>値 %s</source>
+        <translation>Value %s</translation>
+    </message>
+    <message>
+        <source>時刻 %s</source>
+        <translation>Time %s</translation>
+    </message>
+</context>
+<context>
+    <name>WebLink</name>
+    <message>
+        <source>インターネットエクスプローラの起動に失敗しました&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Could not start the web browser</translation>
+    </message>
+    <message>
+        <source>readme.htm呼び出しエラー</source>
+        <translation>Web page error</translation>
     </message>
 </context>
 </TS>
