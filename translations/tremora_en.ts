@@ -887,7 +887,7 @@ Enter a number greater than 0</translation>
     </message>
     <message>
         <source>広島市地震情報ネットワークシステム&#x3000;</source>
-        <translation>Hiroshima City Seismic Information Network </translation>
+        <translation>Hiroshima City Seismic Information Network</translation>
     </message>
     <message>
         <source>広島市地震情報ネットワークシステム&#x3000;観測点リスト</source>

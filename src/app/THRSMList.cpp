@@ -23,9 +23,12 @@ constexpr int kRowHeight = 20;
 constexpr int kInitialStationRows = 19;
 constexpr int kGridColumns = 6;
 constexpr int kColumnWidths[kGridColumns] = {31, 48, 196, 248, 55, 54};
-constexpr TrText kHeader[kGridColumns] = {
-    Tr("THRSMList", " No"),   Tr("THRSMList", "コード"), Tr("THRSMList", "　　観測点名称"), Tr("THRSMList", "　　　　観測点所在地"),
-    Tr("THRSMList", "　経度"), Tr("THRSMList", "　緯度")};
+constexpr TrText kHeader[kGridColumns] = {Tr("THRSMList", " No"),
+                                          Tr("THRSMList", "コード"),
+                                          Tr("THRSMList", "　　観測点名称"),
+                                          Tr("THRSMList", "　　　　観測点所在地"),
+                                          Tr("THRSMList", "　経度"),
+                                          Tr("THRSMList", "　緯度")};
 
 }  // namespace
 
