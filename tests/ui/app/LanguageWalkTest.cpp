@@ -18,12 +18,6 @@
 namespace tremora::testing {
 namespace {
 
-std::vector<std::string> Lines(const std::vector<ShownText>& texts) {
-  std::vector<std::string> lines;
-  for (const ShownText& shown : texts) lines.push_back(LineOf(shown));
-  return lines;
-}
-
 std::vector<std::string> ReadLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::vector<std::string> lines;
@@ -73,7 +67,7 @@ class LanguageWalk : public TextWalkFixture {
 
   // The lines of the walk against the Japanese texts on record; an empty string when they agree.
   std::string DifferencesFromJapanese(const std::vector<ShownText>& texts) {
-    const std::vector<std::string> lines = Lines(texts);
+    const std::vector<std::string> lines = LinesOf(texts);
     if (const char* path = std::getenv("TREMORA_WRITE_TEXTS")) {
       std::ofstream(path, std::ios::binary) << Joined(lines);
     }

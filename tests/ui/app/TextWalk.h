@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -68,6 +69,12 @@ struct ShownText {
 };
 
 inline std::string LineOf(const ShownText& shown) { return shown.where + ": " + shown.text; }
+
+inline std::vector<std::string> LinesOf(const std::vector<ShownText>& texts) {
+  std::vector<std::string> lines;
+  for (const ShownText& shown : texts) lines.push_back(LineOf(shown));
+  return lines;
+}
 
 // The texts of windows, pictures and messages, with the folders of the test machine replaced by
 // names that are the same everywhere and decimals by "#".
@@ -122,11 +129,7 @@ class ShownTexts {
   }
 
   std::vector<ShownText> Texts() const { return {texts_.begin(), texts_.end()}; }
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    for (const ShownText& shown : texts_) lines.push_back(LineOf(shown));
-    return lines;
-  }
+  std::vector<std::string> Lines() const { return LinesOf(Texts()); }
   void Clear() { texts_.clear(); }
 
  private:
