@@ -731,7 +731,7 @@ Open it as %s?</translation>
     </message>
     <message>
         <source>加速度</source>
-        <translation>Acceleration</translation>
+        <translation>Accel.</translation>
     </message>
     <message>
         <source>速&#x3000; 度</source>
@@ -823,7 +823,7 @@ Open it as %s?</translation>
     </message>
     <message>
         <source>変&#x3000;位</source>
-        <translation>Displacement</translation>
+        <translation>Displ.</translation>
     </message>
     <message>
         <source>地震波形データを処理しています・・・・</source>

@@ -235,8 +235,9 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::FollowLanguage() {
   CheckLanguageInUse();
-  // Check boxes are as wide as their captions: a longer word would be cut.
-  for (CheckBox* box : Panel1->findChildren<CheckBox*>()) box->adjustSize();
+  // Check boxes are as wide as their captions (as made, or as Qt sized them when first shown): a
+  // longer word would be cut.
+  for (CheckBox* box : findChildren<CheckBox*>()) box->adjustSize();
   WriteDialogFilters();
   // A loaded record's file name stays; the chosen format's name is written again.
   if (Label14->Caption() == format_caption_) ShowFormatCaption();

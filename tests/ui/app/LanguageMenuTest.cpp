@@ -70,10 +70,14 @@ TEST_F(LanguageMenu, SwitchesTheWindowBackAndForthAndKeepsTheRecordAndItsStrips)
   EXPECT_EQ(form.GroupBox1->title(), "Display start");
   EXPECT_EQ(form.Language1->title().toStdString(), "言語 / Language");
   EXPECT_EQ(form.Japanese1->text().toStdString(), "日本語");
-  EXPECT_TRUE(Contains(english, "Acceleration")) << "the strip's quantity";
+  EXPECT_TRUE(Contains(english, "Accel.")) << "the strip's quantity";
   EXPECT_TRUE(Contains(english, FormatC("Samples %d - %d", start, start + form.DisplayCount - 1)));
   ASSERT_EQ(form.MyWave1->Strips().size(), 3u);
-  EXPECT_EQ(form.MyWave1->Strips()[0].label.name, "NS Acceleration");
+  EXPECT_EQ(form.MyWave1->Strips()[0].label.name, "NS Accel.");
+  // The status line is composed as the mouse moves, in the language of the moment.
+  const PlotReading reading = DescribeWaveReading(form.MyWave1->Strips(), {0, 0, {}});
+  ASSERT_GE(reading.lines.size(), 3u);
+  EXPECT_TRUE(reading.lines[1].text.starts_with("From record start ")) << reading.lines[1].text;
   // The record and the section as they were: the file label keeps its name, the strips their samples.
   EXPECT_TRUE(form.Record.RecordLoaded);
   EXPECT_EQ(form.Label14->Caption(), file_label);
