@@ -1,6 +1,9 @@
 #include "record/TBundleChooser.h"
 
+#include <algorithm>
+
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -24,6 +27,8 @@ constexpr int kGridX = 8;
 constexpr int kGridY = 8;
 constexpr int kGridWidth = 510;
 constexpr int kGridHeight = 400;
+constexpr int kNetworkWidth = 92;
+constexpr int kCellPadding = 10;  // the cell's margins and grid line beside its text
 constexpr TrText kHeaders[kBundleColumnCount] = {
     Tr("TBundleChooser", "観測点コード"), Tr("TBundleChooser", "観測点名"), Tr("TBundleChooser", "観測網"),
     Tr("TBundleChooser", "最大加速度 [gal]"), Tr("TBundleChooser", "震央距離 [km]")};
@@ -41,7 +46,7 @@ TBundleChooser::TBundleChooser() {
   SetBackground(*this, QColor(196, 255, 255));
   setFont(JapaneseFont(FontFace::FixedGothic, 12, true));
 
-  StringGrid1 = new StationGrid(this, "StringGrid1", {80, 110, 92, 104, 102}, kRowHeight);
+  StringGrid1 = new StationGrid(this, "StringGrid1", {80, 110, kNetworkWidth, 104, 102}, kRowHeight);
   StringGrid1->setGeometry(kGridX, kGridY, kGridWidth, kGridHeight);
   QHeaderView& header = *StringGrid1->horizontalHeader();
   WriteHeaders();
@@ -105,15 +110,24 @@ void TBundleChooser::WriteComposedTexts() {
 }
 
 void TBundleChooser::WriteRows() {
+  const int network_column = static_cast<int>(BundleColumn::Network);
+  const QFontMetrics metrics(StringGrid1->font());
+  int network_width = kNetworkWidth;
   StringGrid1->setRowCount(static_cast<int>(rows_.size()));
   for (int row = 0; row < StringGrid1->rowCount(); ++row) {
     for (int column = 0; column < kBundleColumnCount; ++column) {
       const std::string& cell = rows_[row].cells[column];
-      const bool network = column == static_cast<int>(BundleColumn::Network);
+      const bool network = column == network_column;
       StringGrid1->SetCell(row, column, network ? ShownNetworkText(cell) : cell);
+      if (network) {
+        network_width = std::max(network_width, metrics.horizontalAdvance(StringGrid1->item(row, column)->text()) +
+                                                    kCellPadding);
+      }
       if (IsNumberColumn(column)) StringGrid1->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
   }
+  // The network column widens only for a name longer than its place ("KiK-net borehole").
+  StringGrid1->setColumnWidth(network_column, network_width);
 }
 
 void TBundleChooser::SortBy(BundleColumn column) {

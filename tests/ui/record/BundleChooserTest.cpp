@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -224,6 +225,10 @@ TEST_F(BundleChooser, UnpacksAndListsInEnglishAndSwitchesBackKeepingItsRowsOrder
   EXPECT_EQ(ShownCells(BundleColumn::Network),
             (std::vector<std::string>{"K-NET", "KiK-net borehole", "KiK-net surface"}));
   EXPECT_EQ(Chooser().Label1->Caption(), "Records: 3");
+  // The longer English network names widen their column to be read whole; Japanese has today's width.
+  const int network_column = static_cast<int>(BundleColumn::Network);
+  EXPECT_GT(Chooser().StringGrid1->columnWidth(network_column),
+            QFontMetrics(Chooser().StringGrid1->font()).horizontalAdvance("KiK-net borehole"));
   EXPECT_EQ(Chooser().Button2->text().toStdString(), "Find");
   Chooser().Edit1->SetText("zzz");
   Chooser().Button2->click();
@@ -252,6 +257,7 @@ TEST_F(BundleChooser, UnpacksAndListsInEnglishAndSwitchesBackKeepingItsRowsOrder
   EXPECT_EQ(ShownCells(BundleColumn::Network), networks);
   EXPECT_EQ(networks[0], "K-NET");
   EXPECT_EQ(Chooser().StringGrid1->currentRow(), 2);
+  EXPECT_EQ(Chooser().StringGrid1->columnWidth(network_column), 92);
 }
 
 }  // namespace
