@@ -1,7 +1,8 @@
 #include "base/Errors.h"
-#include "base/Translation.h"
 
 #include <cstring>
+
+#include "base/Translation.h"
 
 namespace tremora {
 
