@@ -2,14 +2,16 @@
 
 #include <cstring>
 
+#include "base/Translation.h"
+
 namespace tremora {
 
 namespace {
 std::string DescribeAccess(FileAccessError::Operation op, const std::string& path, const std::string& reason) {
-  const char* what = op == FileAccessError::Operation::Open    ? "ファイルを開けません"
-                     : op == FileAccessError::Operation::Read ? "ファイルを読み込めません"
-                                                               : "ファイルに書き込めません";
-  std::string message = std::string(what) + ": " + path;
+  std::string message = op == FileAccessError::Operation::Open   ? Translate("Errors", "ファイルを開けません")
+                        : op == FileAccessError::Operation::Read ? Translate("Errors", "ファイルを読み込めません")
+                                                                 : Translate("Errors", "ファイルに書き込めません");
+  message += ": " + path;
   if (!reason.empty()) message += " (" + reason + ")";
   return message;
 }

@@ -12,17 +12,17 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/SafeFileWrite.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
 namespace {
 
-constexpr const char* kNotRegularFile = "通常のファイルではありません";
-
 [[noreturn]] void RefuseLargeFile(const std::string& path) {
   throw RecordFormatError(path, 0,
-                          FormatC("データファイル %s は大きすぎます\n"
-                                  "読み込めるのは 16 MiB (%zu バイト) までです",
+                          FormatC(Translate("TextFile", "データファイル %s は大きすぎます\n"
+                                                        "読み込めるのは 16 MiB (%zu バイト) までです")
+                                      .c_str(),
                                   path.c_str(), kReadFileLimit));
 }
 
@@ -38,7 +38,9 @@ std::string ReadWholeFile(const std::string& path) {
   if (!known || !S_ISREG(info.st_mode)) {
     const int error_number = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
     ::close(descriptor);
-    if (error_number == 0) throw FileAccessError(FileAccessError::Operation::Open, path, kNotRegularFile);
+    if (error_number == 0) {
+      throw FileAccessError(FileAccessError::Operation::Open, path, Translate("TextFile", "通常のファイルではありません"));
+    }
     throw FileAccessError(FileAccessError::Operation::Open, path, error_number);
   }
   if (info.st_size > static_cast<off_t>(kReadFileLimit)) {
@@ -86,7 +88,7 @@ bool LineCursor::Next(std::string_view& line, bool* had_line_end) {
 }
 
 std::vector<std::string_view> HeaderLines(std::string_view text, int count, const std::string& path,
-                                          const char* format_name) {
+                                          const std::string& format_name) {
   std::vector<std::string_view> lines;
   LineCursor cursor(text);
   std::string_view line;
@@ -94,9 +96,10 @@ std::vector<std::string_view> HeaderLines(std::string_view text, int count, cons
   if (static_cast<int>(lines.size()) < count) {
     const int found = static_cast<int>(lines.size());
     throw RecordFormatError(path, found,
-                            FormatC("データファイル %s は%s形式ではありません\n"
-                                    "ヘッダーは %d 行のはずですが、%d 行しかありません",
-                                    path.c_str(), format_name, count, found));
+                            FormatC(Translate("TextFile", "データファイル %s は%s形式ではありません\n"
+                                                          "ヘッダーは %d 行のはずですが、%d 行しかありません")
+                                        .c_str(),
+                                    path.c_str(), format_name.c_str(), count, found));
   }
   return lines;
 }

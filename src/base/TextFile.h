@@ -43,7 +43,7 @@ class LineCursor {
 // The first count lines of a file's text (line ends taken off). Throws RecordFormatError naming
 // the file and its format (format_name) when the text has fewer: its header is incomplete.
 std::vector<std::string_view> HeaderLines(std::string_view text, int count, const std::string& path,
-                                          const char* format_name);
+                                          const std::string& format_name);
 
 bool FileExists(const std::string& path);
 

@@ -8,18 +8,20 @@
 #include <locale.h>
 
 #include "base/Ascii.h"
+#include "base/CNumbers.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
 namespace {
 
-// The text as typed, so that the user sees what was refused.
-[[noreturn]] void Refuse(std::string_view text, const char* kind) {
-  throw ConversionError("'" + std::string(text) + "' は" + kind + "として正しくありません。");
+// The text as typed, so that the user sees what was refused. message: a format with one %s.
+[[noreturn]] void Refuse(std::string_view text, const CoreMessage& message) {
+  throw ConversionError(FormatC(message.Now().c_str(), std::string(text).c_str()));
 }
 
-constexpr const char* kInteger = "整数";
-constexpr const char* kNumber = "数値";
+constexpr CoreMessage kInteger{Tr("Conversion", "'%s' は整数として正しくありません。")};
+constexpr CoreMessage kNumber{Tr("Conversion", "'%s' は数値として正しくありません。")};
 
 }  // namespace
 

@@ -10,17 +10,12 @@
 
 #include <QString>
 
+#include "base/Translation.h"
+
 class QAction;
 class QWidget;
 
 namespace tremora {
-
-struct TrText {
-  const char* context = nullptr;
-  const char* source = nullptr;  // nullptr: no text
-};
-
-constexpr TrText Tr(const char* context, const char* source) { return TrText{context, source}; }
 
 // The text in the current language.
 QString Translated(TrText text);

@@ -5,6 +5,7 @@
 #include "base/Ascii.h"
 #include "base/CNumbers.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
@@ -20,18 +21,29 @@ const std::optional<double>& NumberOf(const BundleRow& row, BundleColumn column)
   return column == BundleColumn::MaxAcc ? row.max_acc_gal : row.distance_km;
 }
 
+constexpr CoreMessage kBorehole{Tr("BundleListing", "KiK-net 地中")};
+constexpr CoreMessage kSurface{Tr("BundleListing", "KiK-net 地表")};
+
 }  // namespace
 
 std::string NetworkText(const BundleRecord& record) {
   if (!record.kiknet()) return "K-NET";
-  if (record.sensor == "1") return "KiK-net 地中";
-  if (record.sensor == "2") return "KiK-net 地表";
+  if (record.sensor == "1") return kBorehole.text.source;
+  if (record.sensor == "2") return kSurface.text.source;
   return "KiK-net " + record.sensor;
+}
+
+std::string ShownNetworkText(const std::string& network) {
+  if (network == kBorehole.text.source) return kBorehole;
+  if (network == kSurface.text.source) return kSurface;
+  return network;
 }
 
 std::string DistanceText(double km) { return FormatC("%.1f", km); }
 
-std::string RecordCountText(std::size_t count) { return std::to_string(count) + " 記録"; }
+std::string RecordCountText(std::size_t count) {
+  return FormatC(Translate("BundleListing", "%zu 記録").c_str(), count);
+}
 
 std::vector<BundleRow> ListBundleRecords(const Bundle& bundle, const StationTables& stations) {
   std::vector<BundleRow> rows;

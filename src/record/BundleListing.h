@@ -25,13 +25,16 @@ struct BundleRow {
   std::optional<double> distance_km;
 };
 
-// "K-NET"; "KiK-net 地中" for the borehole sensor 1, "KiK-net 地表" for the surface sensor 2.
+// "K-NET"; "KiK-net 地中" for the borehole sensor 1, "KiK-net 地表" for the surface sensor 2: the
+// row's text, in Japanese in every language, so that the rows sort alike.
 std::string NetworkText(const BundleRecord& record);
+// A network text as the window shows it, in the window's language.
+std::string ShownNetworkText(const std::string& network);
 
 // "%.1f" of the distance in km.
 std::string DistanceText(double km);
 
-// "3 記録".
+// "3 記録", in the window's language.
 std::string RecordCountText(std::size_t count);
 
 // One row a record, in the bundle's order. The station name comes from the tables; a record

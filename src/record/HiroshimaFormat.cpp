@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "base/TextCoding.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/TextFields.h"
 
 namespace tremora {
@@ -28,7 +29,8 @@ HiroshimaHeader ReadHiroshimaHeader(const std::string& path, const StationTables
 
 HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string& path, const StationTables& tables) {
   std::string values[kHiroshimaHeaderLines];
-  const std::vector<std::string_view> lines = HeaderLines(content, kHiroshimaHeaderLines, path, "広島市消防局の");
+  const std::vector<std::string_view> lines =
+      HeaderLines(content, kHiroshimaHeaderLines, path, Translate("HiroshimaFormat", "広島市消防局の"));
   for (int i = 0; i < kHiroshimaHeaderLines; ++i) values[i] = SecondField(lines[i]);
   HiroshimaHeader h;
   h.StationCode = LimitText(values[0], header_width::kStationCode);
@@ -40,8 +42,10 @@ HiroshimaHeader ParseHiroshimaHeader(std::string_view content, const std::string
   h.IntervalMs = ReadInt(values[4]);
   if (h.IntervalMs <= 0 || h.IntervalMs > kLongestIntervalMs) {
     throw RecordFormatError(path, 5,
-                            FormatC("データファイル %s のサンプリング間隔 (5行目) が読めません\n"
-                                    "1 から 1000 までのミリ秒が必要ですが、「%s」でした",
+                            FormatC(Translate("HiroshimaFormat",
+                                              "データファイル %s のサンプリング間隔 (5行目) が読めません\n"
+                                              "1 から 1000 までのミリ秒が必要ですが、「%s」でした")
+                                        .c_str(),
                                     path.c_str(), values[4].c_str()));
   }
   h.SamplingRate = 1000 / h.IntervalMs;
@@ -111,8 +115,10 @@ HiroshimaFiles ReadHiroshimaFiles(const std::array<std::string, kMaxChannels>& p
     const int interval_ms = ParseHiroshimaHeader(files.contents[ch], paths[ch], tables).IntervalMs;
     if (interval_ms == files.header.IntervalMs) continue;
     throw RecordFormatError(paths[ch], 5,
-                            FormatC("データファイル %s のサンプリング間隔 %d ms が %s の %d ms と異なります\n"
-                                    "３成分のサンプリング間隔は同じでなければなりません",
+                            FormatC(Translate("HiroshimaFormat",
+                                              "データファイル %s のサンプリング間隔 %d ms が %s の %d ms と異なります\n"
+                                              "３成分のサンプリング間隔は同じでなければなりません")
+                                        .c_str(),
                                     paths[ch].c_str(), interval_ms, paths[0].c_str(), files.header.IntervalMs));
   }
   return files;

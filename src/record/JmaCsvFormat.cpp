@@ -7,6 +7,7 @@
 #include "base/Errors.h"
 #include "base/TextCoding.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/KnetFormat.h"
 #include "record/KnetLoading.h"
 #include "record/TextFields.h"
@@ -15,7 +16,7 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kJmaFormatName = "気象庁強震波形 (CSV) の";
+constexpr CoreMessage kJmaFormatName{Tr("JmaCsvFormat", "気象庁強震波形 (CSV) の")};
 constexpr int kSiteLine = 1;
 constexpr int kLatitudeLine = 2;
 constexpr int kLongitudeLine = 3;
@@ -55,8 +56,10 @@ int ReadSamplingRate(std::string_view value, const std::string& path, ReadWarnin
 void RequireGal(std::string_view value, const std::string& path) {
   if (StartsWithIgnoringAsciiCase(value, "gal")) return;
   throw RecordFormatError(path, kUnitLine,
-                          FormatC("データファイル %s の単位 (%d行目) が読めません\n"
-                                  "gal(cm/s/s) が必要ですが、「%s」でした",
+                          FormatC(Translate("JmaCsvFormat",
+                                            "データファイル %s の単位 (%d行目) が読めません\n"
+                                            "gal(cm/s/s) が必要ですが、「%s」でした")
+                                      .c_str(),
                                   path.c_str(), kUnitLine, DecodeFieldText(value).c_str()));
 }
 

@@ -10,6 +10,7 @@
 #include "base/Errors.h"
 #include "base/TextCoding.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/TextFields.h"
 
 namespace tremora {
@@ -32,7 +33,7 @@ void SplitDateTime(std::string_view trimmed, std::string& date, std::string& tim
 }
 
 constexpr int kScaleFactorLine = 14;
-constexpr const char* kKnetFormatName = " K-NET/KiK-net ";
+constexpr CoreMessage kKnetFormatName{Tr("KnetFormat", " K-NET/KiK-net ")};
 
 // Header numbers are read as the C library reads them; one beyond what its field holds is clamped,
 // and a sampling rate or scale written as a decimal is cut to its whole part, each named in the
@@ -87,15 +88,19 @@ float ReadScaleFactor(std::string_view trimmed, HeaderNumbers& numbers, const st
       slash == std::string_view::npos ? 0 : numbers.ExactInt(kScaleFactorLine, value.substr(slash + 1));
   if (denominator == 0) {
     throw RecordFormatError(path, kScaleFactorLine,
-                            FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
-                                    "「分子(gal)/分母」の形で 28 桁目から 0 でない分母が必要ですが、"
-                                    "「%s」でした",
+                            FormatC(Translate("KnetFormat",
+                                              "データファイル %s の Scale Factor (14行目) が読めません\n"
+                                              "「分子(gal)/分母」の形で 28 桁目から 0 でない分母が必要ですが、"
+                                              "「%s」でした")
+                                        .c_str(),
                                     path.c_str(), std::string(value).c_str()));
   }
   if (numerator <= 0 || denominator < 0) {
     throw RecordFormatError(path, kScaleFactorLine,
-                            FormatC("データファイル %s の Scale Factor (14行目) が読めません\n"
-                                    "「分子(gal)/分母」の形で正の分子と分母が必要ですが、「%s」でした",
+                            FormatC(Translate("KnetFormat",
+                                              "データファイル %s の Scale Factor (14行目) が読めません\n"
+                                              "「分子(gal)/分母」の形で正の分子と分母が必要ですが、「%s」でした")
+                                        .c_str(),
                                     path.c_str(), std::string(value).c_str()));
   }
   return static_cast<float>(static_cast<long double>(numerator) / denominator);
@@ -115,8 +120,10 @@ bool LooksLikeDataLine(std::string_view line) {
 
 void RefuseSamplingRate(const std::string& path, int line, std::string_view found) {
   throw RecordFormatError(path, line,
-                          FormatC("データファイル %s のサンプリング周波数 (%d行目) が読めません\n"
-                                  "1 以上の整数 (Hz) が必要ですが、「%s」でした",
+                          FormatC(Translate("KnetFormat",
+                                            "データファイル %s のサンプリング周波数 (%d行目) が読めません\n"
+                                            "1 以上の整数 (Hz) が必要ですが、「%s」でした")
+                                      .c_str(),
                                   path.c_str(), line, std::string(found).c_str()));
 }
 
@@ -270,7 +277,9 @@ void WriteKnetFile(const std::string& out_path, const std::string& template_path
       HeaderLines(template_text, kKnetHeaderLines, template_path, kKnetFormatName);
   if (!(scale_factor != 0.0f) || !std::isfinite(scale_factor)) {
     throw RecordFormatError(template_path, kScaleFactorLine,
-                            FormatC("Scale Factor が %g なので、加速度をカウント値に直せません", scale_factor));
+                            FormatC(Translate("KnetFormat",
+                                              "Scale Factor が %g なので、加速度をカウント値に直せません")
+                                        .c_str(), scale_factor));
   }
   WriteWholeFile(out_path, FormatKnetFile(header_lines, values, count, scale_factor));
 }

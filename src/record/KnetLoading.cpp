@@ -7,6 +7,7 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/TextFields.h"
 
 namespace tremora {
@@ -97,8 +98,10 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
     if (headers[ch].SamplingRate != headers[0].SamplingRate) {
       throw RecordFormatError(
           record.ComponentPaths[ch], 11,
-          FormatC("データファイル %s のサンプリング周波数 %d Hz が %s の %d Hz と異なります\n"
-                  "３成分のサンプリング周波数は同じでなければなりません",
+          FormatC(Translate("KnetLoading",
+                            "データファイル %s のサンプリング周波数 %d Hz が %s の %d Hz と異なります\n"
+                            "３成分のサンプリング周波数は同じでなければなりません")
+                      .c_str(),
                   record.ComponentPaths[ch].c_str(), headers[ch].SamplingRate, record.ComponentPaths[0].c_str(),
                   headers[0].SamplingRate));
     }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Translation.h"
 #include "record/KnetFormat.h"
 #include "record/RecordSet.h"
 #include "record/StationTables.h"
@@ -54,15 +55,19 @@ KnetReadResult ReadKnetRecordFiles(RecordSet& record, const StationTables& stati
 // The origin time, or the record's start when the file carries no earthquake.
 std::string MakeRecordBaseName(const RecordHeader& header);
 
-inline constexpr const char* kBadFileNameMessage =
-    "ファイル名が正しくありません !\n多分，フォルダー名に余分なピリオドが付いていると思われます　　　　　";
-inline constexpr const char* kBadFileNameCaption = "ファイル名エラー";
-inline constexpr const char* kUnknownKnetStationMessage =
-    "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式がK-NET/KiK-netと異なっている恐れがあります　　　\n";
-inline constexpr const char* kUnknownStationCaption = "観測点コードエラー";
+inline constexpr CoreMessage kBadFileNameMessage{
+    Tr("KnetLoading",
+       "ファイル名が正しくありません !\n多分，フォルダー名に余分なピリオドが付いていると思われます　　　　　")};
+inline constexpr CoreMessage kBadFileNameCaption{Tr("KnetLoading", "ファイル名エラー")};
+inline constexpr CoreMessage kUnknownKnetStationMessage{
+    Tr("KnetLoading",
+       "この観測点コードは登録されおりません　　　　　\n\n"
+       "データファイルの形式がK-NET/KiK-netと異なっている恐れがあります　　　\n")};
+inline constexpr CoreMessage kUnknownStationCaption{Tr("KnetLoading", "観測点コードエラー")};
 // %s: the full path of the file.
-inline constexpr const char* kMissingDataFileMessage =
-    "\n３成分のデータを読み込めません\n\nデータファイル %s がありません   \n\nデータを読み込みませんでした";
-inline constexpr const char* kDataFileCaption = "データファイルエラー";
+inline constexpr CoreMessage kMissingDataFileMessage{
+    Tr("KnetLoading",
+       "\n３成分のデータを読み込めません\n\nデータファイル %s がありません   \n\nデータを読み込みませんでした")};
+inline constexpr CoreMessage kDataFileCaption{Tr("KnetLoading", "データファイルエラー")};
 
 }  // namespace tremora

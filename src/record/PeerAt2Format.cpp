@@ -9,6 +9,7 @@
 #include "base/Errors.h"
 #include "base/TextCoding.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/RecordSet.h"
 #include "record/TextFields.h"
 
@@ -16,7 +17,7 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kPeerAt2FormatName = " PEER (.AT2) ";
+constexpr CoreMessage kPeerAt2FormatName{Tr("PeerAt2Format", " PEER (.AT2) ")};
 constexpr int kUnitsLine = 3;
 constexpr int kDescriptionLine = 2;
 
@@ -87,8 +88,10 @@ void SplitDescription(std::string_view line, PeerAt2Header& header) {
 
 [[noreturn]] void RefuseCountLine(const std::string& path, std::string_view line) {
   throw RecordFormatError(path, kPeerAt2CountLine,
-                          FormatC("データファイル %s の 4 行目が読めません\n"
-                                  "「NPTS= 個数, DT= 間隔 SEC」の形が必要ですが、「%s」でした",
+                          FormatC(Translate("PeerAt2Format",
+                                            "データファイル %s の 4 行目が読めません\n"
+                                            "「NPTS= 個数, DT= 間隔 SEC」の形が必要ですが、「%s」でした")
+                                      .c_str(),
                                   path.c_str(), VisibleText(line).c_str()));
 }
 
@@ -104,8 +107,10 @@ void CheckUnits(std::string_view line, const std::string& path) {
   const std::string_view word = unit.substr(0, unit.find_first_of(".;:"));
   if (word == "G") return;
   throw RecordFormatError(path, kUnitsLine,
-                          FormatC("データファイル %s の 3 行目の単位が G ではありません (「%s」)\n"
-                                  "加速度 (単位 G) の記録だけを読めます",
+                          FormatC(Translate("PeerAt2Format",
+                                            "データファイル %s の 3 行目の単位が G ではありません (「%s」)\n"
+                                            "加速度 (単位 G) の記録だけを読めます")
+                                      .c_str(),
                                   path.c_str(), VisibleText(Trimmed(line)).c_str()));
 }
 
@@ -155,8 +160,10 @@ PeerAt2File ParsePeerAt2(std::string_view content, const std::string& path, Read
   // Above 1 s no analysis has a sample to work with; a whole-hertz rate of 0 would divide by zero.
   if (h.AnnouncedSamples < 1 || !(h.Interval > 0) || h.Interval > 1) {
     throw RecordFormatError(path, kPeerAt2CountLine,
-                            FormatC("データファイル %s の 4 行目の NPTS または DT が使えません\n"
-                                    "1 以上の個数と 0 より大きく 1 以下の間隔 (秒) が必要ですが、「%s」でした",
+                            FormatC(Translate("PeerAt2Format",
+                                              "データファイル %s の 4 行目の NPTS または DT が使えません\n"
+                                              "1 以上の個数と 0 より大きく 1 以下の間隔 (秒) が必要ですが、「%s」でした")
+                                        .c_str(),
                                     path.c_str(), VisibleText(Trimmed(count_line)).c_str()));
   }
 
@@ -176,7 +183,9 @@ PeerAt2File ParsePeerAt2(std::string_view content, const std::string& path, Read
       const long double gal = number ? ReadDecimal(token, &clamped) * kStandardGravityGal : 0;
       if (!number || clamped || std::fabs(gal) > FLT_MAX) {
         throw RecordFormatError(path, cursor.line_number(),
-                                FormatC("データファイル %s の %d 行目の値「%s」は加速度 (G) として読めません",
+                                FormatC(Translate("PeerAt2Format",
+                                                  "データファイル %s の %d 行目の値「%s」は加速度 (G) として読めません")
+                                            .c_str(),
                                         path.c_str(), cursor.line_number(), VisibleText(token).c_str()));
       }
       ++found;

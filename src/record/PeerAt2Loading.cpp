@@ -7,6 +7,7 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "record/KnetFormat.h"
 #include "record/PeerAt2Format.h"
 #include "record/TextFields.h"
@@ -75,16 +76,20 @@ ReadWarnings ReadPeerAt2RecordFiles(RecordSet& record, const std::vector<std::st
     const PeerAt2Header& h = files[i].header;
     if (h.AnnouncedSamples != first.AnnouncedSamples || h.Interval != first.Interval) {
       throw RecordFormatError(paths[i], kPeerAt2CountLine,
-                              FormatC("データファイル %s (NPTS= %d, DT= %g) と %s (NPTS= %d, DT= %g) の"
-                                      "データ数または時間間隔が異なります\n"
-                                      "成分のデータ数と時間間隔は同じでなければなりません",
+                              FormatC(Translate("PeerAt2Loading",
+                                                "データファイル %s (NPTS= %d, DT= %g) と %s (NPTS= %d, DT= %g) の"
+                                                "データ数または時間間隔が異なります\n"
+                                                "成分のデータ数と時間間隔は同じでなければなりません")
+                                          .c_str(),
                                       paths[0].c_str(), first.AnnouncedSamples, first.Interval, paths[i].c_str(),
                                       h.AnnouncedSamples, h.Interval));
     }
     if (h.Station != first.Station) {
       throw RecordFormatError(paths[i], 2,
-                              FormatC("データファイル %s (観測点「%s」) と %s (観測点「%s」) は"
-                                      "別の観測点の記録です\n一つの観測点の成分だけを一緒に読めます",
+                              FormatC(Translate("PeerAt2Loading",
+                                                "データファイル %s (観測点「%s」) と %s (観測点「%s」) は"
+                                                "別の観測点の記録です\n一つの観測点の成分だけを一緒に読めます")
+                                          .c_str(),
                                       paths[0].c_str(), first.Station.c_str(), paths[i].c_str(), h.Station.c_str()));
     }
   }
@@ -92,11 +97,13 @@ ReadWarnings ReadPeerAt2RecordFiles(RecordSet& record, const std::vector<std::st
   if (!order) {
     std::string listed;
     for (size_t i = 0; i < paths.size(); ++i) {
-      listed += FormatC("\n%s (成分「%s」)", paths[i].c_str(), components[i].c_str());
+      listed += FormatC(Translate("PeerAt2Loading", "\n%s (成分「%s」)").c_str(), paths[i].c_str(), components[i].c_str());
     }
     throw RecordFormatError(paths[0], 2,
-                            FormatC("成分の組み合わせが読めません:%s\n"
-                                    "水平 2 成分、または水平 2 成分と上下成分が必要です",
+                            FormatC(Translate("PeerAt2Loading",
+                                              "成分の組み合わせが読めません:%s\n"
+                                              "水平 2 成分、または水平 2 成分と上下成分が必要です")
+                                        .c_str(),
                                     listed.c_str()));
   }
 

@@ -4,6 +4,7 @@
 
 #include "base/CNumbers.h"
 #include "base/TextCoding.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
@@ -37,31 +38,44 @@ std::string English(const ReadWarning& w) {
   return std::string();
 }
 
-std::string Japanese(const ReadWarning& w) {
+// The warning for a message box, in the window's language.
+std::string Shown(const ReadWarning& w) {
   const char* path = w.path.c_str();
+  const char* found = w.found.c_str();
+  const char* read_as = w.read_as.c_str();
   switch (w.kind) {
     case ReadWarningKind::TooManySamples:
-      return FormatC("データファイル %s には %lld 個のデータがあります。最初の %lld 個だけを使います", path, w.total,
-                     w.used);
+      return FormatC(Translate("ReadWarnings",
+                               "データファイル %s には %lld 個のデータがあります。最初の %lld 個だけを使います")
+                         .c_str(),
+                     path, w.total, w.used);
     case ReadWarningKind::NotAnInteger:
-      return FormatC("%s の %d 行目 %d 番目の値「%s」は整数ではありません (%s として読みました)", path, w.line,
-                     w.field, w.found.c_str(), w.read_as.c_str());
+      return FormatC(Translate("ReadWarnings",
+                               "%s の %d 行目 %d 番目の値「%s」は整数ではありません (%s として読みました)")
+                         .c_str(),
+                     path, w.line, w.field, found, read_as);
     case ReadWarningKind::NotANumber:
-      return FormatC("%s の %d 行目 %d 番目の値「%s」は数値ではありません (%s として読みました)", path, w.line,
-                     w.field, w.found.c_str(), w.read_as.c_str());
+      return FormatC(Translate("ReadWarnings",
+                               "%s の %d 行目 %d 番目の値「%s」は数値ではありません (%s として読みました)")
+                         .c_str(),
+                     path, w.line, w.field, found, read_as);
     case ReadWarningKind::HeaderLooksLikeData:
-      return FormatC("%s の %d 行目 (ヘッダーの最後の行) がデータ行のようです。ヘッダーが 1 行足りない恐れがあります "
-                     "(この行の値はデータとして読まれません)",
+      return FormatC(Translate("ReadWarnings",
+                               "%s の %d 行目 (ヘッダーの最後の行) がデータ行のようです。"
+                               "ヘッダーが 1 行足りない恐れがあります (この行の値はデータとして読まれません)")
+                         .c_str(),
                      path, w.line);
     case ReadWarningKind::NumberOutOfRange:
-      return FormatC("%s の %d 行目の値「%s」は範囲外です (%s として読みました)", path, w.line, w.found.c_str(),
-                     w.read_as.c_str());
+      return FormatC(Translate("ReadWarnings", "%s の %d 行目の値「%s」は範囲外です (%s として読みました)").c_str(),
+                     path, w.line, found, read_as);
     case ReadWarningKind::HeaderNotWholeNumber:
-      return FormatC("%s の %d 行目の値「%s」は整数ではありません (%s として読みました)", path, w.line, w.found.c_str(),
-                     w.read_as.c_str());
+      return FormatC(Translate("ReadWarnings", "%s の %d 行目の値「%s」は整数ではありません (%s として読みました)").c_str(),
+                     path, w.line, found, read_as);
     case ReadWarningKind::FewerSamplesThanAnnounced:
-      return FormatC("データファイル %s の %d 行目ではデータが %lld 個とされていますが、%lld 個しかありません。"
-                     "あるデータだけを使います",
+      return FormatC(Translate("ReadWarnings",
+                               "データファイル %s の %d 行目ではデータが %lld 個とされていますが、%lld 個しかありません。"
+                               "あるデータだけを使います")
+                         .c_str(),
                      path, w.line, w.total, w.used);
   }
   return std::string();
@@ -125,10 +139,10 @@ std::vector<std::string> ReadWarnings::Lines() const {
   });
 }
 
-std::string ReadWarnings::JapaneseText() const {
+std::string ReadWarnings::ShownText() const {
   std::string text;
-  for (const std::string& line : Describe(*this, Japanese, [](const ReadWarning& w, int more) {
-         return FormatC("%s: ほかに同様の値が %d 個あります", w.path.c_str(), more);
+  for (const std::string& line : Describe(*this, Shown, [](const ReadWarning& w, int more) {
+         return FormatC(Translate("ReadWarnings", "%s: ほかに同様の値が %d 個あります").c_str(), w.path.c_str(), more);
        })) {
     text += line + "\n";
   }

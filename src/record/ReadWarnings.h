@@ -50,10 +50,10 @@ class ReadWarnings {
   // How many warnings of kind were counted for path beyond those shown.
   int Omitted(const std::string& path, ReadWarningKind kind) const;
 
-  // One line per shown warning and one per omitted group, for the terminal (English) or for a
-  // message box (Japanese).
+  // One line per shown warning and one per omitted group, for the terminal (always English) or for
+  // a message box (in the window's language, Japanese first).
   std::vector<std::string> Lines() const;
-  std::string JapaneseText() const;
+  std::string ShownText() const;
 
  private:
   std::vector<ReadWarning> shown_;

@@ -6,7 +6,8 @@ namespace tremora {
 
 RecordSet::RecordSet()
     : WorkBuffer(kBufferCapacity, 0.0f),
-      WaveNames{"加速度", "速　度", "変　位"} {
+      WaveNames{CoreMessage{Tr("RecordSet", "加速度")}, CoreMessage{Tr("RecordSet", "速　度")},
+                CoreMessage{Tr("RecordSet", "変　位")}} {
   for (int ch = 0; ch < kMaxChannels; ++ch) {
     Acceleration[ch].assign(kBufferCapacity, 0.0f);
     Velocity[ch].assign(kBufferCapacity, 0.0f);

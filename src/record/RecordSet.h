@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Translation.h"
 #include "record/FormatDetection.h"
 #include "record/StationRecord.h"
 
@@ -86,7 +87,7 @@ struct RecordSet {
   // Each channel's direction as its own file writes it ("180", "N", "UP" of a PEER file), shown in
   // titles beside ComponentNames; empty where the channel name says it all.
   std::array<std::string, kMaxChannels> ComponentTexts;
-  std::array<std::string, kMaxChannels> WaveNames;
+  std::array<CoreMessage, kMaxChannels> WaveNames;  // in the language of the moment they are drawn
   std::array<std::string, kMaxChannels> ComponentPaths;
   std::string RecordBaseName;  // stem of default names for saved files
   std::string DataFolder;      // folder the record is known by (UserFolder), no trailing separator
@@ -104,9 +105,10 @@ struct RecordSet {
 inline bool IsForeignFormat(RecordFormat format) {
   return format == RecordFormat::JmaCsv || format == RecordFormat::PeerAt2;
 }
-inline constexpr const char* kNeedsKnetRecordMessage =
-    "この機能には K-NET / KiK-net の記録が必要です\n\n"
-    "気象庁や PEER のファイルには K-NET のヘッダーがないため，ファイルを作成できません";
+inline constexpr CoreMessage kNeedsKnetRecordMessage{
+    Tr("RecordSet",
+       "この機能には K-NET / KiK-net の記録が必要です\n\n"
+       "気象庁や PEER のファイルには K-NET のヘッダーがないため，ファイルを作成できません")};
 
 // A K-NET / KiK-net file gives its sampling rate in hertz, a Hiroshima file its interval in ms.
 void SetIntervalFromRate(RecordSet& record, int rate_hz);

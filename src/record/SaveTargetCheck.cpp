@@ -3,6 +3,7 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/Messages.h"
 #include "record/SaveFolder.h"
 
@@ -11,9 +12,12 @@ namespace tremora {
 bool RefusedAsRecordFile(const RecordSet& record, const std::string& path) {
   const std::string* input = RecordFileAt(record, path);
   if (input == nullptr) return false;
-  ShowWarning(FormatC("%s は表示中のデータファイル %s そのものです\n\nデータファイルを守るため、保存しませんでした",
+  ShowWarning(FormatC(Translate("SaveTargetCheck",
+                                "%s は表示中のデータファイル %s そのものです\n\n"
+                                "データファイルを守るため、保存しませんでした")
+                          .c_str(),
                       path.c_str(), input->c_str()),
-              "保存先エラー");
+              Translate("SaveTargetCheck", "保存先エラー"));
   return true;
 }
 
@@ -22,8 +26,10 @@ std::optional<std::string> ChooseSaveTarget(const FileDialogOptions& dialog) {
   if (!chosen || dialog.default_extension.empty()) return chosen;
   const std::string path = WithDefaultExtension(*chosen, "." + dialog.default_extension);
   if (path != *chosen && dialog.overwrite_prompt && FileExists(path) &&
-      CurrentPlatform().ShowMessage(FormatC("%s は既に存在します\n\n上書きしますか？", path.c_str()), "上書きの確認",
-                                    MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
+      CurrentPlatform().ShowMessage(
+          FormatC(Translate("SaveTargetCheck", "%s は既に存在します\n\n上書きしますか？").c_str(), path.c_str()),
+          Translate("SaveTargetCheck", "上書きの確認"), MessageButtons::YesNo,
+          MessageIcon::Question) != MessageAnswer::Yes) {
     return std::nullopt;
   }
   return path;

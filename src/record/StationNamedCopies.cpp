@@ -3,6 +3,7 @@
 #include "base/CNumbers.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 
 namespace tremora {
 
@@ -39,12 +40,14 @@ NamedCopyResult MakeStationNamedCopies(const RecordSet& record) {
     const std::string& source = record.ComponentPaths[ch];
     const std::string& target = result.targets[ch];
     if (target == source || SameFile(source, target)) {
-      throw RecordFormatError(source, 0, FormatC("コピー先 %s がコピー元と同じファイルです", target.c_str()));
+      throw RecordFormatError(
+          source, 0,
+          FormatC(Translate("StationNamedCopies", "コピー先 %s がコピー元と同じファイルです").c_str(), target.c_str()));
     }
     WriteWholeFile(target, ReadWholeFile(source));
     result.report += target + "\n";
   }
-  result.report += "\n観測地点名で表したデータファイルを作成しました　　　　";
+  result.report += Translate("StationNamedCopies", "\n観測地点名で表したデータファイルを作成しました　　　　");
   result.outcome = NamedCopyOutcome::Written;
   return result;
 }

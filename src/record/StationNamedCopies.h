@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Translation.h"
 #include "record/RecordSet.h"
 
 namespace tremora {
@@ -17,9 +18,9 @@ struct NamedCopyResult {
   std::string report;  // the targets, one a line, and the closing sentence
 };
 
-inline constexpr const char* kNoStationForCopyMessage =
-    "この観測点の情報がありませんので,ファイル名を変更することはできません";
-inline constexpr const char* kNamedCopyCaption = "観測地点名ファイル";
+inline constexpr CoreMessage kNoStationForCopyMessage{
+    Tr("StationNamedCopies", "この観測点の情報がありませんので,ファイル名を変更することはできません")};
+inline constexpr CoreMessage kNamedCopyCaption{Tr("StationNamedCopies", "観測地点名ファイル")};
 
 // Target names for the loaded channels.
 std::vector<std::string> StationNamedCopyTargets(const RecordSet& record);

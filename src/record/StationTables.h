@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Translation.h"
 #include "record/StationRecord.h"
 
 namespace tremora {
@@ -39,9 +40,11 @@ void FillHrsmTable(StationTables& tables, std::string_view hrsm_file_text);
 
 inline constexpr const char* kSiteFileName = "SITENAME.CSV";
 inline constexpr const char* kHrsmFileName = "SHOBONAME.CSV";
-inline constexpr const char* kSiteFileMissingMessage = "K-NET/KiK-net観測点情報ファイルがありません";
-inline constexpr const char* kHrsmFileMissingMessage = "広島市消防局観測点リストファイルがありません　　　";
-inline constexpr const char* kStationFileCaption = "ファイルエラー";
+inline constexpr CoreMessage kSiteFileMissingMessage{
+    Tr("StationTables", "K-NET/KiK-net観測点情報ファイルがありません")};
+inline constexpr CoreMessage kHrsmFileMissingMessage{
+    Tr("StationTables", "広島市消防局観測点リストファイルがありません　　　")};
+inline constexpr CoreMessage kStationFileCaption{Tr("StationTables", "ファイルエラー")};
 
 struct StationTableLoad {
   StationTables tables;

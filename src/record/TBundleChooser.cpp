@@ -1,15 +1,22 @@
 #include "record/TBundleChooser.h"
 
+#include <algorithm>
+
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 
 #include "app/StationGrid.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Messages.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
+#include "record/KnetLoading.h"
 
 namespace tremora {
 
@@ -20,8 +27,11 @@ constexpr int kGridX = 8;
 constexpr int kGridY = 8;
 constexpr int kGridWidth = 510;
 constexpr int kGridHeight = 400;
-constexpr const char* kHeaders[kBundleColumnCount] = {"観測点コード", "観測点名", "観測網", "最大加速度 [gal]",
-                                                      "震央距離 [km]"};
+constexpr int kNetworkWidth = 92;
+constexpr int kCellPadding = 10;  // the cell's margins and grid line beside its text
+constexpr TrText kHeaders[kBundleColumnCount] = {
+    Tr("TBundleChooser", "観測点コード"), Tr("TBundleChooser", "観測点名"), Tr("TBundleChooser", "観測網"),
+    Tr("TBundleChooser", "最大加速度 [gal]"), Tr("TBundleChooser", "震央距離 [km]")};
 
 bool IsNumberColumn(int column) {
   return column == static_cast<int>(BundleColumn::MaxAcc) || column == static_cast<int>(BundleColumn::Distance);
@@ -31,34 +41,34 @@ bool IsNumberColumn(int column) {
 
 TBundleChooser::TBundleChooser() {
   setObjectName("BundleChooser");
-  setWindowTitle("観測点の選択");
   resize(526, 500);
   setMinimumSize(size());
   SetBackground(*this, QColor(196, 255, 255));
   setFont(JapaneseFont(FontFace::FixedGothic, 12, true));
 
-  StringGrid1 = new StationGrid(this, "StringGrid1", {80, 110, 92, 104, 102}, kRowHeight);
+  StringGrid1 = new StationGrid(this, "StringGrid1", {80, 110, kNetworkWidth, 104, 102}, kRowHeight);
   StringGrid1->setGeometry(kGridX, kGridY, kGridWidth, kGridHeight);
   QHeaderView& header = *StringGrid1->horizontalHeader();
-  QStringList headers;
-  for (const char* text : kHeaders) headers << QString::fromUtf8(text);
-  StringGrid1->setHorizontalHeaderLabels(headers);
+  WriteHeaders();
   header.show();
   header.setSectionsClickable(true);
   header.setSortIndicatorShown(false);
-  header.setToolTip("クリックで並べ替え");
+  SetHint(header, Tr("TBundleChooser", "クリックで並べ替え"));
 
   const int caption_y = kGridY + kGridHeight + 8;
   Label1 = new TextLabel(this, "Label1", "", kGridX, caption_y);
-  Label2 = new TextLabel(this, "Label2", "ダブルクリックまたは Enter で読み込みます", kGridX + 100, caption_y);
+  Label2 = new TextLabel(this, "Label2", Tr("TBundleChooser", "ダブルクリックまたは Enter で読み込みます"), kGridX + 100,
+                         caption_y);
   SetTextColour(*Label2, ColorFromBgr(colours::kNavy));
 
   const int search_y = caption_y + 24;
   Edit1 = new EditBox(this, "Edit1", "");
   Edit1->setGeometry(kGridX, search_y, 150, 24);
-  Edit1->setToolTip("観測点コードまたは観測点名");
-  Button2 = MakeButton(this, "Button2", "検索", {kGridX + 158, search_y - 1, 64, 26}, "観測点検索");
-  Button1 = MakeButton(this, "Button1", "閉じる", {kGridX + kGridWidth - 90, search_y - 1, 90, 26}, nullptr);
+  SetHint(*Edit1, Tr("TBundleChooser", "観測点コードまたは観測点名"));
+  Button2 = MakeButton(this, "Button2", Tr("TBundleChooser", "検索"), {kGridX + 158, search_y - 1, 64, 26},
+                       Tr("TBundleChooser", "観測点検索"));
+  Button1 =
+      MakeButton(this, "Button1", Tr("TBundleChooser", "閉じる"), {kGridX + kGridWidth - 90, search_y - 1, 90, 26});
 
   ConnectClick(*Button1, [this] { Button1Click(); });
   ConnectClick(*Button2, [this] { Button2Click(); });
@@ -71,25 +81,53 @@ TBundleChooser::TBundleChooser() {
   });
   StringGrid1->installEventFilter(this);
 
+  WriteComposedTexts();
   CentreOnScreen(*this);
 }
 
 void TBundleChooser::ShowRecords(const std::string& bundle_path, std::vector<BundleRow> rows) {
-  setWindowTitle(QString::fromStdString("観測点の選択 - " + std::string(FileNameOf(bundle_path))));
+  bundle_name_ = std::string(FileNameOf(bundle_path));
   rows_ = sort_column_ ? SortedBundleRows(std::move(rows), *sort_column_, ascending_) : std::move(rows);
   WriteRows();
-  Label1->SetCaption(RecordCountText(rows_.size()));
+  WriteComposedTexts();
   if (!rows_.empty()) StringGrid1->SelectRow(0);
 }
 
+void TBundleChooser::WriteHeaders() {
+  QStringList headers;
+  for (const TrText& text : kHeaders) headers << Translated(text);
+  StringGrid1->setHorizontalHeaderLabels(headers);
+}
+
+void TBundleChooser::WriteComposedTexts() {
+  const QString title = Translated(Tr("TBundleChooser", "観測点の選択"));
+  if (bundle_name_.empty()) {
+    setWindowTitle(title);
+    return;
+  }
+  setWindowTitle(title + QString::fromStdString(" - " + bundle_name_));
+  Label1->SetCaption(RecordCountText(rows_.size()));
+}
+
 void TBundleChooser::WriteRows() {
+  const int network_column = static_cast<int>(BundleColumn::Network);
+  const QFontMetrics metrics(StringGrid1->font());
+  int network_width = kNetworkWidth;
   StringGrid1->setRowCount(static_cast<int>(rows_.size()));
   for (int row = 0; row < StringGrid1->rowCount(); ++row) {
     for (int column = 0; column < kBundleColumnCount; ++column) {
-      StringGrid1->SetCell(row, column, rows_[row].cells[column]);
+      const std::string& cell = rows_[row].cells[column];
+      const bool network = column == network_column;
+      StringGrid1->SetCell(row, column, network ? ShownNetworkText(cell) : cell);
+      if (network) {
+        network_width = std::max(network_width, metrics.horizontalAdvance(StringGrid1->item(row, column)->text()) +
+                                                    kCellPadding);
+      }
       if (IsNumberColumn(column)) StringGrid1->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
   }
+  // The network column widens only for a name longer than its place ("KiK-net borehole").
+  StringGrid1->setColumnWidth(network_column, network_width);
 }
 
 void TBundleChooser::SortBy(BundleColumn column) {
@@ -116,7 +154,7 @@ void TBundleChooser::Button2Click() {
     StringGrid1->SelectRow(*row);
     StringGrid1->setFocus();  // a second Enter loads the station found
   } else {
-    ShowNotice("そのような観測点はありません", "観測点コードエラー");
+    ShowNotice(Translate("TBundleChooser", "そのような観測点はありません"), kUnknownStationCaption);
   }
 }
 
@@ -124,6 +162,18 @@ void TBundleChooser::StringGrid1DblClick() {
   const int row = StringGrid1->currentRow();
   if (row < 0 || row >= static_cast<int>(rows_.size()) || !OnChoose) return;
   OnChoose(rows_[row].record);
+}
+
+void TBundleChooser::changeEvent(QEvent* event) {
+  RunGuarded([&] {
+    if (event->type() == QEvent::LanguageChange) {
+      // The rows, their order and the chosen row stay; only their texts change.
+      WriteHeaders();
+      WriteRows();
+      WriteComposedTexts();
+    }
+    QWidget::changeEvent(event);
+  });
 }
 
 bool TBundleChooser::eventFilter(QObject* watched, QEvent* event) {

@@ -48,10 +48,16 @@ class TBundleChooser : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Writes the headers, the networks, the title and the count again in the new language.
+  void changeEvent(QEvent* event) override;
 
  private:
   void WriteRows();
+  void WriteHeaders();
+  // The title, with the bundle's name and the count of records once there are rows.
+  void WriteComposedTexts();
 
+  std::string bundle_name_;
   std::vector<BundleRow> rows_;
   std::optional<BundleColumn> sort_column_;
   bool ascending_ = true;

@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Platform.h"
+#include "platform/Translated.h"
 #include "platform/WindowStyle.h"
 
 namespace tremora {
@@ -20,7 +21,7 @@ constexpr int kSteps = 1000;
 
 TBundleProgress::TBundleProgress() {
   setObjectName("BundleProgress");
-  setWindowTitle("　　お待ちください");
+  SetTitle(*this, Tr("TBundleProgress", "　　お待ちください"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(360, 150);
   SetBackground(*this, ColorFromBgr(9008635));
@@ -31,15 +32,15 @@ TBundleProgress::TBundleProgress() {
   ProgressBar1->setObjectName("ProgressBar1");
   ProgressBar1->setGeometry(32, 60, 296, 22);
   ProgressBar1->setRange(0, kSteps);
-  Button1 = MakeButton(this, "Button1", "キャンセル", {135, 102, 90, 28});
+  Button1 = MakeButton(this, "Button1", Tr("TBundleProgress", "キャンセル"), {135, 102, 90, 28});
   ConnectClick(*Button1, [this] { Button1Click(); });
   timer_ = new QTimer(this);
   timer_->setInterval(kPollMs);
   ConnectGuarded(timer_, &QTimer::timeout, this, [this] { Poll(); });
 }
 
-bool TBundleProgress::Watch(const std::string& text, const std::function<std::optional<double>()>& poll) {
-  Label1->SetCaption(text);
+bool TBundleProgress::Watch(TrText text, const std::function<std::optional<double>()>& poll) {
+  SetText(*Label1, text);
   ProgressBar1->setValue(0);
   cancelled_ = false;
   program_ending_ = false;

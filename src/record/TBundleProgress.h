@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Translation.h"
+
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -22,10 +24,11 @@ class TBundleProgress : public QWidget {
  public:
   TBundleProgress();
 
-  // Shows the window modally with text until poll, asked every few milliseconds, gives nullopt
-  // (the work has ended); until then it gives the share done, 0 to 1. False when the user
-  // cancelled or the program began to end: the caller stops the work.
-  bool Watch(const std::string& text, const std::function<std::optional<double>()>& poll);
+  // Shows the window modally with text (in the current language, and again in a new one) until
+  // poll, asked every few milliseconds, gives nullopt (the work has ended); until then it gives the
+  // share done, 0 to 1. False when the user cancelled or the program began to end: the caller
+  // stops the work.
+  bool Watch(TrText text, const std::function<std::optional<double>()>& poll);
 
   void Button1Click();  // キャンセル
 

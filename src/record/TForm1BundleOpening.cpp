@@ -10,6 +10,7 @@
 #include "app/TForm1.h"
 #include "base/CNumbers.h"
 #include "base/Errors.h"
+#include "base/Translation.h"
 #include "platform/Messages.h"
 #include "platform/WindowPlacement.h"
 #include "record/BundleListing.h"
@@ -20,15 +21,17 @@ namespace tremora {
 
 namespace {
 
-constexpr const char* kUnpackingMessage = "配布ファイルを展開しています・・・・";
-constexpr const char* kBundleErrorCaption = "配布ファイルエラー";
+constexpr TrText kUnpackingMessage = Tr("TForm1", "配布ファイルを展開しています・・・・");
+constexpr CoreMessage kBundleErrorCaption{Tr("TForm1", "配布ファイルエラー")};
 // %s: the error, naming the bundle and the member.
-constexpr const char* kUnreadableBundleMessage = "配布ファイルを読み込めませんでした\n\n%s";
+constexpr CoreMessage kUnreadableBundleMessage{Tr("TForm1", "配布ファイルを読み込めませんでした\n\n%s")};
 // %s: one line a record left out, naming its two members.
-constexpr const char* kRefusedRecordsMessage = "配布ファイルの次の記録は読み込みませんでした\n\n%s";
+constexpr CoreMessage kRefusedRecordsMessage{Tr("TForm1", "配布ファイルの次の記録は読み込みませんでした\n\n%s")};
+// %zu: the count of records not listed.
+constexpr CoreMessage kMoreRefusedLine{Tr("TForm1", "ほか %zu 記録\n")};
 // %s: the bundle.
-constexpr const char* kNoRecordsMessage =
-    "配布ファイル %s には K-NET/KiK-net の地震波形データファイルがありません";
+constexpr CoreMessage kNoRecordsMessage{
+    Tr("TForm1", "配布ファイル %s には K-NET/KiK-net の地震波形データファイルがありません")};
 
 void RemoveFolder(const std::string& folder) {
   std::error_code ignored;
@@ -81,7 +84,7 @@ bool TForm1::OpenBundleFile(const std::string& path) {
   std::string folder;
   const auto refuse = [&](const char* why) {
     if (!folder.empty()) RemoveFolder(folder);
-    ShowWarning(FormatC(kUnreadableBundleMessage, why), kBundleErrorCaption);
+    ShowWarning(FormatC(kUnreadableBundleMessage.Now().c_str(), why), kBundleErrorCaption);
     return false;
   };
   try {
@@ -99,12 +102,16 @@ bool TForm1::OpenBundleFile(const std::string& path) {
     constexpr size_t kShownLines = 10;
     std::string lines;
     for (size_t i = 0; i < std::min(opened->refused.size(), kShownLines); ++i) lines += opened->refused[i] + "\n";
-    if (opened->refused.size() > kShownLines) lines += "ほか " + RecordCountText(opened->refused.size() - kShownLines) + "\n";
-    ShowWarning(FormatC(kRefusedRecordsMessage, lines.c_str()), kBundleErrorCaption);
+    if (opened->refused.size() > kShownLines) {
+      lines += FormatC(kMoreRefusedLine.Now().c_str(), opened->refused.size() - kShownLines);
+    }
+    ShowWarning(FormatC(kRefusedRecordsMessage.Now().c_str(), lines.c_str()), kBundleErrorCaption);
   }
   if (opened->records.empty()) {
     RemoveFolder(folder);
-    if (opened->refused.empty()) ShowWarning(FormatC(kNoRecordsMessage, path.c_str()), kBundleErrorCaption);
+    if (opened->refused.empty()) {
+      ShowWarning(FormatC(kNoRecordsMessage.Now().c_str(), path.c_str()), kBundleErrorCaption);
+    }
     return false;
   }
 

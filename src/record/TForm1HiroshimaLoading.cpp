@@ -15,11 +15,13 @@ namespace tremora {
 namespace {
 
 // %s: the first partner file not found, named in the letter case of the picked file.
-constexpr const char* kMissingPartnerMessage = "対になる３成分データファイルが揃っていません\n\nデータファイル %s がありません   ";
-constexpr const char* kFileErrorCaption = "ファイルエラー";
-constexpr const char* kUnknownHrsmStationMessage =
-    "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式が広島市消防局と異なっている恐れがあります　　　\n";
-constexpr const char* kNoDataText = "データなし";
+constexpr CoreMessage kMissingPartnerMessage{
+    Tr("TForm1", "対になる３成分データファイルが揃っていません\n\nデータファイル %s がありません   ")};
+constexpr CoreMessage kUnknownHrsmStationMessage{
+    Tr("TForm1",
+       "この観測点コードは登録されおりません　　　　　\n\n"
+       "データファイルの形式が広島市消防局と異なっている恐れがあります　　　\n")};
+constexpr CoreMessage kNoDataText{Tr("TForm1", "データなし")};
 
 }  // namespace
 
@@ -40,7 +42,7 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
     return;
   }
   const auto refuse = [&](const std::string& text, MessageIcon icon) {
-    CurrentPlatform().ShowMessage(text, kFileErrorCaption, MessageButtons::Ok, icon);
+    CurrentPlatform().ShowMessage(text, kStationFileCaption, MessageButtons::Ok, icon);
   };
 
   // Everything is read and checked into a record of its own; the record on screen is replaced
@@ -53,7 +55,7 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
     return;
   }
   if (!read.record) {
-    refuse(FormatC(kMissingPartnerMessage, read.missing_partner.c_str()), MessageIcon::None);
+    refuse(FormatC(kMissingPartnerMessage.Now().c_str(), read.missing_partner.c_str()), MessageIcon::None);
     return;
   }
   std::swap(Record, *read.record);
@@ -68,7 +70,7 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
 
   FinishLoad();
   RememberOpened(path);
-  for (TextLabel* label : {Label6, Label7, Label8, Label9, Label10}) label->SetCaption(kNoDataText);
+  for (TextLabel* label : {Label6, Label7, Label8, Label9, Label10}) label->SetCaption(kNoDataText.Now());
   BtnWaveClick();
   ShowReadWarnings(read.warnings);
 }

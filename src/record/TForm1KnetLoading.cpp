@@ -22,8 +22,8 @@
 namespace tremora {
 
 namespace {
-constexpr const char* kReadingMessage = "地震波形データを読み込んでいます・・・・";
-constexpr const char* kReadWarningsCaption = "データファイルの警告";
+constexpr CoreMessage kReadingMessage{Tr("TForm1", "地震波形データを読み込んでいます・・・・")};
+constexpr CoreMessage kReadWarningsCaption{Tr("TForm1", "データファイルの警告")};
 }  // namespace
 
 void TForm1::BtnFileClick() {
@@ -75,7 +75,7 @@ void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
   } catch (const FileAccessError& error) {
     // A missing partner, or a picked file that is no record.
     wait.Close();
-    ShowWarning(shown(FormatC(kMissingDataFileMessage, error.path().c_str())), kDataFileCaption);
+    ShowWarning(shown(FormatC(kMissingDataFileMessage.Now().c_str(), error.path().c_str())), kDataFileCaption);
     return;
   }
   if (read.outcome == KnetLoadOutcome::BadFileName) {
@@ -114,7 +114,7 @@ void TForm1::LoadKnetFiles(const std::string& picked, const Bundle* bundle) {
 
 void TForm1::ShowReadWarnings(const ReadWarnings& warnings, const Bundle* bundle) {
   if (warnings.empty()) return;
-  const std::string text = warnings.JapaneseText();
+  const std::string text = warnings.ShownText();
   ShowWarning(bundle != nullptr ? bundle->Shown(text) : text, kReadWarningsCaption);
 }
 

@@ -17,11 +17,12 @@ namespace tremora {
 namespace {
 
 // %s: the chosen file that is no .AT2 file.
-constexpr const char* kNotPeerAt2Message =
-    "%s は PEER (.AT2) のファイルではありません\n\n"
-    "複数のファイルを選ぶと、一つの観測点の PEER (.AT2) の２～３成分として読み込みます";
-constexpr const char* kTooManyFilesMessage =
-    "一度に選べるファイルは PEER (.AT2) の３成分までです\n\nデータを読み込みませんでした";
+constexpr CoreMessage kNotPeerAt2Message{
+    Tr("TForm1",
+       "%s は PEER (.AT2) のファイルではありません\n\n"
+       "複数のファイルを選ぶと、一つの観測点の PEER (.AT2) の２～３成分として読み込みます")};
+constexpr CoreMessage kTooManyFilesMessage{
+    Tr("TForm1", "一度に選べるファイルは PEER (.AT2) の３成分までです\n\nデータを読み込みませんでした")};
 
 }  // namespace
 
@@ -40,7 +41,7 @@ void TForm1::LoadPeerAt2Record(const std::vector<std::string>& paths) {
   }
   for (const std::string& path : paths) {
     if (DetectRecordFormatOfFile(path) != RecordFormat::PeerAt2) {
-      ShowWarning(FormatC(kNotPeerAt2Message, path.c_str()), kDataFileCaption);
+      ShowWarning(FormatC(kNotPeerAt2Message.Now().c_str(), path.c_str()), kDataFileCaption);
       return;
     }
   }

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Warnings never change what is read, and their texts are fit to show.
   Require(stored == ParseKnetSamples(content, scale_factor, channel.data(), kChannelCapacity, true));
   for (const std::string& line : warnings.Lines()) Require(IsValidUtf8(line));
-  Require(IsValidUtf8(warnings.JapaneseText()));
+  Require(IsValidUtf8(warnings.ShownText()));
 
   // A smaller limit gives the first counts of the whole read.
   const std::vector<int> counts = ParseKnetCounts(content, kChannelCapacity);

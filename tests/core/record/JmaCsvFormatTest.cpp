@@ -34,7 +34,7 @@ std::unique_ptr<RecordSet> Read(const std::string& path, bool remove_mean, ReadW
 TEST(JmaCsvRealRecord, ReadsEverySampleWithTheStationAndTimeOfItsHeader) {
   ReadWarnings warnings;
   const auto record = Read(kJmaFile, false, &warnings);
-  EXPECT_TRUE(warnings.empty()) << warnings.JapaneseText();
+  EXPECT_TRUE(warnings.empty()) << warnings.ShownText();
   EXPECT_EQ(record->Format, RecordFormat::JmaCsv);
   EXPECT_EQ(record->ChannelCount, 3);
   EXPECT_EQ(record->SampleCount, 24000);  // 24,007 lines less the 7 of the header

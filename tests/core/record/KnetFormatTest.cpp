@@ -177,7 +177,7 @@ TEST(KnetHeader, NamesASamplingRateOrScaleReadOnlyInPartOrClamped) {
                                   "g: line 11: '99.5Hz' is not a whole number; read as 99",
                                   "g: line 14: '99999999999(gal)' is out of range; read as 2147483647",
                                   "g: line 14: '2.5e3' is not a whole number; read as 2"}));
-  EXPECT_NE(warnings.JapaneseText().find("f の 11 行目の値「1e9」は整数ではありません (1 として読みました)\n"),
+  EXPECT_NE(warnings.ShownText().find("f の 11 行目の値「1e9」は整数ではありません (1 として読みました)\n"),
             std::string::npos);
 }
 
@@ -217,7 +217,7 @@ TEST(KnetHeader, NamesClampedNumbersAndALastHeaderLineThatHoldsCounts) {
                                   "a line short?); its values are not read as samples",
                                   "f: line 2: '1e400' is out of range; read as 3.40282e+38",
                                   "f: line 11: '123456789012' is out of range; read as 2147483647"}));
-  EXPECT_NE(warnings.JapaneseText().find("f の 11 行目の値「123456789012」は範囲外です (2147483647 として読みました)\n"),
+  EXPECT_NE(warnings.ShownText().find("f の 11 行目の値「123456789012」は範囲外です (2147483647 として読みました)\n"),
             std::string::npos);
 }
 

@@ -1,9 +1,11 @@
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 
 #include "BundleBuilder.h"
+#include "app/Language.h"
 #include "app/StationGrid.h"
 #include "app/TSynthe.h"
 #include "record/TBundleChooser.h"
@@ -31,6 +33,14 @@ class BundleChooser : public ApplicationFixture {
     Chooser().StringGrid1->setCurrentCell(row, 0);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QCoreApplication::sendEvent(Chooser().StringGrid1, &enter);
+  }
+
+  std::vector<std::string> HeaderTexts() const {
+    std::vector<std::string> texts;
+    for (int column = 0; column < kBundleColumnCount; ++column) {
+      texts.push_back(Chooser().StringGrid1->horizontalHeaderItem(column)->text().toStdString());
+    }
+    return texts;
   }
 
   // What the main window shows of the record on screen, the path label aside.
@@ -193,6 +203,61 @@ TEST_F(BundleChooser, UnpackingShowsItsProgressAndCancelKeepsNothingWhileDuplica
   // The cancelled unpacking left nothing beside this bundle's files.
   const fs::path private_folder = fs::path(form.OpenedBundle()->folder).parent_path();
   EXPECT_EQ(std::distance(fs::directory_iterator(private_folder), fs::directory_iterator()), 1);
+}
+
+TEST_F(BundleChooser, UnpacksAndListsInEnglishAndSwitchesBackKeepingItsRowsOrderAndChoice) {
+  const struct JapaneseAgain {
+    ~JapaneseAgain() { RemoveLanguage(); }
+  } japanese_again;
+  ASSERT_TRUE(ApplyLanguage(*qApp, Language::English));
+  std::string shown;
+  platform.on_modal = [&shown](QWidget& window) {
+    auto& progress = dynamic_cast<TBundleProgress&>(window);
+    shown = progress.windowTitle().toStdString() + "|" + progress.Label1->Caption() + "|" +
+            progress.Button1->text().toStdString();
+  };
+  const std::string bundle = scratch.Write("event.tar", EventBundle());
+  ASSERT_TRUE(form.OpenRecordFile(bundle));
+  EXPECT_EQ(shown, "Please wait|Unpacking the download file...|Cancel");
+  EXPECT_EQ(Chooser().windowTitle().toStdString(), "Choose a station - event.tar");
+  EXPECT_EQ(HeaderTexts(),
+            (std::vector<std::string>{"Code", "Station", "Network", "Max. acc. [gal]", "Epi. dist. [km]"}));
+  EXPECT_EQ(ShownCells(BundleColumn::Network),
+            (std::vector<std::string>{"K-NET", "KiK-net borehole", "KiK-net surface"}));
+  EXPECT_EQ(Chooser().Label1->Caption(), "Records: 3");
+  // The longer English network names widen their column to be read whole; Japanese has today's width.
+  const int network_column = static_cast<int>(BundleColumn::Network);
+  EXPECT_GT(Chooser().StringGrid1->columnWidth(network_column),
+            QFontMetrics(Chooser().StringGrid1->font()).horizontalAdvance("KiK-net borehole"));
+  EXPECT_EQ(Chooser().Button2->text().toStdString(), "Find");
+  Chooser().Edit1->SetText("zzz");
+  Chooser().Button2->click();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text + "|" + platform.messages[0].caption, "There is no such station|Station code error");
+
+  // Sorted by distance, farthest first, with the borehole row chosen: a switch keeps all of it.
+  QHeaderView& header = *Chooser().StringGrid1->horizontalHeader();
+  emit header.sectionClicked(static_cast<int>(BundleColumn::Distance));
+  emit header.sectionClicked(static_cast<int>(BundleColumn::Distance));
+  Chooser().StringGrid1->SelectRow(2);
+  std::vector<int> records;
+  for (const BundleRow& row : Chooser().Rows()) records.push_back(row.record);
+  ApplyLanguage(*qApp, Language::Japanese);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Chooser().windowTitle().toStdString(), "観測点の選択 - event.tar");
+  EXPECT_EQ(HeaderTexts(),
+            (std::vector<std::string>{"観測点コード", "観測点名", "観測網", "最大加速度 [gal]", "震央距離 [km]"}));
+  EXPECT_EQ(Chooser().Label1->Caption(), "3 記録");
+  EXPECT_EQ(Chooser().Label2->Caption(), "ダブルクリックまたは Enter で読み込みます");
+  std::vector<int> records_after;
+  for (const BundleRow& row : Chooser().Rows()) records_after.push_back(row.record);
+  EXPECT_EQ(records_after, records);
+  std::vector<std::string> networks;
+  for (const BundleRow& row : Chooser().Rows()) networks.push_back(row.cells[static_cast<int>(BundleColumn::Network)]);
+  EXPECT_EQ(ShownCells(BundleColumn::Network), networks);
+  EXPECT_EQ(networks[0], "K-NET");
+  EXPECT_EQ(Chooser().StringGrid1->currentRow(), 2);
+  EXPECT_EQ(Chooser().StringGrid1->columnWidth(network_column), 92);
 }
 
 }  // namespace

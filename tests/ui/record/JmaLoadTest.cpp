@@ -50,10 +50,10 @@ TEST_F(JmaLoad, SynthesisAndNamedCopiesSayTheyNeedAKnetRecordAndWriteNothing) {
   form.Button3->click();
   form.N8->trigger();
   ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[0].text, kNeedsKnetRecordMessage);
+  EXPECT_EQ(platform.messages[0].text, std::string(kNeedsKnetRecordMessage));
   EXPECT_EQ(platform.messages[0].caption, "水平成分波形の合成");
-  EXPECT_EQ(platform.messages[1].text, kNeedsKnetRecordMessage);
-  EXPECT_EQ(platform.messages[1].caption, kNamedCopyCaption);
+  EXPECT_EQ(platform.messages[1].text, std::string(kNeedsKnetRecordMessage));
+  EXPECT_EQ(platform.messages[1].caption, std::string(kNamedCopyCaption));
   EXPECT_FALSE(application.Synthe().isVisible());
   EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path()), {}), 1);
 

@@ -162,7 +162,7 @@ TEST_F(KnetLoad, LongExtensionIsRefusedAndTheLoadedRecordKeepsItsNames) {
   PickThroughFileButton("/tmp/record.abcd");
 
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, kBadFileNameMessage);
+  EXPECT_EQ(platform.messages[0].text, std::string(kBadFileNameMessage));
   EXPECT_EQ(platform.messages[0].caption, "ファイル名エラー");
   EXPECT_EQ(form.Record.ChannelCount, 3);
   EXPECT_EQ(form.Record.ComponentNames[0], "NS");
@@ -207,7 +207,7 @@ TEST_F(KnetLoad, UnknownStationIsReportedAndTheRecordStillLoads) {
   PickThroughFileButton(scratch / "ZZZ9991801241951.NS");
 
   ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, kUnknownKnetStationMessage);
+  EXPECT_EQ(platform.messages[0].text, std::string(kUnknownKnetStationMessage));
   EXPECT_EQ(platform.messages[0].caption, "観測点コードエラー");
   EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
   EXPECT_TRUE(form.Record.RecordLoaded);
