@@ -25,14 +25,8 @@ namespace {
 constexpr const char* kTimeUnit = "sec";
 constexpr Colour kPeakMarkColour = kRed;
 
-// The quantity names records carry (RecordSet::WaveNames), marked here for translation: a strip
-// shows its record's name in the current language, a name without a translation as it is.
-[[maybe_unused]] constexpr TrText kQuantityNames[] = {Tr("TForm1", "加速度"), Tr("TForm1", "速　度"),
-                                                      Tr("TForm1", "変　位")};
-
-std::string QuantityName(const RecordSet& record, int quantity) {
-  return Translated(TrText{"TForm1", record.WaveNames[quantity].c_str()}).toStdString();
-}
+// A strip's quantity name from its record, in the current language.
+std::string QuantityName(const RecordSet& record, int quantity) { return record.WaveNames[quantity].Now(); }
 
 // Units of the read-out, in the words of today's plotting programs rather than the strips' labels.
 const char* ReadoutUnitOf(WaveQuantity quantity) {
