@@ -11,12 +11,6 @@
 
 namespace tremora {
 
-namespace {
-// Marks a text for the translation tools (lupdate reads Tr(context, text) as Qt's
-// QT_TRANSLATE_NOOP) without translating it: files keep the text as written.
-constexpr const char* Tr(const char*, const char* source) { return source; }
-}  // namespace
-
 double PeriodEffectGain(double f) { return f > 0 ? std::sqrt(1.0 / f) : 0.0; }
 
 double HighCutGain(double f) {
@@ -87,10 +81,10 @@ std::string IntensityClass(double reported) {
   if (t < 25) return "2";
   if (t < 35) return "3";
   if (t < 45) return "4";
-  if (t < 50) return Tr("JmaIntensity", "5弱");
-  if (t < 55) return Tr("JmaIntensity", "5強");
-  if (t < 60) return Tr("JmaIntensity", "6弱");
-  if (t < 65) return Tr("JmaIntensity", "6強");
+  if (t < 50) return Tr("JmaIntensity", "5弱").source;
+  if (t < 55) return Tr("JmaIntensity", "5強").source;
+  if (t < 60) return Tr("JmaIntensity", "6弱").source;
+  if (t < 65) return Tr("JmaIntensity", "6強").source;
   return "7";
 }
 

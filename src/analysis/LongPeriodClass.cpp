@@ -12,10 +12,6 @@ namespace tremora {
 
 namespace {
 
-// Marks a text for the translation tools (lupdate reads Tr(context, text) as Qt's
-// QT_TRANSLATE_NOOP) without translating it: files keep the text as written.
-constexpr const char* Tr(const char*, const char* source) { return source; }
-
 // The agency's constants at 100 Hz.
 constexpr double kPublishedB1 = -1.995438545842;
 constexpr double kPublishedB2 = 0.995448925627;
@@ -172,7 +168,7 @@ void ClassifySva(SvaSpectrum& spectrum) {
 }
 
 std::string LongPeriodClassName(int long_period_class, bool translated) {
-  constexpr const char* kName = Tr("LongPeriodClass", "長周期地震動階級%d");
+  constexpr const char* kName = Tr("LongPeriodClass", "長周期地震動階級%d").source;
   return FormatC(translated ? Translate("LongPeriodClass", kName).c_str() : kName, long_period_class);
 }
 
