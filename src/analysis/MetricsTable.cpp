@@ -160,7 +160,8 @@ TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indic
     table.push_back({Label(texts, Tr("MetricsTable", "3成分合成")), Number(indices.VectorPga)});
     char reported[16];
     std::snprintf(reported, sizeof reported, "%.1f", indices.Intensity->Reported);
-    table.push_back({Label(texts, Tr("MetricsTable", "計測震度")), reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
+    table.push_back(
+        {Label(texts, Tr("MetricsTable", "計測震度")), reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
     table.push_back({Label(texts, Tr("MetricsTable", "震度階級")),
                      shown ? ShownIntensityClass(indices.Intensity->Class) : indices.Intensity->Class});
   }
@@ -178,7 +179,8 @@ TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indic
       bands.push_back(FormatC(Label(texts, Tr("MetricsTable", "%d秒台 %d")).c_str(), band, sva.BandClasses[band - 1]));
     }
     table.push_back(bands);
-    table.push_back({"SI値 (cm/s)", "NS " + Number(indices.Si->Ns), "EW " + Number(indices.Si->Ew),
+    table.push_back({Label(texts, Tr("MetricsTable", "SI値 (cm/s)")), "NS " + Number(indices.Si->Ns),
+                     "EW " + Number(indices.Si->Ew),
                      Label(texts, Tr("MetricsTable", "水平 ")) + Number(indices.Si->Horizontal())});
   }
   return table;

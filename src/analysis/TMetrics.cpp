@@ -123,7 +123,8 @@ void TMetrics::CsvClick() {
   const std::optional<std::string> path =
       ChooseExportFile(SaveDialog, record.RecordBaseName + "idx.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); }, Translate("TMetrics", "CSVファイル保存エラー").c_str())) {
+  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); },
+                  Translate("TMetrics", "CSVファイル保存エラー").c_str())) {
     LastCsvFolder = FolderOf(*path);
   }
 }
