@@ -43,13 +43,13 @@ void GraphExportWindow::ComposeDialogTexts() {
 }
 
 void GraphExportWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    RunGuarded([this] {
+  RunGuarded([this, event] {
+    if (event->type() == QEvent::LanguageChange) {
       ComposeDialogTexts();
       LanguageChanged();
-    });
-  }
-  SecondaryWindow::changeEvent(event);
+    }
+    SecondaryWindow::changeEvent(event);
+  });
 }
 
 void GraphExportWindow::SaveCsv() {

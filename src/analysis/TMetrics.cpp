@@ -51,14 +51,14 @@ void TMetrics::ComposeDialogTexts() {
 }
 
 void TMetrics::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    RunGuarded([this] {
+  RunGuarded([this, event] {
+    if (event->type() == QEvent::LanguageChange) {
       ComposeDialogTexts();
       // A window left behind by a load shows the new record when it is next opened.
       if (!stale_) ShowTable();
-    });
-  }
-  SecondaryWindow::changeEvent(event);
+    }
+    SecondaryWindow::changeEvent(event);
+  });
 }
 
 void TMetrics::ShowForRecord() {
