@@ -433,11 +433,15 @@ No data was read</translation>
     </message>
     <message>
         <source>%d秒台 %d</source>
-        <translation>%d s band %d</translation>
+        <translation>%d s: %d</translation>
     </message>
     <message>
         <source>水平 </source>
         <translation>Horiz. </translation>
+    </message>
+    <message>
+        <source>SI値 (cm/s)</source>
+        <translation>SI (cm/s)</translation>
     </message>
 </context>
 <context>
@@ -1670,11 +1674,11 @@ No data was read</translation>
     </message>
     <message>
         <source>成分ごと</source>
-        <translation>By comp.</translation>
+        <translation>By comp</translation>
     </message>
     <message>
         <source>応答ごと</source>
-        <translation>By resp.</translation>
+        <translation>By resp</translation>
     </message>
     <message>
         <source>成分</source>
@@ -1726,7 +1730,7 @@ No data was read</translation>
     </message>
     <message>
         <source>凡例</source>
-        <translation>Legend</translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>減衰比の色の凡例</source>

@@ -43,13 +43,13 @@ void GraphExportWindow::ComposeDialogTexts() {
 }
 
 void GraphExportWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    RunGuarded([this] {
+  RunGuarded([this, event] {
+    if (event->type() == QEvent::LanguageChange) {
       ComposeDialogTexts();
       LanguageChanged();
-    });
-  }
-  SecondaryWindow::changeEvent(event);
+    }
+    SecondaryWindow::changeEvent(event);
+  });
 }
 
 void GraphExportWindow::SaveCsv() {
@@ -59,7 +59,10 @@ void GraphExportWindow::SaveCsv() {
   const std::optional<std::string> path =
       ChooseExportFile(CsvDialog, record->RecordBaseName + csv_ending_, ".csv", last_csv_folder_, *record);
   if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, *text); }, Translate("GraphExportWindow", "CSVファイル保存エラー").c_str())) last_csv_folder_ = FolderOf(*path);
+  if (WriteExport([&] { WriteWholeFile(*path, *text); },
+                  Translate("GraphExportWindow", "CSVファイル保存エラー").c_str())) {
+    last_csv_folder_ = FolderOf(*path);
+  }
 }
 
 void GraphExportWindow::SaveGif() {
@@ -68,7 +71,10 @@ void GraphExportWindow::SaveGif() {
   const std::optional<std::string> path =
       ChooseExportFile(GifDialog, record->RecordBaseName + gif_ending_, ".gif", last_gif_folder_, *record);
   if (!path) return;
-  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); }, Translate("GraphExportWindow", "GIFファイル保存エラー").c_str())) last_gif_folder_ = FolderOf(*path);
+  if (WriteExport([&] { WriteGif(MyGraph1->Picture(), *path); },
+                  Translate("GraphExportWindow", "GIFファイル保存エラー").c_str())) {
+    last_gif_folder_ = FolderOf(*path);
+  }
 }
 
 }  // namespace tremora

@@ -11,8 +11,8 @@ namespace tremora {
 
 namespace {
 
-std::string Label(TableTexts texts, const char* source) {
-  return texts == TableTexts::Shown ? Translate("MetricsTable", source) : source;
+std::string Label(TableTexts texts, TrText text) {
+  return texts == TableTexts::Shown ? Translate(text.context, text.source) : text.source;
 }
 
 std::string Number(double value) {
@@ -152,30 +152,32 @@ TextTable MetricsTable(const RecordSet& record, const StrongMotionIndices& indic
     table.push_back(row);
   }
   if (indices.Intensity) {
-    table.push_back({Label(texts, Tr("MetricsTable", "水平合成").source), Number(indices.HorizontalPga)});
-    table.push_back({Label(texts, Tr("MetricsTable", "3成分合成").source), Number(indices.VectorPga)});
+    table.push_back({Label(texts, Tr("MetricsTable", "水平合成")), Number(indices.HorizontalPga)});
+    table.push_back({Label(texts, Tr("MetricsTable", "3成分合成")), Number(indices.VectorPga)});
     char reported[16];
     std::snprintf(reported, sizeof reported, "%.1f", indices.Intensity->Reported);
-    table.push_back({Label(texts, Tr("MetricsTable", "計測震度").source), reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
-    table.push_back({Label(texts, Tr("MetricsTable", "震度階級").source),
+    table.push_back(
+        {Label(texts, Tr("MetricsTable", "計測震度")), reported, "(" + Number(indices.Intensity->Unrounded) + ")"});
+    table.push_back({Label(texts, Tr("MetricsTable", "震度階級")),
                      shown ? ShownIntensityClass(indices.Intensity->Class) : indices.Intensity->Class});
   }
   if (indices.LongPeriod && indices.Si) {
     const SvaSpectrum& sva = *indices.LongPeriod;
-    std::vector<std::string> class_row = {Label(texts, Tr("MetricsTable", "長周期地震動階級").source),
+    std::vector<std::string> class_row = {Label(texts, Tr("MetricsTable", "長周期地震動階級")),
                                           LongPeriodClassName(sva.Class, shown)};
     if (sva.RederivedFilter) class_row.push_back(
-          FormatC(Label(texts, Tr("MetricsTable", "高域フィルタを%g Hz用に再設計").source).c_str(), 1 / SampleInterval(record)));
+          FormatC(Label(texts, Tr("MetricsTable", "高域フィルタを%g Hz用に再設計")).c_str(), 1 / SampleInterval(record)));
     table.push_back(class_row);
-    table.push_back({Label(texts, Tr("MetricsTable", "Sva最大 (cm/s)").source), Number(sva.PeakSva()),
-                     FormatC(Label(texts, Tr("MetricsTable", "周期 %.1f s").source).c_str(), SvaPeriod(sva.PeakIndex))});
-    std::vector<std::string> bands = {Label(texts, Tr("MetricsTable", "周期帯別階級").source)};
+    table.push_back({Label(texts, Tr("MetricsTable", "Sva最大 (cm/s)")), Number(sva.PeakSva()),
+                     FormatC(Label(texts, Tr("MetricsTable", "周期 %.1f s")).c_str(), SvaPeriod(sva.PeakIndex))});
+    std::vector<std::string> bands = {Label(texts, Tr("MetricsTable", "周期帯別階級"))};
     for (int band = 1; band <= kLongPeriodBandCount; ++band) {
-      bands.push_back(FormatC(Label(texts, Tr("MetricsTable", "%d秒台 %d").source).c_str(), band, sva.BandClasses[band - 1]));
+      bands.push_back(FormatC(Label(texts, Tr("MetricsTable", "%d秒台 %d")).c_str(), band, sva.BandClasses[band - 1]));
     }
     table.push_back(bands);
-    table.push_back({"SI値 (cm/s)", "NS " + Number(indices.Si->Ns), "EW " + Number(indices.Si->Ew),
-                     Label(texts, Tr("MetricsTable", "水平 ").source) + Number(indices.Si->Horizontal())});
+    table.push_back({Label(texts, Tr("MetricsTable", "SI値 (cm/s)")), "NS " + Number(indices.Si->Ns),
+                     "EW " + Number(indices.Si->Ew),
+                     Label(texts, Tr("MetricsTable", "水平 ")) + Number(indices.Si->Horizontal())});
   }
   return table;
 }

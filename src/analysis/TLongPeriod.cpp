@@ -93,7 +93,8 @@ void TLongPeriod::Draw() {
     canvas.MoveTo(graph.OriginX, row);
     canvas.LineTo(graph.OriginX + graph.WidthX, row);
     canvas.SetPenStyle(PenStyle::Solid);
-    canvas.TextOut(graph.OriginX + graph.WidthX + 4, row - 14, FormatC(Translate("TLongPeriod", "階級%d").c_str(), c + 1));
+    const std::string label = FormatC(Translate("TLongPeriod", "階級%d").c_str(), c + 1);
+    canvas.TextOut(graph.OriginX + graph.WidthX + 4, row - 14, label);
   }
   if (spectrum_.PeakSva() > 0) {
     std::vector<float> periods(kSvaPeriodCount);

@@ -51,14 +51,14 @@ void TMetrics::ComposeDialogTexts() {
 }
 
 void TMetrics::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    RunGuarded([this] {
+  RunGuarded([this, event] {
+    if (event->type() == QEvent::LanguageChange) {
       ComposeDialogTexts();
       // A window left behind by a load shows the new record when it is next opened.
       if (!stale_) ShowTable();
-    });
-  }
-  SecondaryWindow::changeEvent(event);
+    }
+    SecondaryWindow::changeEvent(event);
+  });
 }
 
 void TMetrics::ShowForRecord() {
@@ -123,7 +123,8 @@ void TMetrics::CsvClick() {
   const std::optional<std::string> path =
       ChooseExportFile(SaveDialog, record.RecordBaseName + "idx.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
-  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); }, Translate("TMetrics", "CSVファイル保存エラー").c_str())) {
+  if (WriteExport([&] { WriteWholeFile(*path, FormatTable(record, table_, ',')); },
+                  Translate("TMetrics", "CSVファイル保存エラー").c_str())) {
     LastCsvFolder = FolderOf(*path);
   }
 }

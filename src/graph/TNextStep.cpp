@@ -28,7 +28,8 @@ TNextStep::TNextStep(Application& application)
   setWindowFlag(Qt::WindowStaysOnTopHint);
   // The enlarged view.
   Label1 = new TextLabel(this, "Label1", Tr("TNextStep", "地震応答スペクトラム拡大図"), 32, 16);
-  Button4 = MakeButton(this, "Button4", Tr("TNextStep", "GIFﾌｧｲﾙ"), {312, 16, 75, 25}, Tr("TNextStep", "現在の拡大図をGIFﾌｧｲﾙで保存"));
+  Button4 = MakeButton(this, "Button4", Tr("TNextStep", "GIFﾌｧｲﾙ"), {312, 16, 75, 25},
+                       Tr("TNextStep", "現在の拡大図をGIFﾌｧｲﾙで保存"));
   Button1 = MakeButton(this, "Button1", Tr("TNextStep", "次　へ"), {24, 56, 75, 25}, Tr("TNextStep", "次の拡大図"));
   Button2 = MakeButton(this, "Button2", Tr("TNextStep", "戻　る"), {120, 56, 75, 25}, Tr("TNextStep", "前の拡大図"));
   Button8 = MakeButton(this, "Button8", Tr("TNextStep", "コピー"), {216, 56, 75, 25}, Tr("TNextStep", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ"));
@@ -41,8 +42,10 @@ TNextStep::TNextStep(Application& application)
   Panel1->setGeometry(8, 98, 393, 3);
   // The overlay.
   Label2 = new TextLabel(this, "Label2", Tr("TNextStep", "地震応答スペクトラムの重ね合わせ図"), 32, 120);
-  Button7 = MakeButton(this, "Button7", Tr("TNextStep", "GIFﾌｧｲﾙ"), {312, 112, 75, 25}, Tr("TNextStep", "重ね合わせｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存"));
-  Button5 = MakeButton(this, "Button5", Tr("TNextStep", "新規作図"), {24, 152, 75, 25}, Tr("TNextStep", "現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成"));
+  Button7 = MakeButton(this, "Button7", Tr("TNextStep", "GIFﾌｧｲﾙ"), {312, 112, 75, 25},
+                       Tr("TNextStep", "重ね合わせｽﾍﾟｸﾄﾗﾑをGIFﾌｧｲﾙで保存"));
+  Button5 = MakeButton(this, "Button5", Tr("TNextStep", "新規作図"), {24, 152, 75, 25},
+                       Tr("TNextStep", "現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成"));
   Button6 = MakeButton(this, "Button6", Tr("TNextStep", "重ね合わせ"), {120, 152, 75, 25}, Tr("TNextStep", "現在の拡大図を追加する"));
   Button9 = MakeButton(this, "Button9", Tr("TNextStep", "コピー"), {216, 152, 75, 25}, Tr("TNextStep", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ"));
   Button10 = MakeButton(this, "Button10", Tr("TNextStep", "閉じる"), {312, 152, 75, 25});

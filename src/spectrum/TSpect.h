@@ -8,8 +8,8 @@
 //   spectrum/TSpect.h               the declaration; the handlers that only redraw are inline here
 //   spectrum/TSpectLayout.cpp       CreateControls, ConnectHandlers, FormCreate, EnableChoices,
 //                                   RGSpectClick, DampingClick, CBLargeClick, Button1Click (hide),
-//                                   SetDampingMultiplier, SetLongestPeriod
-//   spectrum/TSpectDrawing.cpp      RedrawSpectra, AxisChoice, SetupAxes, ReverseOrder,
+//                                   SetDampingMultiplier, SetLongestPeriod, ComposeTexts
+//   spectrum/TSpectDrawing.cpp      changeEvent, RedrawSpectra, AxisChoice, SetupAxes, ReverseOrder,
 //                                   SetDampingPen, DrawPanel, DrawCurves, DrawDampingLegend,
 //                                   StoredCurves and the two
 //                                   drawings BtnSpectrum1Click (per component), BtnSpectrum2Click
@@ -18,8 +18,10 @@
 //                                   showEvent, FollowLoadLater, FollowLoad: the spectrum set, after a press or
 //                                   a load
 //   spectrum/TSpectExport.cpp       BtnCSVClick, BtnGIFClick, Button2Click (clipboard)
-//   graph/EnlargedView.cpp          RunEnlargedView, DrawEnlargedStep, NewOverlay, AddToOverlay,
-//                                   DrawOverlayCurves: the enlarged view's stepping loop and overlay
+//   graph/EnlargedView.cpp          RunEnlargedView, DrawEnlargedStep, OverlaySpectrumNow,
+//                                   DrawOverlayCurves, DrawOverlaySpectrum, RedrawOverlay,
+//                                   NewOverlay, AddToOverlay: the enlarged view's stepping loop and
+//                                   overlay
 //   spectrum/UpDown.cpp             the up-down control UpDown1 beside Edit1
 // What it computes and writes is core code: spectrum/SpectrumSolver (the spectra),
 // spectrum/PeriodGrid, spectrum/SpectrumView (axes and scales), spectrum/SpectrumSource (the names

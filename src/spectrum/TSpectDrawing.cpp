@@ -38,8 +38,8 @@ void ApplyAxes(TMyGraph& graph, const SpectrumAxisSettings& axes) {
 }  // namespace
 
 void TSpect::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    RunGuarded([this] {
+  RunGuarded([this, event] {
+    if (event->type() == QEvent::LanguageChange) {
       ComposeTexts();
       // The enlarged view draws into its own window while the three panels stay cleared; an
       // empty graph (nothing calculated yet) stays empty.
@@ -52,9 +52,9 @@ void TSpect::changeEvent(QEvent* event) {
         MyGraph1->update();
       }
       RedrawOverlay();
-    });
-  }
-  SecondaryWindow::changeEvent(event);
+    }
+    SecondaryWindow::changeEvent(event);
+  });
 }
 
 void TSpect::RedrawSpectra() {

@@ -19,7 +19,8 @@ void TSpect::BtnCSVClick() {
       ChooseExportFile(SaveDialog2, Source.RecordBaseName + "rsp.csv", ".csv", LastCsvFolder, record);
   if (!path) return;
   // All channels computed, all five ratios and all three kinds, whatever the graph shows.
-  if (WriteExport([&] { WriteSpectrumCsv(*path, Source, Grid, Spectra); }, Translate("TSpect", "CSVファイル保存エラー").c_str())) {
+  if (WriteExport([&] { WriteSpectrumCsv(*path, Source, Grid, Spectra); },
+                  Translate("TSpect", "CSVファイル保存エラー").c_str())) {
     LastCsvFolder = FolderOf(*path);
   }
 }

@@ -106,17 +106,23 @@ void TSpect::CreateControls() {
   MyGraph1->VValueY = 10.0f;
 
   GroupBox1 = AddGroupBox(this, "GroupBox1", Tr("TSpect", "横　軸"), {16, 376, 169, 81});
-  RGXScale = AddRadioGroup(GroupBox1, "RGXScale", Tr("TSpect", "目盛り"), {Tr("TSpect", "線形"), Tr("TSpect", "対数")}, {8, 16, 73, 57}, 1);
-  RGXUnit = AddRadioGroup(GroupBox1, "RGXUnit", Tr("TSpect", "単位"), {Tr("TSpect", "s"), Tr("TSpect", "Hz")}, {88, 16, 73, 57}, 0);
+  RGXScale = AddRadioGroup(GroupBox1, "RGXScale", Tr("TSpect", "目盛り"), {Tr("TSpect", "線形"), Tr("TSpect", "対数")},
+                           {8, 16, 73, 57}, 1);
+  RGXUnit = AddRadioGroup(GroupBox1, "RGXUnit", Tr("TSpect", "単位"), {Tr("TSpect", "s"), Tr("TSpect", "Hz")},
+                          {88, 16, 73, 57}, 0);
   GroupBox2 = AddGroupBox(this, "GroupBox2", Tr("TSpect", "縦　軸"), {200, 376, 89, 81});
-  RGYScale = AddRadioGroup(GroupBox2, "RGYScale", Tr("TSpect", "目盛り"), {Tr("TSpect", "線形"), Tr("TSpect", "対数")}, {8, 16, 73, 57}, 1);
+  RGYScale = AddRadioGroup(GroupBox2, "RGYScale", Tr("TSpect", "目盛り"), {Tr("TSpect", "線形"), Tr("TSpect", "対数")},
+                           {8, 16, 73, 57}, 1);
   GroupBox3 = AddGroupBox(this, "GroupBox3", Tr("TSpect", "地震応答ｽﾍﾟｸﾄﾗﾑ"), {304, 368, 281, 97});
-  RGSpect = AddRadioGroup(GroupBox3, "RGSpect", TrText{}, {Tr("TSpect", "成分ごと"), Tr("TSpect", "応答ごと")}, {8, 16, 89, 73}, 0);
+  RGSpect = AddRadioGroup(GroupBox3, "RGSpect", TrText{}, {Tr("TSpect", "成分ごと"), Tr("TSpect", "応答ごと")},
+                          {8, 16, 89, 73}, 0);
   // Its items are composed (the record's component names), so only its caption is remembered.
   RGCompo = new RadioGroup(GroupBox3, "RGCompo", QString(), DefaultComponentItems(), 1, 0);
   RGCompo->setGeometry(104, 16, 81, 73);
   SetText(*RGCompo, Tr("TSpect", "成分"));
-  RGResp = AddRadioGroup(GroupBox3, "RGResp", Tr("TSpect", "応答"), {Tr("TSpect", "加速度"), Tr("TSpect", "速　度"), Tr("TSpect", "変　位")}, {192, 16, 81, 73}, 1);
+  RGResp =
+      AddRadioGroup(GroupBox3, "RGResp", Tr("TSpect", "応答"),
+                    {Tr("TSpect", "加速度"), Tr("TSpect", "速　度"), Tr("TSpect", "変　位")}, {192, 16, 81, 73}, 1);
   RGResp->setEnabled(false);
 
   GroupBox4 = AddGroupBox(this, "GroupBox4", Tr("TSpect", "減衰比"), {598, 365, 83, 105});

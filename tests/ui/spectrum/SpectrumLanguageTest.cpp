@@ -86,7 +86,7 @@ TEST_F(SpectrumLanguage, PicturesFollowTheLanguageAndKeepWhatTheyShow) {
   const QImage panels = Picture().copy();
   const QStringList components = spect.RGCompo->Items();
   EXPECT_TRUE(Has(Switch(true), "Period [s]"));
-  EXPECT_EQ(spect.CBLegend->text(), "Legend");
+  EXPECT_EQ(spect.CBLegend->text(), "Key");
   EXPECT_EQ(spect.RGCompo->Items(), components);
   EXPECT_TRUE(Has(Switch(false), "周　期 [s]"));
   EXPECT_EQ(spect.CBLegend->text(), "凡例");
