@@ -176,7 +176,7 @@
 (2) Waveforms
   Acceleration, velocity and displacement waveforms are shown. The start of the view and the amplitude scale can also be set automatically. Velocity and displacement are integrated from the acceleration shown, with components of periods longer than 5 s and the DC offset removed. After changing the DC offset removal setting, read the file again.
 (3) Response spectra
-  Computed for the interval shown at 100 periods spaced evenly on a log scale from 0.05 s to 10 s. Damping ratios are 0-10%; the damping scale in the menu extends them to 0-25% or 0-100%. The horizontal axis can be period or frequency, and the longest period of the linear scale can be 2 s, 5 s or 10 s. An enlarged graph can be shown as well.
+  Computed for the interval shown at 100 periods spaced evenly on a log scale from 0.05 s to 10 s. Damping ratios are 0-10%; the damping scale in the menu extends them to 0-25 or 0-100%. The horizontal axis can be period or frequency, and the longest period of the linear scale can be 2 s, 5 s or 10 s. An enlarged graph can be shown as well.
 (4) Overlaying enlarged graphs
   Draw a new enlarged graph and overlay other spectra on it. Note that the program does not check that the overlaid spectra have the same quantity (acceleration, velocity or displacement).
 (5) Station list
@@ -221,7 +221,7 @@
   Right-click a spectrum graph to choose the damping scale, the longest period of the linear scale and the method on the spot. The checks are the menu&apos;s.
 (12) Analysis menu
   Strong-motion indices: a table of the peak acceleration, velocity and displacement of the interval shown, Arias intensity, significant duration (D5-95), CAV, the peak accelerations of the horizontal and three-component vector sums, the JMA instrumental intensity and its intensity class. The table can be saved as CSV and copied.
-  The long-period ground motion class (JMA&apos;s method, from the absolute velocity response Sva at periods of 1.6-7.8 s, with the class of each period band) and the SI value (the 20%-damped velocity response averaged over periods of 0.1-2.5 s) are among the indices as well. The long-period ground motion window plots Sva against period, with lines at the class limits (5, 15, 50, 100 cm/s). It is computed from the whole record.
+  The long-period ground motion class (JMA&apos;s method, from the absolute velocity response Sva at periods of 1.6-7.8 s, with the class of each period band) and the SI value (the velocity response averaged over periods of 0.1-2.5 s, damping 20%) are among the indices as well. The long-period ground motion window plots Sva against period, with lines at the class limits (5, 15, 50, 100 cm/s). It is computed from the whole record.
   Fourier spectrum: the Fourier amplitude spectrum of the acceleration interval shown. The smoothing width and the period axis can be chosen; it can be saved as CSV or GIF and copied.
   Spectra by azimuth: from the responses of the two horizontal components rotated to each azimuth 0-179°, the azimuth-independent RotD00, RotD50 and RotD100 acceleration response spectra, drawn with NS and EW. Not available for single-component records.
 (13) Reading values and markers
@@ -1646,7 +1646,7 @@ No data was read</translation>
     </message>
     <message>
         <source>線形</source>
-        <translation>Linear</translation>
+        <translation>Lin</translation>
     </message>
     <message>
         <source>対数</source>
@@ -1682,7 +1682,7 @@ No data was read</translation>
     </message>
     <message>
         <source>成分</source>
-        <translation>Component</translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <source>応答</source>

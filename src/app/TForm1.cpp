@@ -338,7 +338,7 @@ void TForm1::Button2Click() {
 
 void TForm1::Button3Click() {
   if (IsForeignFormat(Record.Format)) {
-    ShowWarning(kNeedsKnetRecordMessage, kSynthesisCaption);
+    ShowWarning(kNeedsKnetRecordMessage, CoreMessage{kSynthesisTitle});
     return;
   }
   application_.Synthe().PrepareForRecord();
