@@ -18,6 +18,7 @@ GraphExportWindow::GraphExportWindow(const QString& name, TrText caption, std::s
     : SecondaryWindow(name, QString(), 640, 560 + extra_height, ColorFromBgr(0xF0F0F0)),
       csv_ending_(std::move(csv_ending)),
       gif_ending_(std::move(gif_ending)) {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   SetTitle(*this, caption);
   MyGraph1 = new TMyGraph(this);
   MyGraph1->setGeometry(8, 8, 624, 480);
@@ -42,14 +43,9 @@ void GraphExportWindow::ComposeDialogTexts() {
   GifDialog.filter = Translate("GraphExportWindow", "GIFファイル (*.gif)|*.gif");
 }
 
-void GraphExportWindow::changeEvent(QEvent* event) {
-  RunGuarded([this, event] {
-    if (event->type() == QEvent::LanguageChange) {
-      ComposeDialogTexts();
-      LanguageChanged();
-    }
-    SecondaryWindow::changeEvent(event);
-  });
+void GraphExportWindow::FollowLanguage() {
+  ComposeDialogTexts();
+  LanguageChanged();
 }
 
 void GraphExportWindow::SaveCsv() {

@@ -33,7 +33,7 @@ class GraphExportWindow : public SecondaryWindow {
   virtual std::optional<std::string> CsvText() const = 0;
   // The window's composed texts and its picture in the new language.
   virtual void LanguageChanged() = 0;
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 
  private:
   void SaveCsv();

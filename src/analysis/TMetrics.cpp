@@ -24,6 +24,7 @@ constexpr TrText kNoRecord = Tr("TMetrics", "波形ファイルが読み込ま�
 
 TMetrics::TMetrics(Application& application)
     : SecondaryWindow("Metrics", QString(), 720, 426, ColorFromBgr(0xE0E0E0)), application_(application) {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   SetTitle(*this, Tr("TMetrics", "強震動指標"));
   Identification = new TextLabel(this, "Identification", Translated(kNoRecord), 16, 12);
   Table = new QTableWidget(this);
@@ -50,15 +51,10 @@ void TMetrics::ComposeDialogTexts() {
   SaveDialog.filter = Translate("TMetrics", "CSVファイル (*.csv)|*.csv|すべてのファイル|*.*");
 }
 
-void TMetrics::changeEvent(QEvent* event) {
-  RunGuarded([this, event] {
-    if (event->type() == QEvent::LanguageChange) {
-      ComposeDialogTexts();
-      // A window left behind by a load shows the new record when it is next opened.
-      if (!stale_) ShowTable();
-    }
-    SecondaryWindow::changeEvent(event);
-  });
+void TMetrics::FollowLanguage() {
+  ComposeDialogTexts();
+  // A window left behind by a load shows the new record when it is next opened.
+  if (!stale_) ShowTable();
 }
 
 void TMetrics::ShowForRecord() {

@@ -42,7 +42,7 @@ class TMetrics : public SecondaryWindow {
  protected:
   // A new language: the table, the identification and the dialog are shown again from the
   // indices held; nothing is computed again.
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 
  private:
   void Refresh();

@@ -28,6 +28,7 @@ TextLabel* MakeLink(QWidget* parent, const char* name, TrText caption, int x, in
 }  // namespace
 
 TAboutBox::TAboutBox() {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   setObjectName("AboutBox");
   SetTitle(*this, Tr("TAboutBox", "バージョン情報"));
   setWindowFlags(Qt::Dialog);
@@ -68,12 +69,7 @@ void TAboutBox::WriteReleaseDate() {
   ReleaseDate->SetCaption(QString::fromStdString(tremora::ReleaseDate()) + Translated(Tr("TAboutBox", "  Linux版")));
 }
 
-void TAboutBox::changeEvent(QEvent* event) {
-  RunGuarded([&] {
-    if (event->type() == QEvent::LanguageChange) WriteReleaseDate();
-    QWidget::changeEvent(event);
-  });
-}
+void TAboutBox::FollowLanguage() { WriteReleaseDate(); }
 
 void TAboutBox::ProgramIconClick() { close(); }
 

@@ -36,7 +36,7 @@ class TAboutBox : public QWidget {
 
  protected:
   // The release date is written again in the new language.
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 
  private:
   void WriteReleaseDate();

@@ -79,6 +79,7 @@ void ShowWindow(QWidget& window) {
 
 TForm1::TForm1(Application& application, std::string data_folder)
     : application_(application), data_folder_(std::move(data_folder)) {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   CreateFrameControls();
   CreateWaveControls();
   // A larger window gives its room to the plot, drawn again at the new size; saved and copied
@@ -224,13 +225,6 @@ void TForm1::WriteDialogFilters() {
 void TForm1::CheckLanguageInUse() {
   Japanese1->setChecked(CurrentLanguage() == Language::Japanese);
   English1->setChecked(CurrentLanguage() == Language::English);
-}
-
-void TForm1::changeEvent(QEvent* event) {
-  RunGuarded([this, event] {
-    if (event->type() == QEvent::LanguageChange) FollowLanguage();
-    QMainWindow::changeEvent(event);
-  });
 }
 
 void TForm1::FollowLanguage() {

@@ -230,7 +230,6 @@ class TForm1 : public QMainWindow {
   FileDialogOptions SaveDialog2;  // waveform CSV
 
  protected:
-  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;

@@ -33,6 +33,7 @@ constexpr TrText kHeader[kGridColumns] = {Tr("THRSMList", " No"),
 }  // namespace
 
 THRSMList::THRSMList() {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   setObjectName("HRSMList");
   SetTitle(*this, Tr("THRSMList", "広島市地震情報ネットワークシステム　"));
   resize(712, 339);
@@ -91,11 +92,6 @@ void THRSMList::WriteStations(const std::vector<StationRecord>& stations) {
 
 void THRSMList::Button1Click() { close(); }
 
-void THRSMList::changeEvent(QEvent* event) {
-  RunGuarded([&] {
-    if (event->type() == QEvent::LanguageChange) FormCreate();
-    QWidget::changeEvent(event);
-  });
-}
+void THRSMList::FollowLanguage() { FormCreate(); }
 
 }  // namespace tremora

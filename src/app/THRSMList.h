@@ -32,7 +32,7 @@ class THRSMList : public QWidget {
 
  protected:
   // The column header is written again in the new language.
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 };
 
 }  // namespace tremora

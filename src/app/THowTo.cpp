@@ -13,6 +13,7 @@
 namespace tremora {
 
 THowTo::THowTo() {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   setObjectName("HowTo");
   SetTitle(*this, Tr("THowTo", "使い方"));
   // A fixed border with a title but no title-bar buttons. A window manager that adds a close box
@@ -46,11 +47,6 @@ THowTo::THowTo() {
 
 void THowTo::Image1Click() { close(); }
 
-void THowTo::changeEvent(QEvent* event) {
-  RunGuarded([&] {
-    if (event->type() == QEvent::LanguageChange) Memo1->setPlainText(QString::fromStdString(HelpText()));
-    QWidget::changeEvent(event);
-  });
-}
+void THowTo::FollowLanguage() { Memo1->setPlainText(QString::fromStdString(HelpText())); }
 
 }  // namespace tremora

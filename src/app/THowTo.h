@@ -24,7 +24,7 @@ class THowTo : public QWidget {
 
  protected:
   // The help text is written again in the new language.
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 };
 
 }  // namespace tremora

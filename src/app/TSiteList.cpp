@@ -37,6 +37,7 @@ void WriteGrid(StationGrid& grid, const std::vector<StationRecord>& table) {
 }  // namespace
 
 TSiteList::TSiteList() {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   setObjectName("SiteList");
   SetTitle(*this, Tr("TSiteList", "K-NET / KiK-net 観測点リスト"));
   resize(881, 528);
@@ -94,12 +95,7 @@ void TSiteList::WriteCounts() {
   Label4->SetCaption(StationCountText(tables_->KikStations.size()));
 }
 
-void TSiteList::changeEvent(QEvent* event) {
-  RunGuarded([&] {
-    if (event->type() == QEvent::LanguageChange) WriteCounts();
-    QWidget::changeEvent(event);
-  });
-}
+void TSiteList::FollowLanguage() { WriteCounts(); }
 
 void TSiteList::Button1Click() { close(); }
 

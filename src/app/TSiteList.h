@@ -35,7 +35,7 @@ class TSiteList : public QWidget {
 
  protected:
   // The counts are written again in the new language.
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 
  private:
   void WriteCounts();

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -51,6 +52,27 @@ void ApplyText(QWidget& widget, const QString& text) {
   }
 }
 
+// Watches one window for the language change; a child of the window, so it goes with it.
+class LanguageChangeFilter : public QObject {
+ public:
+  LanguageChangeFilter(QWidget& window, Handler handler) : QObject(&window), handler_(std::move(handler)) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    return AnswerGuarded(
+        [&] {
+          if (watched == parent() && event->type() == QEvent::LanguageChange) handler_();
+          return false;
+        },
+        false);
+  }
+
+ private:
+  Handler handler_;
+};
+
 std::string QtTranslate(const char* context, const char* source) {
   return QCoreApplication::translate(context, source).toStdString();
 }
@@ -92,6 +114,8 @@ void RetranslateRemembered() {
     }
   }
 }
+
+void OnLanguageChange(QWidget& window, Handler handler) { new LanguageChangeFilter(window, std::move(handler)); }
 
 void InstallQtTranslateFunction() { InstallTranslateFunction(&QtTranslate); }
 

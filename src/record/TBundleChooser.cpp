@@ -40,6 +40,7 @@ bool IsNumberColumn(int column) {
 }  // namespace
 
 TBundleChooser::TBundleChooser() {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   setObjectName("BundleChooser");
   resize(526, 500);
   setMinimumSize(size());
@@ -164,16 +165,11 @@ void TBundleChooser::StringGrid1DblClick() {
   OnChoose(rows_[row].record);
 }
 
-void TBundleChooser::changeEvent(QEvent* event) {
-  RunGuarded([&] {
-    if (event->type() == QEvent::LanguageChange) {
-      // The rows, their order and the chosen row stay; only their texts change.
-      WriteHeaders();
-      WriteRows();
-      WriteComposedTexts();
-    }
-    QWidget::changeEvent(event);
-  });
+void TBundleChooser::FollowLanguage() {
+  // The rows, their order and the chosen row stay; only their texts change.
+  WriteHeaders();
+  WriteRows();
+  WriteComposedTexts();
 }
 
 bool TBundleChooser::eventFilter(QObject* watched, QEvent* event) {

@@ -49,7 +49,7 @@ class TBundleChooser : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Writes the headers, the networks, the title and the count again in the new language.
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 
  private:
   void WriteRows();

@@ -9,7 +9,7 @@
 //   spectrum/TSpectLayout.cpp       CreateControls, ConnectHandlers, FormCreate, EnableChoices,
 //                                   RGSpectClick, DampingClick, CBLargeClick, Button1Click (hide),
 //                                   SetDampingMultiplier, SetLongestPeriod, ComposeTexts
-//   spectrum/TSpectDrawing.cpp      changeEvent, RedrawSpectra, AxisChoice, SetupAxes, ReverseOrder,
+//   spectrum/TSpectDrawing.cpp      FollowLanguage, RedrawSpectra, AxisChoice, SetupAxes, ReverseOrder,
 //                                   SetDampingPen, DrawPanel, DrawCurves, DrawDampingLegend,
 //                                   StoredCurves and the two
 //                                   drawings BtnSpectrum1Click (per component), BtnSpectrum2Click
@@ -164,7 +164,7 @@ class TSpect : public SecondaryWindow {
   // A new language: the composed texts, the three panels, the enlarged step on show and the
   // overlay are drawn again from what the window holds (the enlarged and overlay windows' pictures
   // are this window's drawings).
-  void changeEvent(QEvent* event) override;
+  void FollowLanguage();
 
  private:
   void CreateControls();

@@ -37,24 +37,19 @@ void ApplyAxes(TMyGraph& graph, const SpectrumAxisSettings& axes) {
 
 }  // namespace
 
-void TSpect::changeEvent(QEvent* event) {
-  RunGuarded([this, event] {
-    if (event->type() == QEvent::LanguageChange) {
-      ComposeTexts();
-      // The enlarged view draws into its own window while the three panels stay cleared; an
-      // empty graph (nothing calculated yet) stays empty.
-      if (enlarged_step_) {
-        DrawEnlargedStep(enlarged_step_->per_component, enlarged_step_->kind, enlarged_step_->channel,
-                         enlarged_curves_);
-        application_.Large().MyGraph1->update();
-      } else if (!EnlargedView && !MyGraph1->Contents().Frames().empty()) {
-        RedrawSpectra();
-        MyGraph1->update();
-      }
-      RedrawOverlay();
-    }
-    SecondaryWindow::changeEvent(event);
-  });
+void TSpect::FollowLanguage() {
+  ComposeTexts();
+  // The enlarged view draws into its own window while the three panels stay cleared; an
+  // empty graph (nothing calculated yet) stays empty.
+  if (enlarged_step_) {
+    DrawEnlargedStep(enlarged_step_->per_component, enlarged_step_->kind, enlarged_step_->channel,
+                     enlarged_curves_);
+    application_.Large().MyGraph1->update();
+  } else if (!EnlargedView && !MyGraph1->Contents().Frames().empty()) {
+    RedrawSpectra();
+    MyGraph1->update();
+  }
+  RedrawOverlay();
 }
 
 void TSpect::RedrawSpectra() {

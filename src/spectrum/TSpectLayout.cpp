@@ -73,6 +73,7 @@ CheckBox* AddCheckBox(QWidget* parent, const char* name, Caption caption, QRect 
 TSpect::TSpect(Application& application)
     : SecondaryWindow("Spect", " K-NET / KiK-net Earthquake Response Spectrum", 936, 513, ColorFromBgr(kBackground)),
       application_(application) {
+  OnLanguageChange(*this, [this] { FollowLanguage(); });
   CreateControls();
   ConnectHandlers();
   // The main menu's settings that act on this window, on its graph's context menu too: the same
