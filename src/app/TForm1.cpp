@@ -237,6 +237,7 @@ void TForm1::FollowLanguage() {
   if (Label14->Caption() == format_caption_) ShowFormatCaption();
   FillRecentMenu();
   if (Record.RecordLoaded) {
+    if (Record.Format == RecordFormat::Hiroshima) WriteHiroshimaHeaderGaps();
     MyWave1->Clear(kWhite);
     DrawRecordStrips();
   } else {

@@ -251,6 +251,7 @@ class TForm1 : public QMainWindow {
   // window composes is written again and the plot drawn again from what it showed, without
   // reading or processing the record.
   void FollowLanguage();
+  void WriteHiroshimaHeaderGaps();
   // The texts and strips of the displayed section, processed as the redraw left it, onto the plot
   // as it is; after a clear, the plot drawn again without processing (in a new language).
   void DrawRecordStrips();

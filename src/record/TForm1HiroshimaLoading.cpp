@@ -70,9 +70,14 @@ void TForm1::LoadHiroshimaRecord(const std::string& path) {
 
   FinishLoad();
   RememberOpened(path);
-  for (TextLabel* label : {Label6, Label7, Label8, Label9, Label10}) label->SetCaption(kNoDataText.Now());
+  WriteHiroshimaHeaderGaps();
   BtnWaveClick();
   ShowReadWarnings(read.warnings);
+}
+
+// A Hiroshima file has no origin, epicentre, depth or magnitude.
+void TForm1::WriteHiroshimaHeaderGaps() {
+  for (TextLabel* label : {Label6, Label7, Label8, Label9, Label10}) label->SetCaption(kNoDataText.Now());
 }
 
 }  // namespace tremora

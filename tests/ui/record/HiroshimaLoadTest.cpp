@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 
+#include "app/Language.h"
 #include "spectrum/TSpect.h"
 #include "ui/PixelCount.h"
 #include "ui/app/ApplicationFixture.h"
@@ -63,6 +65,14 @@ TEST_F(HiroshimaLoad, ThreeComponentsLoadWithHeaderLabelsAndNoEpicentre) {
     EXPECT_EQ(label->Caption(), "データなし");
   }
   EXPECT_TRUE(form.Button3->isEnabled());
+
+  // The missing header values are named again in a new language.
+  ApplyLanguage(*qApp, Language::English);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Label6->Caption(), "No data");
+  RemoveLanguage();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form.Label10->Caption(), "データなし");
 }
 
 // Issue 9: the date ran into the time, and in the one-component view the quantity name covered
