@@ -1,6 +1,5 @@
 #include "analysis/GraphExportWindow.h"
 
-#include <QEvent>
 
 #include "base/TextFile.h"
 #include "base/Translation.h"

@@ -1,6 +1,5 @@
 #include "analysis/TMetrics.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>

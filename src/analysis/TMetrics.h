@@ -10,7 +10,6 @@
 #include "app/SecondaryWindows.h"
 #include "platform/Platform.h"
 
-class QEvent;
 class QPushButton;
 class QTableWidget;
 

@@ -1,6 +1,5 @@
 #include "app/TAboutBox.h"
 
-#include <QEvent>
 #include <QFrame>
 
 #include "app/HelpText.h"

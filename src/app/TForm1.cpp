@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <initializer_list>

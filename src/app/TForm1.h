@@ -33,7 +33,6 @@
 
 class QAction;
 class QDragEnterEvent;
-class QEvent;
 class QDropEvent;
 class QGroupBox;
 class QLabel;

@@ -1,6 +1,5 @@
 #include "app/THRSMList.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>

@@ -1,6 +1,5 @@
 #include "app/THowTo.h"
 
-#include <QEvent>
 #include <QPlainTextEdit>
 
 #include "app/HelpText.h"

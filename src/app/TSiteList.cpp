@@ -1,6 +1,5 @@
 #include "app/TSiteList.h"
 
-#include <QEvent>
 #include <QPushButton>
 
 #include "app/StationGrid.h"

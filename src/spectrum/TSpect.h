@@ -43,7 +43,6 @@
 class QGroupBox;
 class QProgressBar;
 class QPushButton;
-class QEvent;
 class QShowEvent;
 
 namespace tremora {

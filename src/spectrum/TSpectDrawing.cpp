@@ -1,7 +1,6 @@
 // Drawing of the spectrum window: the three panels of MyGraph1, per component or per response.
 // Every redraw starts from a white picture and the stored spectrum set.
 
-#include <QEvent>
 #include <algorithm>
 
 #include "app/Application.h"
